@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# Configures and builds Tonewright. Programs land in build/bin/.
+#   scripts/build.sh              Release build in build/
+#   scripts/build.sh --sanitize   address + undefined-behaviour sanitizers, in build-asan/
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+build_dir=build
+options=(-DCMAKE_BUILD_TYPE=Release)
+if [[ "${1:-}" == "--sanitize" ]]; then
+  build_dir=build-asan
+  options=(-DCMAKE_BUILD_TYPE=RelWithDebInfo -DTONEWRIGHT_SANITIZE=ON)
+fi
+
+generator=()
+command -v ninja >/dev/null && generator=(-G Ninja)
+if [[ ! -f "$build_dir/CMakeCache.txt" ]]; then
+  cmake -S . -B "$build_dir" "${generator[@]}" "${options[@]}" >/dev/null
+else
+  cmake -S . -B "$build_dir" "${options[@]}" >/dev/null
+fi
+cmake --build "$build_dir" --parallel "$(nproc)"

@@ -1,0 +1,119 @@
+#include "cli/clioptions.h"
+
+#include <cstring>
+
+namespace tonewright {
+
+const char* const kUsageText =
+    "Usage: tonewright-cli [OPTIONS] PATH...\n"
+    "Converts audio files (and the audio of video files, tracker modules, MIDI files) to one\n"
+    "output format. A PATH that is a folder is searched with all its subfolders.\n"
+    "\n"
+    "Options:\n"
+    "  -f, --format FMT        output format: mp3 wav wma ogg aac m4a mp4 m4b amr awb\n"
+    "                          (default: the one chosen last in the desktop program)\n"
+    "  -o, --output-dir DIR    write the converted files into DIR\n"
+    "      --next-to-source    write each converted file next to its source\n"
+    "      --mirror            below the output folder, rebuild each source's folder path\n"
+    "      --if-exists RULE    when the target exists: rename, overwrite or skip\n"
+    "      --set NAME=VALUE    set a stored option for this run (e.g. MP3BitRate=192,\n"
+    "                          MP3Tag/Artist=Name); may be repeated\n"
+    "      --save              also store what this command line set\n"
+    "      --info              print each file's duration, bit rate, frequency and channels\n"
+    "  -q, --quiet             no progress on the terminal\n"
+    "  -h, --help              show this text\n"
+    "      --version           show the version\n"
+    "\n"
+    "Output: one line per file, the source path, a TAB and the outcome.\n"
+    "Exit status: 0 when every file converted, 1 when any did not, 2 on a usage error.\n";
+
+namespace {
+
+// The value of an option given as "--name value", "--name=value" or "-xvalue".
+bool TakeValue(int argc, char** argv, int& i, const std::string& arg, const std::string& name,
+               std::string& value, std::string& error) {
+    if (arg.size() > name.size() && arg.compare(0, name.size() + 1, name + "=") == 0) {
+        value = arg.substr(name.size() + 1);
+        return true;
+    }
+    if (i + 1 >= argc) {
+        error = "option " + name + " needs a value";
+        return false;
+    }
+    value = argv[++i];
+    return true;
+}
+
+bool Matches(const std::string& arg, const char* shortName, const char* longName) {
+    if (shortName && arg == shortName) return true;
+    const size_t n = std::strlen(longName);
+    return arg.compare(0, n, longName) == 0 && (arg.size() == n || arg[n] == '=');
+}
+
+}  // namespace
+
+bool ParseCommandLine(int argc, char** argv, CliOptions& options, std::string& error) {
+    bool onlyPaths = false;
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        std::string value;
+        if (onlyPaths || arg.empty() || arg[0] != '-' || arg == "-") {
+            options.paths.push_back(arg);
+        } else if (arg == "--") {
+            onlyPaths = true;
+        } else if (Matches(arg, "-f", "--format")) {
+            if (!TakeValue(argc, argv, i, arg, "--format", options.format, error)) return false;
+        } else if (Matches(arg, "-o", "--output-dir")) {
+            if (!TakeValue(argc, argv, i, arg, "--output-dir", options.outputDir, error)) return false;
+            if (options.outputDir.empty()) {
+                error = "the output folder must not be empty";
+                return false;
+            }
+        } else if (arg == "--next-to-source") {
+            options.nextToSource = true;
+        } else if (arg == "--mirror") {
+            options.mirror = true;
+        } else if (Matches(arg, nullptr, "--if-exists")) {
+            if (!TakeValue(argc, argv, i, arg, "--if-exists", options.ifExists, error)) return false;
+            if (options.ifExists != "rename" && options.ifExists != "overwrite" && options.ifExists != "skip") {
+                error = "--if-exists takes rename, overwrite or skip";
+                return false;
+            }
+        } else if (Matches(arg, nullptr, "--set")) {
+            if (!TakeValue(argc, argv, i, arg, "--set", value, error)) return false;
+            const auto equals = value.find('=');
+            if (equals == std::string::npos || equals == 0) {
+                error = "--set takes NAME=VALUE";
+                return false;
+            }
+            options.assignments.emplace_back(value.substr(0, equals), value.substr(equals + 1));
+        } else if (arg == "--save") {
+            options.save = true;
+        } else if (arg == "--info") {
+            options.info = true;
+        } else if (arg == "-q" || arg == "--quiet") {
+            options.quiet = true;
+        } else if (arg == "-h" || arg == "--help") {
+            options.help = true;
+        } else if (arg == "--version") {
+            options.version = true;
+        } else if (arg.size() > 2 && arg[1] != '-' && (arg[1] == 'f' || arg[1] == 'o')) {
+            // "-fmp3" and "-oDIR"
+            (arg[1] == 'f' ? options.format : options.outputDir) = arg.substr(2);
+        } else {
+            error = "unknown option " + arg;
+            return false;
+        }
+    }
+    if (options.nextToSource && !options.outputDir.empty()) {
+        error = "--next-to-source and --output-dir exclude each other";
+        return false;
+    }
+    if (options.paths.empty() && !options.help && !options.version) {
+        error = "no file or folder given";
+        return false;
+    }
+    return true;
+}
+
+}  // namespace tonewright

@@ -1,0 +1,157 @@
+// tonewright-cli: the conversion engine from a terminal, for scripts and large batches.
+#include <unistd.h>
+
+#include <csignal>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "cli/clioptions.h"
+#include "cli/terminalhost.h"
+#include "engine/batch.h"
+#include "engine/filelist.h"
+#include "engine/folderscan.h"
+#include "engine/outputformat.h"
+#include "engine/pathutil.h"
+#include "settings/settingsstore.h"
+#include "settings/settings.h"
+
+using namespace tonewright;
+
+namespace {
+
+constexpr int kExitConverted = 0;
+constexpr int kExitNotConverted = 1;
+constexpr int kExitUsage = 2;
+
+int UsageError(const std::string& message) {
+    std::fprintf(stderr, "tonewright-cli: %s\nTry 'tonewright-cli --help' for more information.\n", message.c_str());
+    return kExitUsage;
+}
+
+// Applies the command line's choices to the settings of this run.
+bool ApplyOptions(const CliOptions& options, Settings& settings, std::string& error) {
+    if (!options.format.empty()) {
+        const OutputFormatInfo* format = FindOutputFormatByCommandName(options.format);
+        if (!format) {
+            error = "unknown output format '" + options.format + "'";
+            return false;
+        }
+        settings.OutputFormat = format->code;
+    }
+    if (!options.outputDir.empty()) {
+        settings.DestOutputFolderOpt = 399;
+        settings.DestSpecifiedFolder = AbsoluteCleanPath(options.outputDir);
+    }
+    if (options.nextToSource) settings.DestOutputFolderOpt = 199;
+    if (options.mirror) settings.CreateDirs = 1;
+    if (options.ifExists == "rename") settings.TargetExistsOpt = 11;
+    if (options.ifExists == "overwrite") settings.TargetExistsOpt = 22;
+    if (options.ifExists == "skip") settings.TargetExistsOpt = 33;
+    for (const auto& [name, value] : options.assignments)
+        if (!SetSettingByName(settings, name, value, error)) return false;
+    if (!FindOutputFormat(settings.OutputFormat)) settings.OutputFormat = kOutputMp3;
+    return true;
+}
+
+// The files the command line names, in order: files as given, folders searched.
+std::vector<std::string> CollectPaths(const CliOptions& options, const Settings& settings) {
+    std::vector<std::string> paths;
+    for (const std::string& path : options.paths) {
+        if (!IsFolder(path)) {
+            paths.push_back(path);
+            continue;
+        }
+        for (std::string& found : ScanFolder(path, settings)) paths.push_back(std::move(found));
+    }
+    return paths;
+}
+
+std::string LoadFailureText(const std::string& path, const std::string& reason) {
+    std::string text = "Failed to load";
+    if (!reason.empty()) text += " (" + reason + ")";
+    else if (!FileExists(path)) text += " (no such file)";
+    return text;
+}
+
+// Adds every path to the list; the report keeps input order, duplicates are left out.
+std::vector<ReportItem> AddFiles(const std::vector<std::string>& paths, FileList& list) {
+    std::vector<ReportItem> items;
+    for (const std::string& path : paths) {
+        std::string reason;
+        switch (list.AddFile(path, reason)) {
+            case FileList::AddResult::Added:
+                items.push_back({path, static_cast<int>(list.size()) - 1, {}});
+                break;
+            case FileList::AddResult::Failed:
+                items.push_back({path, -1, LoadFailureText(path, reason)});
+                break;
+            case FileList::AddResult::AlreadyListed:
+                break;
+        }
+    }
+    return items;
+}
+
+int PrintInfo(const std::vector<ReportItem>& items, const FileList& list) {
+    bool allLoaded = true;
+    for (const ReportItem& item : items) {
+        if (item.row < 0) {
+            std::printf("%s\t%s\n", item.path.c_str(), item.status.c_str());
+            allLoaded = false;
+            continue;
+        }
+        const FileEntry& e = list[static_cast<size_t>(item.row)];
+        std::printf("%s\t%s\t%s\t%s\t%s\n", item.path.c_str(), DurationText(e).c_str(), BitrateText(e).c_str(),
+                    FrequencyText(e).c_str(), ChannelsText(e).c_str());
+    }
+    return allLoaded ? kExitConverted : kExitNotConverted;
+}
+
+int Convert(std::vector<ReportItem> items, FileList& list, const Settings& settings, bool quiet) {
+    std::vector<FileEntry*> entries;
+    std::vector<int> rows;
+    for (size_t row = 0; row < list.size(); ++row) {
+        entries.push_back(&list[row]);
+        rows.push_back(static_cast<int>(row));
+    }
+    TerminalHost host(std::move(items), list.size(), isatty(STDERR_FILENO) != 0, quiet);
+    TerminalHost::InstallInterruptHandler();
+    BatchContext context;
+    context.settings = &settings;
+    context.outputFormat = settings.OutputFormat;
+    if (!entries.empty()) ConvertBatch(entries, rows, context, host);
+    return host.FinishReport() ? kExitConverted : kExitNotConverted;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    CliOptions options;
+    std::string error;
+    if (!ParseCommandLine(argc, argv, options, error)) return UsageError(error);
+    if (options.help) {
+        std::fputs(kUsageText, stdout);
+        return kExitConverted;
+    }
+    if (options.version) {
+        std::printf("tonewright-cli %s\n", TONEWRIGHT_VERSION);
+        return kExitConverted;
+    }
+
+    // Under a file-size limit a write then fails (and the row with it) instead of the
+    // signal ending the program in the middle of a file.
+    std::signal(SIGXFSZ, SIG_IGN);
+
+    auto store = OpenUserSettingsStore();
+    Settings settings = DefaultSettings(DocumentsFolder());
+    LoadSettings(settings, *store);
+    if (!ApplyOptions(options, settings, error)) return UsageError(error);
+    RebuildExtensionFilter(settings);
+    if (options.save) SaveSettings(settings, *store, kSaveOptions | kSaveWindowState);
+
+    FileList list;
+    std::vector<ReportItem> items = AddFiles(CollectPaths(options, settings), list);
+    if (options.info) return PrintInfo(items, list);
+    return Convert(std::move(items), list, settings, options.quiet);
+}

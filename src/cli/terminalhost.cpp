@@ -1,0 +1,82 @@
+#include "cli/terminalhost.h"
+
+#include <cstdio>
+#include <utility>
+
+namespace tonewright {
+
+namespace {
+
+volatile std::sig_atomic_t interrupted = 0;
+
+void OnInterrupt(int) {
+    interrupted = 1;
+    std::signal(SIGINT, SIG_DFL);
+}
+
+}  // namespace
+
+TerminalHost::TerminalHost(std::vector<ReportItem> items, size_t rowCount, bool showProgress, bool quiet)
+    : items_(std::move(items)),
+      statuses_(rowCount),
+      finished_(rowCount, false),
+      converted_(rowCount, false),
+      showProgress_(showProgress && !quiet),
+      quiet_(quiet) {}
+
+void TerminalHost::InstallInterruptHandler() { std::signal(SIGINT, OnInterrupt); }
+
+bool TerminalHost::AskYesNo(const std::string& text) {
+    if (!quiet_) std::fprintf(stderr, "%s\n(answered No)\n", text.c_str());
+    return false;
+}
+
+void TerminalHost::OpenProgressWindow(int fileCount) {
+    total_ = fileCount;
+    current_ = 0;
+}
+
+void TerminalHost::CloseProgressWindow() {
+    if (showProgress_) std::fputs("\r\033[K", stderr);
+}
+
+void TerminalHost::SetFileText(const std::string& text) {
+    if (showProgress_) std::fprintf(stderr, "\r\033[K[%d/%d] %s", current_, total_, text.c_str());
+}
+
+void TerminalHost::RowFinished(int row, bool converted, const std::string& status) {
+    if (row < 0 || static_cast<size_t>(row) >= statuses_.size()) return;
+    statuses_[row] = status;
+    finished_[row] = true;
+    converted_[row] = converted;
+    PrintDueLines();
+}
+
+void TerminalHost::PrintDueLines() {
+    bool wrote = false;
+    for (; printed_ < items_.size(); ++printed_) {
+        const ReportItem& item = items_[printed_];
+        if (item.row >= 0 && !finished_[item.row]) break;
+        if (showProgress_ && !wrote) std::fputs("\r\033[K", stderr);
+        const std::string& status = item.row >= 0 ? statuses_[item.row] : item.status;
+        std::printf("%s\t%s\n", item.path.c_str(), status.c_str());
+        wrote = true;
+    }
+    if (wrote) std::fflush(stdout);
+}
+
+bool TerminalHost::IsCancelled() const { return interrupted != 0; }
+
+bool TerminalHost::FinishReport() {
+    for (size_t row = 0; row < finished_.size(); ++row) {
+        if (finished_[row]) continue;
+        statuses_[row] = "Cancelled";
+        finished_[row] = true;
+    }
+    PrintDueLines();
+    bool all = true;
+    for (const ReportItem& item : items_) all = all && item.row >= 0 && converted_[item.row];
+    return all;
+}
+
+}  // namespace tonewright

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace tonewright {
+
+// A file being written by an encoder, with its own write buffer. Every failed or short
+// write is remembered: once a write has failed, every later call reports failure, and
+// ErrorText() says why. Encoders use it so that a full disk or a vanished drive fails the
+// conversion instead of leaving a truncated file reported as converted.
+class OutputFile {
+public:
+    OutputFile();
+    ~OutputFile();
+    OutputFile(const OutputFile&) = delete;
+    OutputFile& operator=(const OutputFile&) = delete;
+
+    // Creates the file, replacing an existing one. False when it cannot be created.
+    bool Create(const std::string& path);
+    bool IsOpen() const { return fd_ >= 0; }
+    bool Write(const void* data, size_t size);
+    // Bytes written so far (buffered ones included): the file's length once flushed.
+    uint64_t Length() const { return flushed_ + buffer_.size(); }
+    // Overwrites bytes already written at `offset` (headers patched at the end).
+    bool WriteAt(uint64_t offset, const void* data, size_t size);
+    // Flushes and closes; false when anything written was lost.
+    bool Close();
+    bool Failed() const { return failed_; }
+    const std::string& ErrorText() const { return error_; }
+
+private:
+    bool Flush();
+    bool WriteAll(const uint8_t* data, size_t size);
+    void Fail(int errorNumber);
+
+    int fd_ = -1;
+    uint64_t flushed_ = 0;
+    std::vector<uint8_t> buffer_;
+    bool failed_ = false;
+    std::string error_;
+};
+
+}  // namespace tonewright

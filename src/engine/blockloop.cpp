@@ -1,0 +1,84 @@
+#include "engine/blockloop.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "engine/inputtype.h"
+#include "engine/progress.h"
+#include "sources/audiosource.h"
+
+namespace tonewright {
+
+namespace {
+
+// Updates the percentage text and the file bar only when their values grow, so a file
+// causes at most 100 text updates.
+class ProgressTracker {
+public:
+    ProgressTracker(FileProgress& progress, const std::string& displayName, uint64_t length)
+        : progress_(progress), displayName_(displayName) {
+        length_ = std::max<uint64_t>(length, 1);
+        divisor_ = std::max<uint64_t>(length_ / 100, 1);
+        width_ = std::max(progress.FileBarWidth(), 1);
+        step_ = std::max<uint64_t>(length_ / static_cast<uint64_t>(width_), 1);
+        progress_.SetFileBarRange(width_);
+        progress_.SetFileBarPosition(0);
+    }
+
+    uint64_t length() const { return length_; }
+
+    void Update(uint64_t position) {
+        const int percent = static_cast<int>(std::min<uint64_t>(position / divisor_, 100));
+        if (percent > lastPercent_) ShowPercent(percent);
+        const uint64_t bar = std::min<uint64_t>(position / step_, static_cast<uint64_t>(width_));
+        if (static_cast<int>(bar) > lastBar_) {
+            lastBar_ = static_cast<int>(bar);
+            progress_.SetFileBarPosition(lastBar_);
+        }
+    }
+
+    void Finish() {
+        if (lastPercent_ != 100) ShowPercent(100);
+        progress_.SetFileBarPosition(width_);
+    }
+
+private:
+    void ShowPercent(int percent) {
+        lastPercent_ = percent;
+        progress_.SetFileText("Converting " + displayName_ + "..." + std::to_string(percent) + "%");
+    }
+
+    FileProgress& progress_;
+    std::string displayName_;
+    uint64_t length_ = 1, divisor_ = 1, step_ = 1;
+    int width_ = 1;
+    int lastPercent_ = 0;
+    int lastBar_ = 0;
+};
+
+}  // namespace
+
+LoopOutcome RunBlockLoop(AudioSource& source, int inputType, FileProgress& progress,
+                         const std::string& displayName, const BlockConsumer& consume) {
+    const int bytesPerSample = source.GetBitsPerSample() == 8 ? 1 : 2;
+    std::vector<uint8_t> left(static_cast<size_t>(kBlockSamples) * bytesPerSample);
+    std::vector<uint8_t> right(source.GetChannels() == 2 ? left.size() : 0);
+    uint8_t* rightBuffer = right.empty() ? nullptr : right.data();
+
+    ProgressTracker tracker(progress, displayName, source.GetLength());
+    const bool endsAtLength = EndsAtDeclaredLength(inputType);
+    for (;;) {
+        const int count = source.ReadBlock(left.data(), rightBuffer);
+        if (count <= 0) break;
+        const uint64_t position = source.GetPosition();
+        tracker.Update(position);
+        progress.PumpEvents();
+        if (progress.IsCancelled()) return LoopOutcome::Cancelled;
+        if (!consume(left.data(), rightBuffer, count)) return LoopOutcome::WriteFailed;
+        if (endsAtLength && position >= tracker.length()) break;
+    }
+    tracker.Finish();
+    return LoopOutcome::Finished;
+}
+
+}  // namespace tonewright

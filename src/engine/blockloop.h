@@ -1,0 +1,25 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+
+namespace tonewright {
+
+class AudioSource;
+class FileProgress;
+
+// Hands one block of `count` samples per channel to the encoder side; 1 to go on, 0 when
+// writing failed.
+using BlockConsumer = std::function<int(uint8_t* left, uint8_t* right, int count)>;
+
+enum class LoopOutcome { Finished, Cancelled, WriteFailed };
+
+// The read loop every pipeline shares: reads blocks from the source until it ends (for
+// rendered sources, until the position reaches the declared length), shows the percentage
+// and the file bar, pumps events, stops when the user cancels, and hands every block to
+// `consume`.
+LoopOutcome RunBlockLoop(AudioSource& source, int inputType, FileProgress& progress,
+                         const std::string& displayName, const BlockConsumer& consume);
+
+}  // namespace tonewright

@@ -1,0 +1,65 @@
+#include "engine/sourcefactory.h"
+
+#include <initializer_list>
+
+#include "engine/inputtype.h"
+#include "sources/wav/wavsource.h"
+
+namespace tonewright {
+
+namespace {
+
+// The decoder families, in the roles the fallback table gives them.
+enum class Decoder { Bass, Ffmpeg, Wav, Aiff, Au, Vorbis, Wma };
+
+// A decoder of the family, or null while the family has no decoder in this build.
+std::unique_ptr<AudioSource> CreateDecoder(Decoder decoder, int /*forConversion*/) {
+    switch (decoder) {
+        case Decoder::Wav:
+            return std::make_unique<WavSource>();
+        default:
+            return nullptr;
+    }
+}
+
+struct FallbackRow {
+    std::initializer_list<int> inputTypes;
+    std::initializer_list<Decoder> decoders;  // tried in this order
+};
+
+const FallbackRow kFallbacks[] = {
+    {{kInputWav}, {Decoder::Bass, Decoder::Ffmpeg, Decoder::Wav}},
+    {{kInputMp3, kInputTrackerModule, kInputMidi, kInputCdTrack, kInputFlac, kInputWavPack, kInputAdx,
+      kInputMonkeysAudio, kInputMusepack, kInputTta, kInputAac, kInputM4a, kInputMp4},
+     {Decoder::Bass, Decoder::Ffmpeg}},
+    {{kInputSpeex}, {Decoder::Ffmpeg, Decoder::Bass}},
+    {{kInputOgg}, {Decoder::Vorbis, Decoder::Bass, Decoder::Ffmpeg}},
+    {{kInputAu}, {Decoder::Au, Decoder::Ffmpeg}},
+    {{kInputAiff}, {Decoder::Aiff, Decoder::Bass, Decoder::Ffmpeg}},
+    {{kInputWindowsMedia}, {Decoder::Wma, Decoder::Ffmpeg}},
+};
+
+// Anything else is left to FFmpeg.
+const std::initializer_list<Decoder> kOtherDecoders = {Decoder::Ffmpeg};
+
+std::initializer_list<Decoder> CandidatesFor(int inputType) {
+    for (const auto& row : kFallbacks)
+        for (int type : row.inputTypes)
+            if (type == inputType) return row.decoders;
+    return kOtherDecoders;
+}
+
+}  // namespace
+
+std::unique_ptr<AudioSource> OpenSource(const std::string& path, int inputType, int renderRate,
+                                        int forConversion, std::string& failureReason) {
+    for (Decoder decoder : CandidatesFor(inputType)) {
+        auto source = CreateDecoder(decoder, forConversion);
+        if (source && source->Open(path, renderRate)) return source;
+    }
+    if (forConversion)
+        failureReason = "no decoder could read this file; please send it to our support team so we can look into it";
+    return nullptr;
+}
+
+}  // namespace tonewright

@@ -1,0 +1,126 @@
+#include "engine/targetpath.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <cerrno>
+#include <chrono>
+#include <cstdio>
+
+#include "engine/fileentry.h"
+#include "engine/outputformat.h"
+#include "engine/pathutil.h"
+#include "settings/settings.h"
+
+namespace tonewright {
+
+namespace {
+
+constexpr int kCustomFolder = 399;
+constexpr int kOverwrite = 22;
+constexpr int kSkip = 33;
+
+std::string FolderFailure(const std::string& folder) { return "Failed to create folder \"" + folder + "\""; }
+
+struct FolderRule {
+    int option;
+    std::string folder;
+    bool mirror;
+};
+
+// One attempt at the target under a folder rule: true with the target chosen, false with
+// a message. `final` is set when no documents-folder retry may follow.
+bool TryFolderRule(const FolderRule& rule, const std::string& source, const std::string& extension,
+                   int targetExists, TargetPaths& paths, std::string& message, bool& final) {
+    std::string stem;
+    if (rule.option == kCustomFolder) {
+        if (rule.folder.empty() || !EnsureFolder(rule.folder, true)) {
+            message = FolderFailure(rule.folder);
+            return false;
+        }
+        stem = rule.folder;
+        if (stem.back() != '/') stem += '/';
+        if (rule.mirror) {
+            std::string sourceFolder = FolderOf(AbsoluteCleanPath(source));
+            while (!sourceFolder.empty() && sourceFolder.front() == '/') sourceFolder.erase(0, 1);
+            stem += sourceFolder;
+            if (!EnsureFolder(stem, true)) {
+                message = FolderFailure(stem);
+                return false;
+            }
+        }
+        stem += StripExtension(LastPathComponent(source));
+    } else {
+        stem = StripExtension(source);
+    }
+
+    std::string target = stem + extension;
+    if (FileExists(target)) {
+        if (targetExists == kOverwrite) {
+            if (SameFile(target, source)) {
+                message = "Target file name is same as original file that can't be overwritten. "
+                          "Please output files to a custom folder.";
+                final = true;
+                return false;
+            }
+        } else if (targetExists == kSkip) {
+            message = "Target exists and skipped";
+            final = true;
+            return false;
+        } else {
+            for (long n = 1; FileExists(target); ++n) target = stem + "_" + std::to_string(n) + extension;
+        }
+    }
+
+    paths.temporary = CreateTemporaryBeside(target);
+    if (paths.temporary.empty()) {
+        message = "Failed to create file \"" + target + "\"";
+        return false;
+    }
+    paths.target = target;
+    return true;
+}
+
+}  // namespace
+
+std::string CreateTemporaryBeside(const std::string& target) {
+    static std::atomic<unsigned> counter{0};
+    const std::string prefix = FolderOf(target) + "." + LastPathComponent(target) + ".part-";
+    const auto clock = static_cast<unsigned>(std::chrono::steady_clock::now().time_since_epoch().count());
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        char suffix[32];
+        std::snprintf(suffix, sizeof suffix, "%x%x%x", static_cast<unsigned>(getpid()), clock & 0xffff,
+                      counter++);
+        const std::string candidate = prefix + suffix;
+        const int fd = open(candidate.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0) {
+            close(fd);
+            return candidate;
+        }
+        if (errno != EEXIST) return {};
+    }
+    return {};
+}
+
+bool ResolveTargetPath(FileEntry& entry, const Settings& settings, int outputFormat, TargetPaths& paths,
+                       std::string& message) {
+    const OutputFormatInfo* format = FindOutputFormat(outputFormat);
+    const std::string extension = format ? format->extension : "";
+    FolderRule rule{settings.DestOutputFolderOpt, settings.DestSpecifiedFolder, settings.CreateDirs != 0};
+    bool final = false;
+    if (TryFolderRule(rule, entry.sourcePath, extension, settings.TargetExistsOpt, paths, message, final)) {
+        entry.targetPath = paths.target;
+        return true;
+    }
+    if (final || !settings.OutputFiles2MyDocuments) return false;
+    const std::string documents = DocumentsFolder();
+    if (documents.empty()) return false;
+    rule = {kCustomFolder, documents, settings.DestOutputFolderOpt == kCustomFolder && settings.CreateDirs != 0};
+    if (!TryFolderRule(rule, entry.sourcePath, extension, settings.TargetExistsOpt, paths, message, final))
+        return false;
+    entry.targetPath = paths.target;
+    return true;
+}
+
+}  // namespace tonewright

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <string>
+
+namespace tonewright {
+
+// The tag record carried from a source to a target: nine texts in a fixed order.
+// Texts are UTF-8.
+struct TagInfo {
+    std::string title;
+    std::string artist;
+    std::string album;
+    std::string year;
+    std::string genre;
+    std::string comment;
+    std::string track;
+    std::string composer;
+    std::string copyright;
+};
+
+}  // namespace tonewright

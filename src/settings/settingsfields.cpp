@@ -1,0 +1,144 @@
+#include "settings/settingsfields.h"
+
+#include <algorithm>
+
+namespace tonewright {
+
+namespace {
+
+// Read-back rules: stored values outside what the program handles become a usable value.
+
+int Mp3ChannelMode(int mode) {  // dual channel (2) and unknown modes become joint stereo
+    return mode == 0 || mode == 1 || mode == 3 || mode == 4 ? mode : 1;
+}
+
+int ZeroToTwoElseTwo(int value) { return value >= 0 && value <= 2 ? value : 2; }
+
+int OneOrTwoElseTwo(int value) { return value == 1 || value == 2 ? value : 2; }
+
+int GainPercent(int percent) { return std::clamp(percent, 10, 3000); }
+
+int Kbps(int bitRate) {  // a rate stored in bits per second
+    return bitRate > 1000 ? bitRate / 1000 : bitRate;
+}
+
+using S = Settings;
+constexpr unsigned kWindow = kSaveWindowState;
+constexpr unsigned kOpt = kSaveOptions;
+
+}  // namespace
+
+const std::vector<ValueField<Settings>>& OptionFields() {
+    static const std::vector<ValueField<Settings>> fields = {
+        TextField("Folder", &S::Folder, kSaveFolder),
+        NumberField("DestOutputFolderOpt", &S::DestOutputFolderOpt, kOpt),
+        TextField("DestSpecifiedFolder", &S::DestSpecifiedFolder, kOpt),
+        NumberField("CreateDirs", &S::CreateDirs, kOpt),
+        NumberField("BrowseOutputFolder", &S::BrowseOutputFolder, kOpt),
+        NumberField("OutputFiles2MyDocuments", &S::OutputFiles2MyDocuments, kOpt),
+        NumberField("TargetExistsOpt", &S::TargetExistsOpt, kOpt),
+        NumberField("MonoType", &S::MonoType, kOpt),
+        NumberField("EnableExtFilter", &S::EnableExtFilter, kOpt),
+        TextField("FilterExts", &S::FilterExts, kOpt),
+        NumberField("OutputFormat", &S::OutputFormat, kWindow),
+
+        NumberField("AutoDestMP3EncodingParam", &S::AutoDestMP3EncodingParam, kOpt),
+        NumberField("MP3BitRate", &S::MP3BitRate, kOpt),
+        NumberField("MP3SampleRate", &S::MP3SampleRate, kOpt),
+        NumberField("MP3ChannelMode", &S::MP3ChannelMode, kOpt, Mp3ChannelMode),
+
+        NumberField("AutoDestWAVEncodingParam", &S::AutoDestWAVEncodingParam, kOpt),
+        NumberField("WAVSampleRate", &S::WAVSampleRate, kOpt),
+        NumberField("WAVBitsPerSample", &S::WAVBitsPerSample, kOpt),
+        NumberField("WAVChannelNum", &S::WAVChannelNum, kOpt, ZeroToTwoElseTwo),
+
+        NumberField("AutoDestWMAEncodingParam", &S::AutoDestWMAEncodingParam, kOpt),
+        NumberField("WMABitRate", &S::WMABitRate, kOpt),
+        NumberField("WMASampleRate", &S::WMASampleRate, kOpt),
+        NumberField("WMAChannels", &S::WMAChannels, kOpt, OneOrTwoElseTwo),
+        NumberField("WMAID3TagType", &S::WMAID3TagType, kOpt, ZeroToTwoElseTwo),
+        NumberField("AmplifyWMA", &S::AmplifyWMA, kOpt),
+        NumberField("AmplifyWMACoeff", &S::AmplifyWMACoeff, kOpt, GainPercent),
+
+        NumberField("AutoDestOGGEncodingParam", &S::AutoDestOGGEncodingParam, kOpt),
+        NumberField("OGGBitRate", &S::OGGBitRate, kOpt, Kbps),
+        NumberField("OGGSampleRate", &S::OGGSampleRate, kOpt),
+        NumberField("OGGChannels", &S::OGGChannels, kOpt, ZeroToTwoElseTwo),
+        NumberField("OGGID3TagType", &S::OGGID3TagType, kOpt),
+        NumberField("AmplifyOGG", &S::AmplifyOGG, kOpt),
+        NumberField("AmplifyOGGCoeff", &S::AmplifyOGGCoeff, kOpt, GainPercent),
+
+        NumberField("AutoDestAACEncodingParam", &S::AutoDestAACEncodingParam, kOpt),
+        NumberField("AACVBR", &S::AACVBR, kOpt),
+        NumberField("AACVBRQuality", &S::AACVBRQuality, kOpt),
+        NumberField("AACABRBitRate", &S::AACABRBitRate, kOpt),
+        NumberField("AACMpegVersion", &S::AACMpegVersion, kOpt),
+        NumberField("AACEnableTNS", &S::AACEnableTNS, kOpt),
+        NumberField("AACEnableMidside", &S::AACEnableMidside, kOpt),
+        NumberField("AACBlockType", &S::AACBlockType, kOpt),
+        NumberField("AmplifyAAC", &S::AmplifyAAC, kOpt),
+        NumberField("AmplifyAACCoef", &S::AmplifyAACCoef, kOpt),
+
+        NumberField("AutoDestM4AEncodingParam", &S::AutoDestM4AEncodingParam, kOpt),
+        NumberField("M4AVBR", &S::M4AVBR, kOpt),
+        NumberField("M4AVBRQuality", &S::M4AVBRQuality, kOpt),
+        NumberField("M4AABRBitRate", &S::M4AABRBitRate, kOpt),
+        NumberField("M4AEnableTNS", &S::M4AEnableTNS, kOpt),
+        NumberField("M4AEnableMidside", &S::M4AEnableMidside, kOpt),
+        NumberField("M4ABlockType", &S::M4ABlockType, kOpt),
+        NumberField("AmplifyM4A", &S::AmplifyM4A, kOpt),
+        NumberField("AmplifyM4ACoef", &S::AmplifyM4ACoef, kOpt),
+        NumberField("M4AID3TagType", &S::M4AID3TagType, kOpt, ZeroToTwoElseTwo),
+
+        NumberField("AMRType", &S::AMRType, kOpt),
+        NumberField("AMRMode", &S::AMRMode, kOpt),
+        NumberField("AMRWBMode", &S::AMRWBMode, kOpt),
+        NumberField("AMRDTX", &S::AMRDTX, kOpt),
+        NumberField("AWBMode", &S::AWBMode, kOpt),
+        NumberField("AWBDTX", &S::AWBDTX, kOpt),
+        NumberField("AmplifyAMR", &S::AmplifyAMR, kOpt),
+        NumberField("AmplifyAMRCoef", &S::AmplifyAMRCoef, kOpt),
+
+        NumberField("MP3ID3TagType", &S::MP3ID3TagType, kOpt),
+        NumberField("MP3WriteID3Version", &S::MP3WriteID3Version, kOpt),
+        NumberField("AmplifyMp3", &S::AmplifyMp3, kOpt),
+        NumberField("AmplifyMp3Coeff", &S::AmplifyMp3Coeff, kOpt, GainPercent),
+        NumberField("AmplifyWav", &S::AmplifyWav, kOpt),
+        NumberField("AmplifyWavCoeff", &S::AmplifyWavCoeff, kOpt, GainPercent),
+        NumberField("OptStartPageIndex", &S::OptStartPageIndex, kWindow),
+    };
+    return fields;
+}
+
+const std::vector<ValueField<TagTemplate>>& TagFields() {
+    using T = TagTemplate;
+    constexpr bool kClear = true;  // a template's missing text is empty, not left as it was
+    static const std::vector<ValueField<TagTemplate>> fields = {
+        NumberField("TitleAsFileName", &T::TitleAsFileName),
+        TextField("Title", &T::Title, 0, kClear),
+        TextField("Artist", &T::Artist, 0, kClear),
+        TextField("Album", &T::Album, 0, kClear),
+        TextField("Year", &T::Year, 0, kClear),
+        TextField("Genre", &T::Genre, 0, kClear),
+        TextField("Comment", &T::Comment, 0, kClear),
+        TextField("Composer", &T::Composer, 0, kClear),
+        TextField("Copyright", &T::Copyright, 0, kClear),
+        NumberField("TrackNumType", &T::TrackNumType),
+        NumberField("CustomTrackNum", &T::CustomTrackNum),
+    };
+    return fields;
+}
+
+const std::vector<TagSlot>& TagSlots() {
+    static const std::vector<TagSlot> slots = {
+        {"MP3", &S::MP3Tag},
+        {"OGG", &S::OGGTag},
+        {"WMA", &S::WMATag},
+        {"M4A", &S::M4ATag},
+    };
+    return slots;
+}
+
+std::string TagGroup(const std::string& formatWord) { return std::string(kOptionsGroup) + "/" + formatWord + "Tag"; }
+
+}  // namespace tonewright

@@ -1,0 +1,37 @@
+#include "sources/wav/wavsamples.h"
+
+#include <cstring>
+
+#include "sources/codecs/floatsample.h"
+#include "sources/codecs/g711.h"
+#include "sources/codecs/littleendian.h"
+
+namespace tonewright {
+
+int DecodeWavU8(const uint8_t* stored) { return stored[0]; }
+
+int DecodeWavS16(const uint8_t* stored) { return LoadLeS16(stored); }
+
+int DecodeWavS24(const uint8_t* stored) { return LoadLeS16(stored + 1); }
+
+int DecodeWavS32(const uint8_t* stored) { return LoadLeS16(stored + 2); }
+
+int DecodeWavFloat32(const uint8_t* stored) {
+    const uint32_t bits = LoadLe32(stored);
+    float value;
+    std::memcpy(&value, &bits, sizeof value);
+    return FloatSampleToInt16(value);
+}
+
+int DecodeWavFloat64(const uint8_t* stored) {
+    const uint64_t bits = LoadLe64(stored);
+    double value;
+    std::memcpy(&value, &bits, sizeof value);
+    return FloatSampleToInt16(value);
+}
+
+int DecodeWavAlaw(const uint8_t* stored) { return ExpandAlaw(stored[0]); }
+
+int DecodeWavMulaw(const uint8_t* stored) { return ExpandMulaw(stored[0]); }
+
+}  // namespace tonewright

@@ -1,0 +1,80 @@
+// tonewright-cli's options, reports and exit statuses.
+#include <gtest/gtest.h>
+
+#include "cli/clitest.h"
+
+using namespace testutil;
+
+namespace {
+
+class CliOptionsTest : public ::testing::Test, protected CliFixture {
+protected:
+    std::string Tone(const std::string& name, int rate, int channels, double seconds) {
+        MakeToneWithSox(dir.file(name), rate, channels, seconds, "-b 16");
+        return dir.file(name);
+    }
+};
+
+}  // namespace
+
+TEST_F(CliOptionsTest, InfoPrintsTheFileListColumns) {
+    const std::string a = Tone("a.wav", 22050, 2, 3.0);
+    // 3.725 s: the bit rate comes from the data size over the whole seconds.
+    const std::string b = Tone("b.wav", 8000, 1, 3725.0 / 1000);
+    WriteBytes(dir.file("bad.wav"), {'R', 'I', 'F', 'F'});
+    const auto r = Cli({"--info", a, b, dir.file("bad.wav"), dir.file("missing.wav"), a});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_EQ(r.out, a + "\t00:03\t705 kbps\t22050 Hz\tStereo\n" + b + "\t00:03\t158 kbps\t8000 Hz\tMono\n" +
+                         dir.file("bad.wav") + "\tFailed to load\n" + dir.file("missing.wav") +
+                         "\tFailed to load (no such file)\n");
+}
+
+TEST_F(CliOptionsTest, UsageErrorsExitWithTwo) {
+    const std::string a = Tone("a.wav", 8000, 1, 0.1);
+    for (const std::vector<std::string>& args :
+         {std::vector<std::string>{"--bogus", a}, {"-f", "flac", a}, {"--set", "NoSuchValue=1", a},
+          {"--set", "MP3BitRate=loud", a}, {"--if-exists", "maybe", a}, {}, {"-o"}}) {
+        const auto r = Cli(args);
+        EXPECT_EQ(r.exitCode, 2) << r.err;
+        EXPECT_TRUE(r.out.empty());
+        EXPECT_NE(r.err.find("tonewright-cli: "), std::string::npos);
+    }
+    EXPECT_EQ(Cli({"--help"}).exitCode, 0);
+    EXPECT_EQ(Cli({"--version"}).out.rfind("tonewright-cli ", 0), 0u);
+}
+
+TEST_F(CliOptionsTest, SetChangesTheRunAndSaveKeepsItForTheNext) {
+    const std::string a = Tone("a.wav", 44100, 2, 1.0);
+    auto r = Cli({"-q", "-f", "wav", "-o", dir.file("out"), "--set", "AutoDestWAVEncodingParam=0", "--set",
+                  "WAVSampleRate=16000", "--set", "WAVChannelNum=1", "--set", "MonoType=1", "--save", a});
+    ASSERT_EQ(r.exitCode, 0) << r.out << r.err;
+    Pcm16 got = DecodeWithFfmpeg(dir.file("out/a.wav"), 0);
+    EXPECT_EQ(got.sampleRate, 16000);
+    EXPECT_EQ(got.channels, 1);
+    EXPECT_NEAR(double(got.frames()), 16000.0, 2.0);
+
+    // The next run, without options, uses what was saved: WAV output, 16 kHz, the folder.
+    r = Cli({"-q", a});
+    EXPECT_EQ(r.out, a + "\ta_1.wav\n");
+    EXPECT_EQ(DecodeWithFfmpeg(dir.file("out/a_1.wav"), 0).sampleRate, 16000);
+}
+
+TEST_F(CliOptionsTest, FoldersAreSearchedWithTheExtensionFilter) {
+    Shell("mkdir -p " + Quote(dir.file("in/sub")));
+    Tone("in/b.wav", 8000, 1, 0.2);
+    Tone("in/sub/a.wav", 8000, 1, 0.2);
+    Shell("cp " + Quote(dir.file("in/b.wav")) + " " + Quote(dir.file("in/skip.wave")));
+    WriteBytes(dir.file("in/notes.txt"), {'h', 'i'});
+    Shell("ln -s " + Quote(dir.file("in/sub/a.wav")) + " " + Quote(dir.file("in/link.lnk")));
+    const auto r = Cli({"--info", "--set", "EnableExtFilter=1", "--set", "FilterExts=WAV", dir.file("in")});
+    EXPECT_EQ(r.out, dir.file("in/b.wav") + "\t\t128 kbps\t8000 Hz\tMono\n" + dir.file("in/sub/a.wav") +
+                         "\t\t128 kbps\t8000 Hz\tMono\n")
+        << "the link leads to a listed file already in the list, the others are filtered out";
+}
+
+TEST_F(CliOptionsTest, FormatsWithoutEncoderFailTheirRows) {
+    const std::string a = Tone("a.wav", 8000, 1, 0.2);
+    const auto r = Cli({"-q", "-f", "amr", "-o", dir.file("out"), a});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_EQ(r.out, a + "\tConversion Failure\n");
+}

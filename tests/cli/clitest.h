@@ -1,0 +1,29 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "support/testutil.h"
+
+namespace testutil {
+
+// Runs tonewright-cli with its settings store and home folder inside a test folder, so
+// no test sees the user's settings or another test's.
+class CliFixture {
+public:
+    TempDir dir;
+
+    CommandResult Cli(std::vector<std::string> args, const std::string& shellPrefix = "") const {
+        const std::vector<std::string> env = {"XDG_CONFIG_HOME=" + dir.file("config"), "HOME=" + dir.file("home"),
+                                              "TONEWRIGHT_SYSTEM_SOUNDFONT=/nonexistent.sf2"};
+        if (shellPrefix.empty()) {
+            args.insert(args.begin(), TONEWRIGHT_CLI_PATH);
+            return Run(args, env);
+        }
+        std::string line = shellPrefix + "; exec " + Quote(TONEWRIGHT_CLI_PATH);
+        for (const auto& a : args) line += " " + Quote(a);
+        return Run({"/bin/sh", "-c", line}, env);
+    }
+};
+
+}  // namespace testutil

@@ -1,0 +1,91 @@
+#include <gtest/gtest.h>
+
+#include "settings/savedvalues.h"
+#include "settings/settings.h"
+
+namespace tonewright {
+namespace {
+
+TEST(SettingsLoad, EmptyOrUnreadableStoreKeepsDefaults) {
+    MemorySettingsStore empty;
+    Settings withDocuments = DefaultSettings("/home/u/Documents");
+    LoadSettings(withDocuments, empty);
+    EXPECT_EQ(withDocuments.DestOutputFolderOpt, 399);
+    EXPECT_EQ(withDocuments.DestSpecifiedFolder, "/home/u/Documents");
+    EXPECT_EQ(DefaultSettings("").DestOutputFolderOpt, 199);
+    EXPECT_EQ(DefaultSettings("").DestSpecifiedFolder, "");
+
+    MemorySettingsStore unreadable;
+    unreadable.preset("Options", "MP3BitRate", "320");
+    unreadable.preset("Options/MP3Tag", "Artist", "A");
+    unreadable.setReadable(false);
+    Settings settings = DefaultSettings("");
+    LoadSettings(settings, unreadable);
+    EXPECT_EQ(SavedValues(settings), SavedValues(DefaultSettings("")));
+}
+
+struct StoredNumber {
+    const char* name;
+    int Settings::*member;
+    const char* stored;
+    int expected;
+};
+
+void PrintTo(const StoredNumber& c, std::ostream* out) { *out << c.name << "=\"" << c.stored << "\""; }
+
+class SettingsReadBack : public testing::TestWithParam<StoredNumber> {};
+
+// Loading and setting by name apply the same read-back rule.
+TEST_P(SettingsReadBack, CorrectsStoredAndSetValues) {
+    const StoredNumber& c = GetParam();
+    MemorySettingsStore store;
+    store.preset("Options", c.name, c.stored);
+    Settings loaded = DefaultSettings("");
+    LoadSettings(loaded, store);
+    EXPECT_EQ(loaded.*c.member, c.expected);
+
+    Settings set = DefaultSettings("");
+    std::string error;
+    EXPECT_EQ(SetSettingByName(set, c.name, c.stored, error), ParseWholeNumber(c.stored).has_value());
+    EXPECT_EQ(set.*c.member, c.expected);
+}
+
+using S = Settings;
+INSTANTIATE_TEST_SUITE_P(Rules, SettingsReadBack, testing::Values(
+    StoredNumber{"OGGBitRate", &S::OGGBitRate, "160000", 160},
+    StoredNumber{"OGGBitRate", &S::OGGBitRate, "1000", 1000},
+    StoredNumber{"MP3ChannelMode", &S::MP3ChannelMode, "2", 1},
+    StoredNumber{"MP3ChannelMode", &S::MP3ChannelMode, "4", 4},
+    StoredNumber{"AmplifyWMACoeff", &S::AmplifyWMACoeff, "5", 10},
+    StoredNumber{"AmplifyWMACoeff", &S::AmplifyWMACoeff, "5000", 3000},
+    StoredNumber{"AmplifyMp3Coeff", &S::AmplifyMp3Coeff, "9", 10},
+    StoredNumber{"AmplifyWavCoeff", &S::AmplifyWavCoeff, "3001", 3000},
+    StoredNumber{"AmplifyOGGCoeff", &S::AmplifyOGGCoeff, "0", 10},
+    StoredNumber{"AmplifyAACCoef", &S::AmplifyAACCoef, "5", 5},
+    StoredNumber{"WAVChannelNum", &S::WAVChannelNum, "0", 0},
+    StoredNumber{"WAVChannelNum", &S::WAVChannelNum, "3", 2},
+    StoredNumber{"OGGChannels", &S::OGGChannels, "-1", 2},
+    StoredNumber{"WMAChannels", &S::WMAChannels, "0", 2},
+    StoredNumber{"WMAID3TagType", &S::WMAID3TagType, "3", 2},
+    StoredNumber{"M4AID3TagType", &S::M4AID3TagType, "-1", 2},
+    StoredNumber{"MP3BitRate", &S::MP3BitRate, "160000", 160000},
+    // Text that is not a whole 32-bit number counts as missing.
+    StoredNumber{"MP3BitRate", &S::MP3BitRate, "", 128},
+    StoredNumber{"MP3BitRate", &S::MP3BitRate, "192kbps", 128},
+    StoredNumber{"MP3BitRate", &S::MP3BitRate, "4294967296", 128}));
+
+TEST(SettingsLoad, FilterIsRebuiltFromStoredAndSetValues) {
+    MemorySettingsStore store;
+    store.preset("Options", "FilterExts", "WAV,Mp3,");
+    store.preset("Options", "EnableExtFilter", "1");
+    Settings settings = DefaultSettings("");
+    LoadSettings(settings, store);
+    EXPECT_EQ(settings.extensionFilter, (std::vector<std::string>{"wav", "mp3", ""}));
+
+    std::string error;
+    ASSERT_TRUE(SetSettingByName(settings, "EnableExtFilter", "0", error));
+    EXPECT_TRUE(settings.extensionFilter.empty());
+}
+
+}  // namespace
+}  // namespace tonewright
