@@ -1,13 +1,49 @@
 // tonewright: the desktop program.
 #include <QApplication>
+#include <QIcon>
+#include <QTimer>
+
+#include <csignal>
 
 #include "app/mainwindow.h"
+#include "app/qtdesktop.h"
+#include "engine/decoderstartup.h"
 #include "settings/settingsstore.h"
+
+namespace {
+
+int RunMainWindow(tonewright::Desktop& desktop) {
+    const auto store = tonewright::OpenUserSettingsStore();
+    tonewright::MainWindow window(*store, desktop);
+    window.show();
+    // Files handed over by the desktop ("Open With Tonewright") are added once the window
+    // is up.
+    const QStringList paths = QApplication::arguments().mid(1);
+    QTimer::singleShot(0, &window, [&window, paths] { window.OpenPaths(paths); });
+    return QApplication::exec();
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tonewright"));
-    tonewright::MainWindow window(tonewright::OpenUserSettingsStore());
-    window.show();
-    return app.exec();
+    QApplication::setApplicationVersion(QStringLiteral(TONEWRIGHT_VERSION));
+    QApplication::setDesktopFileName(QStringLiteral("tonewright"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/tonewright.png")));
+
+    // Under a file-size limit a write then fails (and the row with it) instead of the
+    // signal ending the program in the middle of a file.
+    std::signal(SIGXFSZ, SIG_IGN);
+
+    tonewright::QtDesktop desktop;
+    std::string failure;
+    if (!tonewright::StartDecoderLayer(failure)) {
+        if (!failure.empty())
+            desktop.ShowMessage(nullptr, tonewright::Desktop::Icon::Critical, QString::fromStdString(failure));
+        return 1;
+    }
+    const int result = RunMainWindow(desktop);
+    tonewright::StopDecoderLayer();
+    return result;
 }

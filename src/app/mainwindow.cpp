@@ -1,156 +1,339 @@
 #include "app/mainwindow.h"
 
 #include <QCloseEvent>
-#include <QComboBox>
-#include <QFileDialog>
+#include <QCoreApplication>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QKeyEvent>
-#include <QMessageBox>
+#include <QLabel>
+#include <QMenu>
+#include <QMimeData>
 #include <QPushButton>
-#include <QTreeWidget>
+#include <QShortcut>
+#include <QUrl>
 #include <QVBoxLayout>
 
+#include "app/closekeys.h"
+#include "app/desktop.h"
+#include "app/fileloader.h"
+#include "app/filelistwidget.h"
+#include "app/formatselector.h"
+#include "app/openfilters.h"
 #include "app/qtbatchhost.h"
-#include "engine/outputformat.h"
+#include "app/weblinks.h"
 #include "engine/pathutil.h"
+#include "engine/soundfont.h"
+#include "settings/settingsstore.h"
 
 namespace tonewright {
 
 namespace {
 
-constexpr int kStatusColumn = 5;
+const char* const kSelectFirst = "You should select a file at least.";
+const char* const kListEmpty = "There aren't files in list.";
 
-struct Column {
-    const char* header;
-    int width;
-    Qt::Alignment alignment;
+// What a command of the list's context menu needs before it is enabled.
+enum class Needs { Nothing, Rows, Selection, OneRow, OneConvertedRow };
+
+struct ListCommand {
+    const char* text;  // null: a separator
+    void (MainWindow::*run)();
+    Needs needs;
 };
 
-const Column kColumns[] = {
-    {"File", 152, Qt::AlignLeft},    {"Duration", 65, Qt::AlignRight}, {"Bit Rate", 65, Qt::AlignRight},
-    {"Freq.", 65, Qt::AlignRight},   {"Channels", 60, Qt::AlignLeft},  {"Status", 145, Qt::AlignLeft},
+const ListCommand kListMenu[] = {
+    {"&Play Source", &MainWindow::PlaySource, Needs::OneRow},
+    {"Play &Destination", &MainWindow::PlayDestination, Needs::OneConvertedRow},
+    {nullptr, nullptr, Needs::Nothing},
+    {"&Convert Selected", &MainWindow::ConvertSelected, Needs::Selection},
+    {"Convert All", &MainWindow::ConvertAll, Needs::Rows},
+    {nullptr, nullptr, Needs::Nothing},
+    {"Browse &Source Folder", &MainWindow::BrowseSourceFolder, Needs::OneRow},
+    {"Browse Destination &Folder", &MainWindow::BrowseDestinationFolder, Needs::OneConvertedRow},
+    {nullptr, nullptr, Needs::Nothing},
+    {"&Add Files...\tCtrl+O", &MainWindow::OnAddFiles, Needs::Nothing},
+    {"Add F&older", &MainWindow::OnAddFolder, Needs::Nothing},
+    {"&Remove\tDel", &MainWindow::OnRemove, Needs::Selection},
+    {"Remove Al&l", &MainWindow::OnRemoveAll, Needs::Rows},
 };
 
-struct SelectorRow {
-    int code;
-    const char* label;
-};
+// The position of the entry in the list that owns it.
+size_t IndexOf(const FileList& files, const FileEntry* entry) {
+    size_t index = 0;
+    while (index < files.size() && &files[index] != entry) ++index;
+    return index;
+}
 
-// The output-format selector's rows in order; M4A appears twice under two labels.
-const SelectorRow kSelectorRows[] = {
-    {kOutputMp3, "MP3"},
-    {kOutputWav, "WAV"},
-    {kOutputWma, "WMA"},
-    {kOutputOgg, "OGG"},
-    {kOutputAac, "AAC"},
-    {kOutputM4a, "AAC for iPod / iTunes"},
-    {kOutputMp4, "MP4 (Audio only)"},
-    {kOutputM4a, "M4A (MPEG-4 Audio)"},
-    {kOutputM4b, "M4B (MPEG-4 Audiobook)"},
-    {kOutputAmr, "AMR"},
-    {kOutputAwb, "AWB"},
-};
+QString WithoutTrailingSlash(QString folder) {
+    while (folder.size() > 1 && folder.endsWith(QLatin1Char('/'))) folder.chop(1);
+    return folder;
+}
 
 }  // namespace
 
-MainWindow::MainWindow(std::unique_ptr<SettingsStore> store) : store_(std::move(store)) {
-    setWindowTitle(QStringLiteral("Tonewright"));
+MainWindow::MainWindow(SettingsStore& store, Desktop& desktop) : store_(store), desktop_(desktop) {
+    batch_.soundFontReady = LoadDefaultSoundFont();
     settings_ = DefaultSettings(DocumentsFolder());
-    LoadSettings(settings_, *store_);
+    LoadSettings(settings_, store_);
+    setWindowTitle(QStringLiteral("Tonewright"));
 
-    list_ = new QTreeWidget(this);
-    list_->setRootIsDecorated(false);
-    list_->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    list_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    QStringList headers;
-    for (const Column& c : kColumns) headers << QString::fromLatin1(c.header);
-    list_->setHeaderLabels(headers);
-    for (int i = 0; i < static_cast<int>(std::size(kColumns)); ++i) {
-        list_->setColumnWidth(i, kColumns[i].width);
-        list_->headerItem()->setTextAlignment(i, kColumns[i].alignment | Qt::AlignVCenter);
-    }
+    list_ = new FileListWidget(this);
+    connect(list_, &QTreeWidget::itemDoubleClicked, this, [this] { PlaySource(); });
+    connect(list_, &QWidget::customContextMenuRequested, this, [this](const QPoint& position) {
+        CreateListMenu()->exec(list_->viewport()->mapToGlobal(position));
+    });
 
-    auto* addFiles = new QPushButton(QStringLiteral("&Add Files"), this);
-    auto* convert = new QPushButton(QStringLiteral("&Convert"), this);
-    formatSelector_ = new QComboBox(this);
-    int selected = 0;
-    for (const SelectorRow& row : kSelectorRows) {
-        if (row.code == settings_.OutputFormat) selected = formatSelector_->count();
-        formatSelector_->addItem(QStringLiteral(" to %1").arg(QString::fromLatin1(row.label)), row.code);
-    }
-    formatSelector_->setCurrentIndex(selected);
-    connect(addFiles, &QPushButton::clicked, this, &MainWindow::OnAddFiles);
-    connect(convert, &QPushButton::clicked, this, &MainWindow::OnConvert);
-
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(addFiles);
-    buttons->addStretch();
-    buttons->addWidget(formatSelector_);
-    buttons->addWidget(convert);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(list_);
-    layout->addLayout(buttons);
+    layout->addLayout(CreateCommandRow());
+    CreateShortcuts();
+
+    if (!formatSelector_->SelectCode(settings_.OutputFormat)) {
+        formatSelector_->setCurrentIndex(0);
+        settings_.OutputFormat = formatSelector_->code();
+    }
+    connect(formatSelector_, &QComboBox::currentIndexChanged, this,
+            [this] { settings_.OutputFormat = formatSelector_->code(); });
+
+    loader_ = std::make_unique<FileLoader>(*this, files_, *list_, desktop_);
+    setAcceptDrops(true);
     resize(699, 538);
+
+    if (CheckFirstRun(store_)) ShowHelpTopics();
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow() { SaveSettings(settings_, store_, kSaveWindowState); }
 
-void MainWindow::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Escape || event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) return;
-    QWidget::keyPressEvent(event);
+QLayout* MainWindow::CreateCommandRow() {
+    struct Button {
+        const char* text;
+        const char* tip;
+        void (MainWindow::*run)();
+    };
+    const Button kLeft[] = {
+        {"&Add Files", "Add files", &MainWindow::OnAddFiles},
+        {"Add &Folder", "Add files from a folder", &MainWindow::OnAddFolder},
+        {"Remove A&ll", "Remove all files in list", &MainWindow::OnRemoveAll},
+    };
+    const Button kRight[] = {
+        {"&Convert", "Convert all files", &MainWindow::ConvertAll},
+        {"&Options", "Options", &MainWindow::OpenOptionsSheet},
+    };
+    auto addButton = [this](QBoxLayout* row, const Button& button) {
+        auto* push = new QPushButton(QString::fromLatin1(button.text), this);
+        push->setToolTip(QString::fromLatin1(button.tip));
+        push->setAutoDefault(false);
+        connect(push, &QPushButton::clicked, this, button.run);
+        row->addWidget(push);
+    };
+
+    auto* row = new QHBoxLayout;
+    for (const Button& button : kLeft) addButton(row, button);
+    row->addStretch();
+
+    formatSelector_ = new FormatSelector(this);
+    formatSelector_->setToolTip(QStringLiteral("Output format"));
+    auto* formatLabel = new QLabel(QStringLiteral("Out&put format:"), this);
+    formatLabel->setBuddy(formatSelector_);
+    row->addWidget(formatLabel);
+    row->addWidget(formatSelector_);
+    for (const Button& button : kRight) addButton(row, button);
+
+    auto* help = new QPushButton(QStringLiteral("&Help"), this);
+    help->setToolTip(QStringLiteral("Help"));
+    help->setAutoDefault(false);
+    help->setMenu(CreateHelpMenu());
+    row->addWidget(help);
+    return row;
 }
 
-void MainWindow::closeEvent(QCloseEvent* event) {
-    settings_.OutputFormat = formatSelector_->currentData().toInt();
-    SaveSettings(settings_, *store_, kSaveWindowState);
-    event->accept();
+QMenu* MainWindow::CreateHelpMenu() {
+    auto* menu = new QMenu(this);
+    menu->setObjectName(QStringLiteral("helpMenu"));
+    menu->addAction(QStringLiteral("&Help Topics\tF1"), this, &MainWindow::ShowHelpTopics);
+    menu->addSeparator();
+    menu->addAction(QStringLiteral("&Tell A Friend"), this, [this] { desktop_.Open(TellAFriendUrl()); });
+    menu->addAction(QStringLiteral("&Feedback and Support"), this, [this] { desktop_.Open(SupportUrl()); });
+    menu->addAction(QStringLiteral("Home&page"), this, [this] { desktop_.Open(HomePageUrl()); });
+    menu->addAction(QStringLiteral("&Check Latest Version"), this, [this] { desktop_.Open(UpdateCheckUrl()); });
+    menu->addSeparator();
+    menu->addAction(QStringLiteral("&About..."), this, &MainWindow::ShowAbout);
+    return menu;
+}
+
+void MainWindow::CreateShortcuts() {
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_O), this), &QShortcut::activated, this,
+            &MainWindow::OnAddFiles);
+    connect(new QShortcut(QKeySequence(Qt::Key_Delete), this), &QShortcut::activated, this, &MainWindow::OnRemove);
+    connect(new QShortcut(QKeySequence(Qt::Key_F1), this), &QShortcut::activated, this,
+            &MainWindow::ShowHelpTopics);
+}
+
+std::unique_ptr<QMenu> MainWindow::CreateListMenu() {
+    const int rows = list_->rowCount();
+    const std::vector<int> selected = list_->SelectedRows();
+    const FileEntry* single = SingleSelectedEntry();
+    auto allowed = [&](Needs needs) {
+        switch (needs) {
+            case Needs::Rows: return rows > 0;
+            case Needs::Selection: return !selected.empty();
+            case Needs::OneRow: return single != nullptr;
+            case Needs::OneConvertedRow: return single && !single->targetPath.empty();
+            case Needs::Nothing: break;
+        }
+        return true;
+    };
+    auto menu = std::make_unique<QMenu>(this);
+    for (const ListCommand& command : kListMenu) {
+        if (!command.text) {
+            menu->addSeparator();
+            continue;
+        }
+        QAction* action = menu->addAction(QString::fromLatin1(command.text), this, command.run);
+        action->setEnabled(allowed(command.needs));
+    }
+    return menu;
 }
 
 void MainWindow::OnAddFiles() {
-    AddPaths(QFileDialog::getOpenFileNames(this, QString(), QString(), QStringLiteral("All Files (*)")));
+    const QStringList chosen = desktop_.ChooseFiles(this, OpenDialogFilters());
+    if (chosen.isEmpty()) return;
+    QCoreApplication::processEvents();
+    loader_->LoadFiles(chosen);
 }
 
-void MainWindow::AddPaths(const QStringList& paths) {
-    QStringList failed;
-    for (const QString& path : paths) {
-        std::string reason;
-        const size_t before = files_.size();
-        if (files_.AddFile(path.toStdString(), reason) == FileList::AddResult::Failed) failed << path;
-        if (files_.size() > before) ShowFileInfo(files_[files_.size() - 1]);
-    }
-    if (!failed.isEmpty())
-        QMessageBox::warning(this, QStringLiteral("Tonewright"),
-                             QStringLiteral("Failed to load the following files.\n\n%1").arg(failed.join('\n')));
+void MainWindow::OnAddFolder() {
+    const QString chosen =
+        desktop_.ChooseFolder(this, WithoutTrailingSlash(QString::fromStdString(settings_.Folder)));
+    if (chosen.isEmpty()) return;
+    const QString folder = WithoutTrailingSlash(chosen);
+    settings_.Folder = (folder.endsWith(QLatin1Char('/')) ? folder : folder + QLatin1Char('/')).toStdString();
+    SaveSettings(settings_, store_, kSaveFolder);
+    QCoreApplication::processEvents();
+    loader_->SearchAndLoad(QStringList{folder}, settings_, true);
 }
 
-void MainWindow::ShowFileInfo(const FileEntry& entry) {
-    auto* item = new QTreeWidgetItem(list_);
-    const std::string texts[] = {LastPathComponent(entry.sourcePath), DurationText(entry), BitrateText(entry),
-                                 FrequencyText(entry), ChannelsText(entry)};
-    for (int i = 0; i < static_cast<int>(std::size(texts)); ++i) {
-        item->setText(i, QString::fromStdString(texts[i]));
-        item->setTextAlignment(i, kColumns[i].alignment | Qt::AlignVCenter);
-    }
-    list_->scrollToItem(item);
+void MainWindow::OpenPaths(const QStringList& paths) {
+    if (!paths.isEmpty()) loader_->SearchAndLoad(paths, settings_, false);
 }
 
-void MainWindow::OnConvert() {
-    if (files_.empty()) {
-        QMessageBox::information(this, QStringLiteral("Tonewright"), QStringLiteral("There aren't files in list."));
+void MainWindow::OnRemove() {
+    const std::vector<int> selected = list_->SelectedRows();
+    if (selected.empty()) {
+        Inform(QString::fromLatin1(kSelectFirst));
         return;
     }
-    std::vector<FileEntry*> entries;
-    std::vector<int> rows;
-    for (size_t row = 0; row < files_.size(); ++row) {
-        entries.push_back(&files_[row]);
-        rows.push_back(static_cast<int>(row));
+    for (auto row = selected.rbegin(); row != selected.rend(); ++row) {
+        const FileEntry* entry = list_->EntryAt(*row);
+        list_->RemoveRow(*row);
+        files_.Remove(IndexOf(files_, entry));
     }
-    settings_.OutputFormat = formatSelector_->currentData().toInt();
+}
+
+void MainWindow::OnRemoveAll() {
+    if (files_.empty()) {
+        Inform(QString::fromLatin1(kListEmpty));
+        return;
+    }
+    list_->clear();
+    files_.Clear();
+}
+
+void MainWindow::ConvertAll() {
+    if (list_->rowCount() == 0) {
+        Inform(QString::fromLatin1(kListEmpty));
+        return;
+    }
+    std::vector<int> rows(static_cast<size_t>(list_->rowCount()));
+    for (size_t row = 0; row < rows.size(); ++row) rows[row] = static_cast<int>(row);
+    ConvertRows(rows);
+}
+
+void MainWindow::ConvertSelected() {
+    const std::vector<int> selected = list_->SelectedRows();
+    if (selected.empty()) {
+        Inform(QString::fromLatin1(kSelectFirst));
+        return;
+    }
+    ConvertRows(selected);
+}
+
+void MainWindow::ConvertRows(const std::vector<int>& rows) {
+    std::vector<FileEntry*> entries;
+    for (int row : rows) entries.push_back(list_->EntryAt(row));
     batch_.settings = &settings_;
     batch_.outputFormat = settings_.OutputFormat;
-    QtBatchHost host(this, list_, kStatusColumn);
+    QtBatchHost host(*this, *list_, desktop_);
     ConvertBatch(entries, rows, batch_, host);
+}
+
+void MainWindow::OpenOptionsSheet() {
+    // Stands in for the options sheet until it is built.
+    Inform(QStringLiteral("The options sheet is not available yet.\n\n"
+                          "Until it is, options can be set from a terminal, for example:\n"
+                          "tonewright-cli --set MP3BitRate=192 --save"));
+}
+
+void MainWindow::PlaySource() {
+    const std::vector<int> selected = list_->SelectedRows();
+    if (!selected.empty())
+        desktop_.Open(QUrl::fromLocalFile(QString::fromStdString(list_->EntryAt(selected.front())->sourcePath)));
+}
+
+void MainWindow::PlayDestination() {
+    const std::vector<int> selected = list_->SelectedRows();
+    if (selected.empty()) return;
+    const std::string& target = list_->EntryAt(selected.front())->targetPath;
+    if (!target.empty()) desktop_.Open(QUrl::fromLocalFile(QString::fromStdString(target)));
+}
+
+void MainWindow::BrowseSourceFolder() {
+    if (const FileEntry* entry = SingleSelectedEntry()) desktop_.RevealFile(QString::fromStdString(entry->sourcePath));
+}
+
+void MainWindow::BrowseDestinationFolder() {
+    const FileEntry* entry = SingleSelectedEntry();
+    if (entry && !entry->targetPath.empty()) desktop_.RevealFile(QString::fromStdString(entry->targetPath));
+}
+
+void MainWindow::ShowHelpTopics() { desktop_.Open(HelpTopicsUrl()); }
+
+void MainWindow::ShowAbout() {
+    desktop_.ShowAbout(this, QStringLiteral("<h3>Tonewright %1</h3>"
+                                            "<p>A batch audio converter for the Linux desktop.</p>")
+                                 .arg(QStringLiteral(TONEWRIGHT_VERSION)));
+}
+
+FileEntry* MainWindow::SingleSelectedEntry() const {
+    const std::vector<int> selected = list_->SelectedRows();
+    return selected.size() == 1 ? list_->EntryAt(selected.front()) : nullptr;
+}
+
+void MainWindow::Inform(const QString& text) { desktop_.ShowMessage(this, Desktop::Icon::Information, text); }
+
+void MainWindow::keyPressEvent(QKeyEvent* event) {
+    if (IsDialogCloseKey(*event)) event->accept();
+    else QWidget::keyPressEvent(event);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    // While files are added or converted the window is disabled; it stays until the loop
+    // that runs has finished.
+    if (!isEnabled()) event->ignore();
+    else event->accept();
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
+    if (event->mimeData()->hasUrls()) event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent* event) {
+    QStringList paths;
+    for (const QUrl& url : event->mimeData()->urls())
+        if (url.isLocalFile()) paths << url.toLocalFile();
+    event->acceptProposedAction();
+    // The adding runs once the drop has completed, so the program it came from is not held.
+    QMetaObject::invokeMethod(
+        this, [this, paths] { loader_->SearchAndLoad(paths, settings_, true); }, Qt::QueuedConnection);
 }
 
 }  // namespace tonewright

@@ -1,21 +1,23 @@
 #pragma once
 
-#include <QPointer>
+#include <memory>
 
+#include "app/eventpump.h"
 #include "engine/batch.h"
 
-class QTreeWidget;
 class QWidget;
 
 namespace tonewright {
 
+class Desktop;
+class FileListWidget;
 class ProgressWindow;
 
-// The batch host of the desktop program: message boxes, the list's status column, the
-// progress window and the desktop's file manager.
+// The batch driver's view of the desktop program: questions through the Desktop, the
+// list's Status column, the batch progress window, and the event pump.
 class QtBatchHost : public BatchHost {
 public:
-    QtBatchHost(QWidget* window, QTreeWidget* list, int statusColumn);
+    QtBatchHost(QWidget& window, FileListWidget& list, Desktop& desktop);
     ~QtBatchHost() override;
 
     bool AskYesNo(const std::string& text) override;
@@ -42,10 +44,12 @@ public:
     bool IsCancelled() const override;
 
 private:
-    QWidget* window_;
-    QTreeWidget* list_;
-    int statusColumn_;
-    QPointer<ProgressWindow> progress_;
+    QWidget& window_;
+    FileListWidget& list_;
+    Desktop& desktop_;
+    std::unique_ptr<ProgressWindow> progress_;
+    EventPump events_;
+    int busyCursors_ = 0;
 };
 
 }  // namespace tonewright

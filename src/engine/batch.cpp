@@ -55,7 +55,7 @@ bool EnsureSoundFont(const std::vector<FileEntry*>& entries, BatchContext& conte
     bool hasMidi = false;
     for (const FileEntry* entry : entries) hasMidi = hasMidi || entry->inputType == kInputMidi;
     if (!hasMidi) return true;
-    if (!FindSoundFont().empty()) {
+    if (LoadDefaultSoundFont()) {
         context.soundFontReady = true;
         return true;
     }

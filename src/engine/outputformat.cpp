@@ -6,9 +6,9 @@ namespace tonewright {
 
 const std::vector<OutputFormatInfo>& OutputFormats() {
     static const std::vector<OutputFormatInfo> formats = {
-        {kOutputMp3, "MP3", ".mp3", "mp3", nullptr},
+        {kOutputMp3, "MP3", ".mp3", "mp3", ConvertToMp3},
         {kOutputWav, "WAV", ".wav", "wav", ConvertToWav},
-        {kOutputOgg, "OGG", ".ogg", "ogg", nullptr},
+        {kOutputOgg, "OGG", ".ogg", "ogg", ConvertToOgg},
         {kOutputAmr, "AMR", ".amr", "amr", nullptr},
         {kOutputAwb, "AWB", ".awb", "awb", nullptr},
         {kOutputAac, "AAC", ".aac", "aac", nullptr},

@@ -21,5 +21,7 @@ struct ConversionJob {
 // Each returns 1 when the target was written to the end, 0 otherwise; on 0 the partial
 // target is gone.
 int ConvertToWav(const ConversionJob& job);
+int ConvertToMp3(const ConversionJob& job);
+int ConvertToOgg(const ConversionJob& job);
 
 }  // namespace tonewright

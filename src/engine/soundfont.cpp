@@ -3,6 +3,7 @@
 #include <cstdlib>
 
 #include "engine/pathutil.h"
+#include "sources/bass/bass.h"
 
 namespace tonewright {
 
@@ -16,6 +17,16 @@ std::string FindSoundFont() {
     for (const std::string& candidate : {beside, system})
         if (!candidate.empty() && !IsFolder(candidate) && FileExists(candidate)) return candidate;
     return {};
+}
+
+bool LoadDefaultSoundFont() {
+    const std::string path = FindSoundFont();
+    if (path.empty()) return false;
+    const HSOUNDFONT font = BASS_MIDI_FontInit(path.c_str(), 0);
+    if (!font) return false;
+    // Stream handle 0: the default of every MIDI stream; preset -1 takes the whole font.
+    const BASS_MIDI_FONT entry{font, -1, 0};
+    return BASS_MIDI_StreamSetFonts(0, &entry, 1) != 0;
 }
 
 }  // namespace tonewright

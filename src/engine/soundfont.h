@@ -11,4 +11,8 @@ extern const char* const kSoundFontFileName;
 // when present, else the system's General MIDI SoundFont; "" when there is none.
 std::string FindSoundFont();
 
+// Loads the SoundFont FindSoundFont gives as the default font of every MIDI stream of the
+// decoder layer. False when there is none or the layer refuses it.
+bool LoadDefaultSoundFont();
+
 }  // namespace tonewright

@@ -3,6 +3,12 @@
 #include <initializer_list>
 
 #include "engine/inputtype.h"
+#include "sources/aiff/aiffsource.h"
+#include "sources/au/ausource.h"
+#include "sources/bass/basssource.h"
+#include "sources/ffmpeg/ffmpegprobesource.h"
+#include "sources/ffmpeg/ffmpegsource.h"
+#include "sources/vorbis/vorbissource.h"
 #include "sources/wav/wavsource.h"
 
 namespace tonewright {
@@ -13,10 +19,21 @@ namespace {
 enum class Decoder { Bass, Ffmpeg, Wav, Aiff, Au, Vorbis, Wma };
 
 // A decoder of the family, or null while the family has no decoder in this build.
-std::unique_ptr<AudioSource> CreateDecoder(Decoder decoder, int /*forConversion*/) {
+std::unique_ptr<AudioSource> CreateDecoder(Decoder decoder, int forConversion) {
     switch (decoder) {
+        case Decoder::Ffmpeg:
+            if (forConversion) return std::make_unique<FfmpegSource>();
+            return std::make_unique<FfmpegProbeSource>();
+        case Decoder::Bass:
+            return std::make_unique<BassSource>();
         case Decoder::Wav:
             return std::make_unique<WavSource>();
+        case Decoder::Aiff:
+            return std::make_unique<AiffSource>();
+        case Decoder::Au:
+            return std::make_unique<AuSource>();
+        case Decoder::Vorbis:
+            return std::make_unique<VorbisSource>();
         default:
             return nullptr;
     }

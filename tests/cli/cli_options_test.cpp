@@ -19,12 +19,12 @@ protected:
 
 TEST_F(CliOptionsTest, InfoPrintsTheFileListColumns) {
     const std::string a = Tone("a.wav", 22050, 2, 3.0);
-    // 3.725 s: the bit rate comes from the data size over the whole seconds.
+    // 3.725 s: the duration shows whole seconds; the bit rate is the data over the exact length.
     const std::string b = Tone("b.wav", 8000, 1, 3725.0 / 1000);
     WriteBytes(dir.file("bad.wav"), {'R', 'I', 'F', 'F'});
     const auto r = Cli({"--info", a, b, dir.file("bad.wav"), dir.file("missing.wav"), a});
     EXPECT_EQ(r.exitCode, 1);
-    EXPECT_EQ(r.out, a + "\t00:03\t705 kbps\t22050 Hz\tStereo\n" + b + "\t00:03\t158 kbps\t8000 Hz\tMono\n" +
+    EXPECT_EQ(r.out, a + "\t00:03\t706 kbps\t22050 Hz\tStereo\n" + b + "\t00:03\t128 kbps\t8000 Hz\tMono\n" +
                          dir.file("bad.wav") + "\tFailed to load\n" + dir.file("missing.wav") +
                          "\tFailed to load (no such file)\n");
 }

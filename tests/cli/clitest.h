@@ -12,10 +12,13 @@ namespace testutil {
 class CliFixture {
 public:
     TempDir dir;
+    // Further "NAME=VALUE" entries; a name given here replaces the same name above.
+    std::vector<std::string> extraEnv;
 
     CommandResult Cli(std::vector<std::string> args, const std::string& shellPrefix = "") const {
-        const std::vector<std::string> env = {"XDG_CONFIG_HOME=" + dir.file("config"), "HOME=" + dir.file("home"),
-                                              "TONEWRIGHT_SYSTEM_SOUNDFONT=/nonexistent.sf2"};
+        std::vector<std::string> env = {"XDG_CONFIG_HOME=" + dir.file("config"), "HOME=" + dir.file("home"),
+                                        "TONEWRIGHT_SYSTEM_SOUNDFONT=/nonexistent.sf2"};
+        env.insert(env.end(), extraEnv.begin(), extraEnv.end());
         if (shellPrefix.empty()) {
             args.insert(args.begin(), TONEWRIGHT_CLI_PATH);
             return Run(args, env);

@@ -1,6 +1,7 @@
 #include "sources/codecs/floatsample.h"
 
 #include <cmath>
+#include <cstring>
 
 namespace tonewright {
 
@@ -17,6 +18,18 @@ int16_t FloatSampleToInt16(double value) {
         wide = static_cast<int64_t>(scaled);
     }
     return static_cast<int16_t>(wide >> 16);
+}
+
+int16_t Float32BitsToInt16(uint32_t bits) {
+    float value;
+    std::memcpy(&value, &bits, sizeof value);
+    return FloatSampleToInt16(value);
+}
+
+int16_t Float64BitsToInt16(uint64_t bits) {
+    double value;
+    std::memcpy(&value, &bits, sizeof value);
+    return FloatSampleToInt16(value);
 }
 
 }  // namespace tonewright

@@ -11,4 +11,8 @@ namespace tonewright {
 // there before the shift.
 int16_t FloatSampleToInt16(double value);
 
+// The same for the bit patterns of IEEE 754 single and double values, as files store them.
+int16_t Float32BitsToInt16(uint32_t bits);
+int16_t Float64BitsToInt16(uint64_t bits);
+
 }  // namespace tonewright

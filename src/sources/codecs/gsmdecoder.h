@@ -12,4 +12,8 @@ namespace tonewright {
 // Returns null when libgsm cannot create a decoder or was built without WAV-49 support.
 std::unique_ptr<BlockDecoder> CreateGsmWav49Decoder();
 
+// GSM 06.10 in its standard framing (AIFF-C "GSM "): 33-byte frames of 160 samples.
+// Returns null when libgsm cannot create a decoder.
+std::unique_ptr<BlockDecoder> CreateGsmDecoder();
+
 }  // namespace tonewright

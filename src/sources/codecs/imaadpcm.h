@@ -18,6 +18,9 @@ public:
     // sample.
     int16_t Expand(unsigned code);
 
+    int16_t Sample() const { return static_cast<int16_t>(predictor_); }
+    int StepIndex() const { return stepIndex_; }
+
 private:
     int predictor_ = 0;  // the last sample produced, -32768..32767
     int stepIndex_ = 0;  // index into the step table, 0..88

@@ -1,7 +1,5 @@
 #include "sources/wav/wavsamples.h"
 
-#include <cstring>
-
 #include "sources/codecs/floatsample.h"
 #include "sources/codecs/g711.h"
 #include "sources/codecs/littleendian.h"
@@ -16,19 +14,9 @@ int DecodeWavS24(const uint8_t* stored) { return LoadLeS16(stored + 1); }
 
 int DecodeWavS32(const uint8_t* stored) { return LoadLeS16(stored + 2); }
 
-int DecodeWavFloat32(const uint8_t* stored) {
-    const uint32_t bits = LoadLe32(stored);
-    float value;
-    std::memcpy(&value, &bits, sizeof value);
-    return FloatSampleToInt16(value);
-}
+int DecodeWavFloat32(const uint8_t* stored) { return Float32BitsToInt16(LoadLe32(stored)); }
 
-int DecodeWavFloat64(const uint8_t* stored) {
-    const uint64_t bits = LoadLe64(stored);
-    double value;
-    std::memcpy(&value, &bits, sizeof value);
-    return FloatSampleToInt16(value);
-}
+int DecodeWavFloat64(const uint8_t* stored) { return Float64BitsToInt16(LoadLe64(stored)); }
 
 int DecodeWavAlaw(const uint8_t* stored) { return ExpandAlaw(stored[0]); }
 

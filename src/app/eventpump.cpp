@@ -1,0 +1,20 @@
+#include "app/eventpump.h"
+
+#include <QCoreApplication>
+
+namespace tonewright {
+
+namespace {
+
+// About 60 times a second, as often as a screen shows a change.
+constexpr qint64 kPumpIntervalMs = 16;
+
+}  // namespace
+
+void EventPump::Pump() {
+    if (sinceLastPump_.isValid() && sinceLastPump_.elapsed() < kPumpIntervalMs) return;
+    QCoreApplication::processEvents();
+    sinceLastPump_.start();
+}
+
+}  // namespace tonewright

@@ -1,0 +1,128 @@
+#include "app/filelistwidget.h"
+
+#include <QHeaderView>
+
+#include <algorithm>
+#include <iterator>
+#include <memory>
+
+#include "engine/cellorder.h"
+#include "engine/fileentry.h"
+#include "engine/pathutil.h"
+
+namespace tonewright {
+
+namespace {
+
+// Line height of the font the layout units were made for.
+constexpr double kUnitLineHeight = 13.0;
+
+struct ColumnInfo {
+    const char* header;
+    int width;  // layout units
+    Qt::Alignment alignment;
+    CellOrder order;
+};
+
+const ColumnInfo kColumns[] = {
+    {"File", 152, Qt::AlignLeft, CellOrder::Text},
+    {"Duration", 65, Qt::AlignRight, CellOrder::Duration},
+    {"Bit Rate", 65, Qt::AlignRight, CellOrder::Number},
+    {"Freq.", 65, Qt::AlignRight, CellOrder::Number},
+    {"Channels", 60, Qt::AlignLeft, CellOrder::Text},
+    {"Status", 145, Qt::AlignLeft, CellOrder::Text},
+};
+
+constexpr int kColumnCount = static_cast<int>(std::size(kColumns));
+
+// A row of the list: its cells, and the entry it shows.
+class FileRow : public QTreeWidgetItem {
+public:
+    explicit FileRow(FileEntry* entry) : entry_(entry) {
+        for (int column = 0; column < kColumnCount; ++column)
+            setTextAlignment(column, kColumns[column].alignment | Qt::AlignVCenter);
+    }
+
+    FileEntry* entry() const { return entry_; }
+
+    bool operator<(const QTreeWidgetItem& other) const override {
+        const int column = treeWidget()->sortColumn();
+        return CompareCells(kColumns[column].order, text(column).toStdString(), other.text(column).toStdString()) < 0;
+    }
+
+private:
+    FileEntry* entry_;
+};
+
+}  // namespace
+
+FileListWidget::FileListWidget(QWidget* parent) : QTreeWidget(parent) {
+    setColumnCount(kColumnCount);
+    setRootIsDecorated(false);
+    setItemsExpandable(false);
+    setUniformRowHeights(true);
+    setAllColumnsShowFocus(true);
+    setSelectionMode(QAbstractItemView::ExtendedSelection);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setContextMenuPolicy(Qt::CustomContextMenu);
+
+    QStringList headers;
+    for (const ColumnInfo& column : kColumns) headers << QString::fromLatin1(column.header);
+    setHeaderLabels(headers);
+    header()->setStretchLastSection(false);
+    header()->setSectionsClickable(true);
+    header()->setSortIndicatorShown(false);
+    for (int column = 0; column < kColumnCount; ++column) {
+        SetColumnUnits(column, kColumns[column].width);
+        headerItem()->setTextAlignment(column, kColumns[column].alignment | Qt::AlignVCenter);
+    }
+    connect(header(), &QHeaderView::sectionClicked, this, &FileListWidget::SortBy);
+}
+
+void FileListWidget::AppendRow(FileEntry* entry) {
+    auto* row = new FileRow(entry);
+    row->setText(kFileColumn, QString::fromStdString(LastPathComponent(entry->sourcePath)));
+    row->setText(kDurationColumn, QString::fromStdString(DurationText(*entry)));
+    row->setText(kBitrateColumn, QString::fromStdString(BitrateText(*entry)));
+    row->setText(kFrequencyColumn, QString::fromStdString(FrequencyText(*entry)));
+    row->setText(kChannelsColumn, QString::fromStdString(ChannelsText(*entry)));
+    addTopLevelItem(row);
+    scrollToItem(row);
+}
+
+FileEntry* FileListWidget::EntryAt(int row) const {
+    const auto* item = static_cast<const FileRow*>(topLevelItem(row));
+    return item ? item->entry() : nullptr;
+}
+
+std::vector<int> FileListWidget::SelectedRows() const {
+    std::vector<int> rows;
+    for (QTreeWidgetItem* item : selectedItems()) rows.push_back(indexOfTopLevelItem(item));
+    std::sort(rows.begin(), rows.end());
+    return rows;
+}
+
+void FileListWidget::RemoveRow(int row) { std::unique_ptr<QTreeWidgetItem> removed(takeTopLevelItem(row)); }
+
+void FileListWidget::SetStatus(int row, const QString& text) {
+    if (QTreeWidgetItem* item = topLevelItem(row)) item->setText(kStatusColumn, text);
+}
+
+void FileListWidget::ShowRow(int row) {
+    if (QTreeWidgetItem* item = topLevelItem(row)) scrollToItem(item);
+}
+
+int FileListWidget::ColumnUnits(int column) const { return qRound(columnWidth(column) / PixelsPerUnit()); }
+
+void FileListWidget::SetColumnUnits(int column, int units) { setColumnWidth(column, qRound(units * PixelsPerUnit())); }
+
+double FileListWidget::PixelsPerUnit() const { return std::max(1.0, fontMetrics().height() / kUnitLineHeight); }
+
+void FileListWidget::SortBy(int column) {
+    sortOrder_ = column == sortColumn_ && sortOrder_ == Qt::AscendingOrder ? Qt::DescendingOrder : Qt::AscendingOrder;
+    sortColumn_ = column;
+    header()->setSortIndicatorShown(true);
+    sortItems(column, sortOrder_);
+}
+
+}  // namespace tonewright

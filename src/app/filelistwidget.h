@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QTreeWidget>
+
+#include <vector>
+
+namespace tonewright {
+
+struct FileEntry;
+
+// The file list: one row per FileEntry with the columns File, Duration, Bit Rate, Freq.,
+// Channels and Status. Rows refer to their entries, which the window's FileList owns. A
+// click on a column header sorts the rows by that column's rule; a second click on the
+// same column reverses the order.
+//
+// Column widths are given in layout units: the pixels of the classic layout, made for an
+// 8-point Tahoma. They grow with the font in use, so the texts fit at any font size and
+// screen resolution.
+class FileListWidget : public QTreeWidget {
+    Q_OBJECT
+public:
+    enum Column { kFileColumn, kDurationColumn, kBitrateColumn, kFrequencyColumn, kChannelsColumn, kStatusColumn };
+
+    explicit FileListWidget(QWidget* parent);
+
+    // Appends a row for a new entry with its information cells, and scrolls to it.
+    void AppendRow(FileEntry* entry);
+    FileEntry* EntryAt(int row) const;
+    void RemoveRow(int row);
+    int rowCount() const { return topLevelItemCount(); }
+    // The selected rows, top to bottom.
+    std::vector<int> SelectedRows() const;
+    void SetStatus(int row, const QString& text);
+    void ShowRow(int row);
+    int ColumnUnits(int column) const;
+    void SetColumnUnits(int column, int units);
+
+private:
+    void SortBy(int column);
+    double PixelsPerUnit() const;
+
+    int sortColumn_ = -1;
+    Qt::SortOrder sortOrder_ = Qt::AscendingOrder;
+};
+
+}  // namespace tonewright

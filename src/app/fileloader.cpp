@@ -1,0 +1,111 @@
+#include "app/fileloader.h"
+
+#include <QApplication>
+#include <QWidget>
+
+#include <memory>
+
+#include "app/desktop.h"
+#include "app/eventpump.h"
+#include "app/filelistwidget.h"
+#include "app/progresswindow.h"
+#include "engine/filelist.h"
+#include "engine/folderscan.h"
+#include "engine/loadreport.h"
+#include "engine/pathutil.h"
+
+namespace tonewright {
+
+namespace {
+
+// The window stays disabled, under a wait cursor, while files are added.
+class BusyWindow {
+public:
+    explicit BusyWindow(QWidget& window) : window_(window) {
+        window_.setEnabled(false);
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    }
+    ~BusyWindow() {
+        QApplication::restoreOverrideCursor();
+        window_.setEnabled(true);
+    }
+    BusyWindow(const BusyWindow&) = delete;
+    BusyWindow& operator=(const BusyWindow&) = delete;
+
+private:
+    QWidget& window_;
+};
+
+std::unique_ptr<AddProgressWindow> ShowSearching(QWidget& window) {
+    auto progress = std::make_unique<AddProgressWindow>(&window);
+    progress->SetText(QStringLiteral("Searching files..."));
+    progress->show();
+    QCoreApplication::processEvents();
+    return progress;
+}
+
+}  // namespace
+
+FileLoader::FileLoader(QWidget& window, FileList& files, FileListWidget& list, Desktop& desktop)
+    : window_(window), files_(files), list_(list), desktop_(desktop) {}
+
+void FileLoader::LoadFiles(const QStringList& paths) {
+    std::vector<std::string> files;
+    for (const QString& path : paths) files.push_back(path.toStdString());
+    AddProgressWindow progress(&window_);
+    progress.show();
+    LoadFileList(files, progress);
+}
+
+void FileLoader::SearchAndLoad(const QStringList& paths, const Settings& settings, bool filterFiles) {
+    std::unique_ptr<AddProgressWindow> progress;
+    std::vector<std::string> found;
+    {
+        BusyWindow busy(window_);
+        progress = ShowSearching(window_);
+        EventPump events;
+        for (const QString& given : paths) {
+            const std::string path = given.toStdString();
+            if (IsFolder(path)) {
+                for (std::string& file : ScanFolder(path, settings)) found.push_back(std::move(file));
+                continue;
+            }
+            std::string accepted = filterFiles ? AcceptFile(path, settings) : path;
+            if (!accepted.empty()) found.push_back(std::move(accepted));
+            events.Pump();
+        }
+    }
+    if (!found.empty()) LoadFileList(found, *progress);
+}
+
+void FileLoader::LoadFileList(const std::vector<std::string>& paths, AddProgressWindow& progress) {
+    LoadFailureReport report;
+    {
+        BusyWindow busy(window_);
+        EventPump events;
+        const int total = static_cast<int>(paths.size());
+        progress.SetRange(total);
+        events.Pump();
+        for (int i = 0; i < total && !progress.cancelled(); ++i) {
+            progress.SetText(QStringLiteral("Adding file %1 of %2...").arg(i + 1).arg(total));
+            progress.Step();
+            std::string reason;
+            switch (files_.AddFile(paths[i], reason)) {
+                case FileList::AddResult::Added:
+                    list_.AppendRow(&files_[files_.size() - 1]);
+                    break;
+                case FileList::AddResult::Failed:
+                    report.AddFailure(paths[i], reason);
+                    break;
+                case FileList::AddResult::AlreadyListed:
+                    break;
+            }
+            events.Pump();
+        }
+        progress.hide();
+    }
+    if (!report.empty())
+        desktop_.ShowMessage(&window_, Desktop::Icon::Warning, QString::fromStdString(report.Message()));
+}
+
+}  // namespace tonewright

@@ -1,0 +1,64 @@
+#include "app/qtdesktop.h"
+
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QUrl>
+
+namespace tonewright {
+
+namespace {
+
+const QString kCaption = QStringLiteral("Tonewright");
+
+QMessageBox::Icon BoxIcon(Desktop::Icon icon) {
+    switch (icon) {
+        case Desktop::Icon::Warning: return QMessageBox::Warning;
+        case Desktop::Icon::Critical: return QMessageBox::Critical;
+        case Desktop::Icon::Information: break;
+    }
+    return QMessageBox::Information;
+}
+
+}  // namespace
+
+void QtDesktop::ShowMessage(QWidget* parent, Icon icon, const QString& text) {
+    QMessageBox box(BoxIcon(icon), kCaption, text, QMessageBox::Ok, parent);
+    box.exec();
+}
+
+bool QtDesktop::AskYesNo(QWidget* parent, const QString& text) {
+    QMessageBox box(QMessageBox::Question, kCaption, text, QMessageBox::Yes | QMessageBox::No, parent);
+    return box.exec() == QMessageBox::Yes;
+}
+
+void QtDesktop::ShowAbout(QWidget* parent, const QString& text) {
+    QMessageBox::about(parent, QStringLiteral("About Tonewright"), text);
+}
+
+QStringList QtDesktop::ChooseFiles(QWidget* parent, const QString& filters) {
+    return QFileDialog::getOpenFileNames(parent, QStringLiteral("Add Files"), QString(), filters);
+}
+
+QString QtDesktop::ChooseFolder(QWidget* parent, const QString& start) {
+    return QFileDialog::getExistingDirectory(parent, QStringLiteral("Please choose a folder:"), start);
+}
+
+void QtDesktop::Open(const QUrl& url) { QDesktopServices::openUrl(url); }
+
+void QtDesktop::RevealFile(const QString& path) {
+    // The freedesktop file manager interface selects the file; without a file manager
+    // that offers it, the folder is opened instead.
+    QDBusMessage call = QDBusMessage::createMethodCall(
+        QStringLiteral("org.freedesktop.FileManager1"), QStringLiteral("/org/freedesktop/FileManager1"),
+        QStringLiteral("org.freedesktop.FileManager1"), QStringLiteral("ShowItems"));
+    call << QStringList{QUrl::fromLocalFile(path).toString()} << QString();
+    const QDBusMessage reply = QDBusConnection::sessionBus().call(call, QDBus::Block, 3000);
+    if (reply.type() == QDBusMessage::ReplyMessage) return;
+    Open(QUrl::fromLocalFile(QFileInfo(path).absolutePath()));
+}
+
+}  // namespace tonewright

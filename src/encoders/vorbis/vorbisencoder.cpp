@@ -1,0 +1,167 @@
+#include "encoders/vorbis/vorbisencoder.h"
+
+#include <ogg/ogg.h>
+#include <vorbis/vorbisenc.h>
+
+#include <atomic>
+#include <utility>
+
+#include "metadata/tagresolution.h"
+#include "metadata/textconversion.h"
+
+namespace tonewright {
+
+namespace {
+
+// Serial numbers come from a fixed pseudo-random sequence of values 0..32767 (the classic
+// linear congruential generator started at 1): every run numbers its files alike, and the
+// files of one run differ from each other.
+int NextSerialNumber() {
+    static std::atomic<uint32_t> state{1};
+    uint32_t current = state.load();
+    uint32_t next = 0;
+    do {
+        next = current * 214013u + 2531011u;
+    } while (!state.compare_exchange_weak(current, next));
+    return static_cast<int>((next >> 16) & 0x7FFF);
+}
+
+}  // namespace
+
+// The libvorbis and libogg state of one file. The analysis state and the Ogg stream exist
+// from WriteHeaders on; each part is cleared only when it was set up.
+struct VorbisEncoder::Codec {
+    vorbis_info info{};
+    vorbis_comment comment{};
+    vorbis_dsp_state dsp{};
+    vorbis_block block{};
+    ogg_stream_state stream{};
+    bool configured = false;
+    bool analysing = false;
+    bool ended = false;
+
+    Codec() {
+        vorbis_info_init(&info);
+        vorbis_comment_init(&comment);
+    }
+    ~Codec() {
+        if (analysing) {
+            ogg_stream_clear(&stream);
+            vorbis_block_clear(&block);
+            vorbis_dsp_clear(&dsp);
+        }
+        vorbis_comment_clear(&comment);
+        vorbis_info_clear(&info);
+    }
+    Codec(const Codec&) = delete;
+    Codec& operator=(const Codec&) = delete;
+};
+
+VorbisEncoder::VorbisEncoder() = default;
+
+VorbisEncoder::~VorbisEncoder() { Close(); }
+
+int VorbisEncoder::Open(const std::string& path) {
+    Close();
+    codec_ = std::make_unique<Codec>();
+    return file_.Create(path) ? 1 : 0;
+}
+
+int VorbisEncoder::Setup(int sampleRate, int channels, long nominalBitrate) {
+    if (!codec_) return 0;
+    channels_ = channels;
+    vorbis_info* info = &codec_->info;
+    const bool ok = vorbis_encode_setup_managed(info, channels, sampleRate, -1, nominalBitrate, -1) == 0 &&
+                    vorbis_encode_ctl(info, OV_ECTL_RATEMANAGE2_SET, nullptr) == 0 &&
+                    vorbis_encode_setup_init(info) == 0;
+    codec_->configured = ok;
+    return ok ? 1 : 0;
+}
+
+void VorbisEncoder::SetTags(const TagInfo& tags) {
+    if (!codec_) return;
+    const std::pair<const char*, const std::string*> comments[] = {
+        {"TITLE", &tags.title},       {"ARTIST", &tags.artist},     {"ALBUM", &tags.album},
+        {"DATE", &tags.year},         {"GENRE", &tags.genre},       {"COMMENT", &tags.comment},
+        {"COMPOSER", &tags.composer}, {"COPYRIGHT", &tags.copyright},
+    };
+    for (const auto& [key, value] : comments) AddComment(key, *value);
+    if (TrackNumber(tags.track) > 0) AddComment("TRACKNUMBER", tags.track);
+}
+
+// Vorbis comments must be UTF-8: malformed bytes are repaired by the text conversion, and a
+// value it refuses is left out.
+void VorbisEncoder::AddComment(const char* key, const std::string& value) {
+    std::string utf8;
+    if (!value.empty() && AnsiToUtf8(value, utf8) == 0) vorbis_comment_add_tag(&codec_->comment, key, utf8.c_str());
+}
+
+int VorbisEncoder::WriteHeaders() {
+    if (!codec_ || !codec_->configured || codec_->analysing) return 0;
+    Codec& c = *codec_;
+    vorbis_analysis_init(&c.dsp, &c.info);
+    vorbis_block_init(&c.dsp, &c.block);
+    ogg_stream_init(&c.stream, NextSerialNumber());
+    c.analysing = true;
+
+    ogg_packet identification, comments, codebooks;
+    vorbis_analysis_headerout(&c.dsp, &c.comment, &identification, &comments, &codebooks);
+    ogg_stream_packetin(&c.stream, &identification);
+    ogg_stream_packetin(&c.stream, &comments);
+    ogg_stream_packetin(&c.stream, &codebooks);
+    // Flushing (rather than waiting for full pages) puts the headers on pages of their own,
+    // so the first audio page starts a fresh page as Vorbis players expect.
+    ogg_page page;
+    while (ogg_stream_flush(&c.stream, &page) != 0) {
+        if (!file_.Write(page.header, page.header_len) || !file_.Write(page.body, page.body_len)) return 0;
+    }
+    return 1;
+}
+
+bool VorbisEncoder::WritePendingPages() {
+    Codec& c = *codec_;
+    ogg_page page;
+    while (!c.ended && ogg_stream_pageout(&c.stream, &page) != 0) {
+        if (!file_.Write(page.header, page.header_len) || !file_.Write(page.body, page.body_len)) return false;
+        if (ogg_page_eos(&page)) c.ended = true;
+    }
+    return true;
+}
+
+int VorbisEncoder::WriteSamples16(const int16_t* left, const int16_t* right, int count) {
+    if (!codec_ || !codec_->analysing || file_.Failed()) return 0;
+    Codec& c = *codec_;
+    if (c.ended) return 1;
+    if (count > 0) {
+        float** buffer = vorbis_analysis_buffer(&c.dsp, count);
+        constexpr float kScale = 1.0f / 32768.0f;
+        for (int i = 0; i < count; ++i) buffer[0][i] = left[i] * kScale;
+        if (channels_ == 2) {
+            const int16_t* second = right ? right : left;
+            for (int i = 0; i < count; ++i) buffer[1][i] = second[i] * kScale;
+        }
+        vorbis_analysis_wrote(&c.dsp, count);
+    } else {
+        vorbis_analysis_wrote(&c.dsp, 0);
+    }
+
+    ogg_packet packet;
+    while (vorbis_analysis_blockout(&c.dsp, &c.block) == 1) {
+        vorbis_analysis(&c.block, nullptr);
+        vorbis_bitrate_addblock(&c.block);
+        while (vorbis_bitrate_flushpacket(&c.dsp, &packet) == 1) {
+            ogg_stream_packetin(&c.stream, &packet);
+            if (!WritePendingPages()) return 0;
+        }
+    }
+    return 1;
+}
+
+int VorbisEncoder::Close() {
+    const bool ok = file_.Close();
+    codec_.reset();
+    channels_ = 0;
+    return ok ? 1 : 0;
+}
+
+}  // namespace tonewright

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "encoders/outputfile.h"
+#include "metadata/taginfo.h"
+
+namespace tonewright {
+
+// Writes an Ogg Vorbis file from 16-bit PCM with libvorbis and libogg: average bit rate
+// with the bit-rate management engine off, the tags as Vorbis comments, the three header
+// packets on pages of their own before any audio page, and the end-of-stream page last.
+class VorbisEncoder {
+public:
+    VorbisEncoder();
+    virtual ~VorbisEncoder();
+    VorbisEncoder(const VorbisEncoder&) = delete;
+    VorbisEncoder& operator=(const VorbisEncoder&) = delete;
+
+    // Drops what was open and creates the target. 1 when it was created.
+    int Open(const std::string& path);
+    // Chooses the libvorbis mode for the rate, 1 or 2 channels and the nominal bit rate in
+    // bits per second. 0 when libvorbis has no mode for the combination.
+    int Setup(int sampleRate, int channels, long nominalBitrate);
+    // Adds the non-empty values as comments; the track only when its number is above 0.
+    void SetTags(const TagInfo& tags);
+    // Writes the identification, comment and codebook headers. 0 when writing failed.
+    int WriteHeaders();
+    // Encodes `count` samples per channel (right is not read with one channel) and writes
+    // the pages that are complete. A count of 0 ends the stream. 0 when writing failed.
+    int WriteSamples16(const int16_t* left, const int16_t* right, int count);
+    // Closes the file and frees the codec state. 1 when everything written reached the file.
+    int Close();
+    std::string ErrorText() const { return file_.ErrorText(); }
+
+private:
+    struct Codec;
+
+    void AddComment(const char* key, const std::string& value);
+    bool WritePendingPages();
+
+    OutputFile file_;
+    std::unique_ptr<Codec> codec_;
+    int channels_ = 0;
+};
+
+}  // namespace tonewright

@@ -1,0 +1,82 @@
+#include "metadata/tagresolution.h"
+
+#include <cctype>
+#include <climits>
+
+#include "engine/inputtype.h"
+#include "engine/pathutil.h"
+#include "metadata/mp4tags.h"
+#include "metadata/textconversion.h"
+#include "settings/settings.h"
+#include "sources/audiosource.h"
+
+namespace tonewright {
+
+namespace {
+
+TagInfo FromTemplate(const TagTemplate& tagTemplate, int batchNumber, const std::string& sourcePath) {
+    TagInfo tags;
+    if (tagTemplate.TitleAsFileName) {
+        // File names need not be valid UTF-8; tag texts must be.
+        Utf8ToAnsi(StripExtension(LastPathComponent(sourcePath)), tags.title);
+    } else {
+        tags.title = tagTemplate.Title;
+    }
+    tags.artist = tagTemplate.Artist;
+    tags.album = tagTemplate.Album;
+    tags.year = tagTemplate.Year;
+    tags.genre = tagTemplate.Genre;
+    tags.comment = tagTemplate.Comment;
+    tags.composer = tagTemplate.Composer;
+    tags.copyright = tagTemplate.Copyright;
+    int track = 0;
+    if (tagTemplate.TrackNumType == 1)
+        track = batchNumber;
+    else if (tagTemplate.TrackNumType == 2)
+        track = tagTemplate.CustomTrackNum;
+    tags.track = std::to_string(track);
+    return tags;
+}
+
+bool FromSource(const std::string& sourcePath, int inputType, AudioSource& source, TagInfo& tags) {
+    if (inputType == kInputM4a || inputType == kInputMp4) {
+        TagInfo read;
+        if (ReadMp4Tags(sourcePath, read)) {
+            tags = read;
+            return true;
+        }
+    }
+    TagInfo read;
+    if (!source.GetTags(read)) return false;
+    tags = read;
+    return true;
+}
+
+}  // namespace
+
+bool ResolveTags(int tagMode, const TagTemplate& tagTemplate, int batchNumber, const std::string& sourcePath,
+                 int inputType, AudioSource& source, TagInfo& tags) {
+    switch (tagMode) {
+        case kTagFromTemplate:
+            tags = FromTemplate(tagTemplate, batchNumber, sourcePath);
+            return true;
+        case kTagFromSource:
+            return FromSource(sourcePath, inputType, source, tags);
+        default:
+            return false;
+    }
+}
+
+int TrackNumber(const std::string& trackText) {
+    size_t at = 0;
+    while (at < trackText.size() && std::isspace(static_cast<unsigned char>(trackText[at]))) ++at;
+    int number = 0;
+    for (; at < trackText.size() && std::isdigit(static_cast<unsigned char>(trackText[at])); ++at) {
+        const int digit = trackText[at] - '0';
+        if (number > (INT_MAX - digit) / 10) return INT_MAX;
+        number = number * 10 + digit;
+    }
+    return number;
+}
+
+}  // namespace tonewright

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <cstdint>
+#include <cstdio>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace tonewright {
+
+struct FileCloser {
+    void operator()(std::FILE* file) const { std::fclose(file); }
+};
+// A C file that is closed when its owner goes.
+using UniqueFile = std::unique_ptr<std::FILE, FileCloser>;
+
+// Opens a file for reading; null when it cannot be opened.
+UniqueFile OpenForReading(const std::string& path);
+
+// Size in bytes of the file at `path`; false when it cannot be read.
+bool FileLength(const std::string& path, uint64_t& size);
+
+// `count` bytes of the file from `offset`; empty when they cannot all be read.
+std::vector<uint8_t> ReadFileRange(const std::string& path, uint64_t offset, uint64_t count);
+
+}  // namespace tonewright

@@ -1,0 +1,92 @@
+#include "sources/codecs/planarreader.h"
+
+#include <algorithm>
+
+#include "sources/audiosource.h"
+
+namespace tonewright {
+
+namespace {
+
+// A read covers kBlockSamples frames unless frames are so wide (hundreds of channels) that
+// this bound on the buffers cuts it.
+constexpr size_t kMaxReadBytes = size_t{1} << 20;
+
+size_t FramesPerRead(size_t frameBytes) { return std::clamp<size_t>(kMaxReadBytes / frameBytes, 1, kBlockSamples); }
+
+// Delivers `frames` frames, taking the sample of stored channel c of frame f from
+// sampleAt(f, c).
+template <typename Sample, typename SampleAt>
+int Deliver(size_t frames, const ChannelPick& pick, void* left, void* right, SampleAt sampleAt) {
+    auto* leftOut = static_cast<Sample*>(left);
+    auto* rightOut = static_cast<Sample*>(right);
+    for (size_t f = 0; f < frames; ++f) {
+        leftOut[f] = static_cast<Sample>(sampleAt(f, pick.left));
+        if (pick.stereo) rightOut[f] = static_cast<Sample>(sampleAt(f, pick.right));
+    }
+    return static_cast<int>(frames);
+}
+
+}  // namespace
+
+void PlanarReader::Start(FilePtr file, uint64_t dataSize, const ChannelPick& pick) {
+    Stop();
+    file_ = std::move(file);
+    data_ = SoundData(file_.get(), dataSize);
+    pick_ = pick;
+}
+
+void PlanarReader::StartDirect(FilePtr file, uint64_t dataSize, const ChannelPick& pick,
+                               StoredSampleDecoder decoder, size_t storedSampleBytes, bool eightBit) {
+    Start(std::move(file), dataSize, pick);
+    decodeSample_ = decoder;
+    storedSampleBytes_ = storedSampleBytes;
+    eightBit_ = eightBit;
+    const size_t frameBytes = storedSampleBytes * pick.storedChannels;
+    raw_.resize(frameBytes * FramesPerRead(frameBytes));
+}
+
+void PlanarReader::StartCoded(FilePtr file, uint64_t dataSize, const ChannelPick& pick,
+                              std::unique_ptr<FrameDecoder> decoder) {
+    Start(std::move(file), dataSize, pick);
+    frameDecoder_ = std::move(decoder);
+    const size_t frameSamples = pick.storedChannels;
+    decoded_.resize(frameSamples * FramesPerRead(frameSamples * sizeof(int16_t)));
+}
+
+void PlanarReader::Stop() {
+    file_.reset();
+    data_ = SoundData();
+    pick_ = ChannelPick();
+    decodeSample_ = nullptr;
+    storedSampleBytes_ = 0;
+    eightBit_ = false;
+    frameDecoder_.reset();
+    raw_ = std::vector<uint8_t>();
+    decoded_ = std::vector<int16_t>();
+}
+
+int PlanarReader::Read(void* left, void* right) {
+    if (frameDecoder_) return ReadCoded(left, right);
+    if (!decodeSample_) return 0;
+    return eightBit_ ? ReadDirect<uint8_t>(left, right) : ReadDirect<int16_t>(left, right);
+}
+
+template <typename Sample>
+int PlanarReader::ReadDirect(void* left, void* right) {
+    const size_t frameBytes = storedSampleBytes_ * pick_.storedChannels;
+    // A frame cut short by the end of the data is dropped.
+    const size_t frames = data_.Read(raw_.data(), raw_.size()) / frameBytes;
+    return Deliver<Sample>(frames, pick_, left, right, [&](size_t frame, size_t channel) {
+        return decodeSample_(raw_.data() + frame * frameBytes + channel * storedSampleBytes_);
+    });
+}
+
+int PlanarReader::ReadCoded(void* left, void* right) {
+    const size_t channels = pick_.storedChannels;
+    const size_t frames = frameDecoder_->Decode(data_, decoded_.data(), decoded_.size() / channels);
+    return Deliver<int16_t>(frames, pick_, left, right,
+                            [&](size_t frame, size_t channel) { return decoded_[frame * channels + channel]; });
+}
+
+}  // namespace tonewright

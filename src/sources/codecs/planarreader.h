@@ -1,0 +1,62 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+#include "sources/codecs/framedecoder.h"
+#include "sources/codecs/sounddata.h"
+
+namespace tonewright {
+
+// Decodes one stored sample to the value delivered (an unsigned byte for 8-bit delivery,
+// else a signed 16-bit sample).
+using StoredSampleDecoder = int (*)(const uint8_t* stored);
+
+// The stored channels that are delivered: `left` always, `right` too when `stereo`.
+struct ChannelPick {
+    size_t storedChannels = 1;
+    size_t left = 0;
+    size_t right = 0;
+    bool stereo = false;
+};
+
+// Reads the sound data of a file front to back and delivers it in blocks of up to
+// kBlockSamples frames, planar: the picked left channel, and the picked right one for a
+// stereo delivery. Either every stored sample decodes on its own (PCM, float, G.711), or a
+// FrameDecoder turns the data into frames (ADPCM, GSM, DWVW). Memory stays the same
+// whatever the data's length; very wide frames are read fewer at a time.
+class PlanarReader {
+public:
+    // Takes the sound data from the file's current offset on. With eightBit the delivered
+    // samples are unsigned bytes, else 16-bit.
+    void StartDirect(FilePtr file, uint64_t dataSize, const ChannelPick& pick, StoredSampleDecoder decoder,
+                     size_t storedSampleBytes, bool eightBit);
+    void StartCoded(FilePtr file, uint64_t dataSize, const ChannelPick& pick, std::unique_ptr<FrameDecoder> decoder);
+    // Closes the file and frees the buffers.
+    void Stop();
+
+    // Frames delivered (1..kBlockSamples); 0 at the end of the data or before a start.
+    int Read(void* left, void* right);
+    // Bytes of sound data read so far.
+    uint64_t Consumed() const { return data_.Consumed(); }
+
+private:
+    void Start(FilePtr file, uint64_t dataSize, const ChannelPick& pick);
+    template <typename Sample>
+    int ReadDirect(void* left, void* right);
+    int ReadCoded(void* left, void* right);
+
+    FilePtr file_;
+    SoundData data_;
+    ChannelPick pick_;
+    StoredSampleDecoder decodeSample_ = nullptr;  // direct data
+    size_t storedSampleBytes_ = 0;
+    bool eightBit_ = false;
+    std::unique_ptr<FrameDecoder> frameDecoder_;  // coded data
+    std::vector<uint8_t> raw_;                    // direct data: one read's stored frames
+    std::vector<int16_t> decoded_;                // coded data: one read's decoded frames
+};
+
+}  // namespace tonewright

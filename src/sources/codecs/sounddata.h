@@ -1,0 +1,53 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <memory>
+
+namespace tonewright {
+
+struct FileCloser {
+    void operator()(std::FILE* file) const { std::fclose(file); }
+};
+using FilePtr = std::unique_ptr<std::FILE, FileCloser>;
+
+// The sound data of an open file: a run of bytes from the file's current offset, read front
+// to back in pieces. Reading ends at the end of the run or, when the run claims more than
+// the file holds, at the end of the file.
+class SoundData {
+public:
+    SoundData() = default;
+    SoundData(std::FILE* file, uint64_t size) : file_(file), remaining_(size) {}
+
+    // Reads up to `wanted` bytes and returns how many it read; 0 at the end.
+    size_t Read(uint8_t* bytes, size_t wanted);
+    // Bytes read so far.
+    uint64_t Consumed() const { return consumed_; }
+
+private:
+    std::FILE* file_ = nullptr;
+    uint64_t remaining_ = 0;
+    uint64_t consumed_ = 0;
+};
+
+// Sound data taken a byte at a time, read from the file in small pieces (bit-packed codecs).
+class SoundDataBytes {
+public:
+    // The next byte, or -1 at the end of the data.
+    int Next(SoundData& data) {
+        if (index_ == fill_) {
+            fill_ = data.Read(buffer_, sizeof buffer_);
+            index_ = 0;
+            if (fill_ == 0) return -1;
+        }
+        return buffer_[index_++];
+    }
+
+private:
+    uint8_t buffer_[256];
+    size_t index_ = 0;
+    size_t fill_ = 0;
+};
+
+}  // namespace tonewright

@@ -1,0 +1,307 @@
+#include "sources/ffmpeg/ffmpegdecoder.h"
+
+#include <algorithm>
+#include <cstring>
+#include <vector>
+
+#include "sources/ffmpeg/ffmpegcontainer.h"
+
+extern "C" {
+#include <libavcodec/avcodec.h>
+#include <libavutil/channel_layout.h>
+#include <libswresample/swresample.h>
+}
+
+namespace tonewright {
+
+namespace {
+
+// FFmpeg's own sanity limit for channel counts is far above anything a file needs; more
+// than this is treated as a damaged header.
+constexpr int kMaxChannels = 64;
+// Decode errors that a decoder may report in a row without taking new input before the
+// stream is given up (each error normally drops one packet, so this only stops a decoder
+// that keeps failing on its own).
+constexpr int kMaxErrorsWithoutInput = 64;
+
+struct CodecContextFreer {
+    void operator()(AVCodecContext* context) const { avcodec_free_context(&context); }
+};
+struct ResamplerFreer {
+    void operator()(SwrContext* context) const { swr_free(&context); }
+};
+struct FrameFreer {
+    void operator()(AVFrame* frame) const { av_frame_free(&frame); }
+};
+
+struct ChannelLayout {
+    AVChannelLayout layout{};
+    ChannelLayout() = default;
+    ~ChannelLayout() { av_channel_layout_uninit(&layout); }
+    ChannelLayout(const ChannelLayout&) = delete;
+    ChannelLayout& operator=(const ChannelLayout&) = delete;
+
+    // A copy of `from`; a layout that only counts its channels becomes the usual layout of
+    // that count, which the converter needs to tell the channels apart.
+    bool Assign(const AVChannelLayout& from) {
+        if (from.order == AV_CHANNEL_ORDER_UNSPEC) {
+            AssignUsual(from.nb_channels);
+            return true;
+        }
+        av_channel_layout_uninit(&layout);
+        return av_channel_layout_copy(&layout, &from) == 0;
+    }
+    void AssignUsual(int channelCount) {
+        av_channel_layout_uninit(&layout);
+        av_channel_layout_default(&layout, channelCount);
+    }
+};
+
+bool IsEightBit(AVSampleFormat format) { return format == AV_SAMPLE_FMT_U8 || format == AV_SAMPLE_FMT_U8P; }
+
+}  // namespace
+
+struct FfmpegDecoder::State {
+    FormatContextPtr container;
+    std::unique_ptr<AVCodecContext, CodecContextFreer> codec;
+    std::unique_ptr<SwrContext, ResamplerFreer> converter;
+    std::unique_ptr<AVPacket, PacketFreer> packet;
+    std::unique_ptr<AVFrame, FrameFreer> frame;
+    int streamIndex = -1;
+    int storedChannels = 0;
+    int64_t totalFrames = 0;
+
+    // What Read delivers.
+    AVSampleFormat outFormat = AV_SAMPLE_FMT_S16;
+    int outRate = 0;
+    ChannelLayout outLayout;
+    int outFrameBytes = 0;
+
+    // What the converter is set up for; it is set up again when a frame differs.
+    AVSampleFormat inFormat = AV_SAMPLE_FMT_NONE;
+    int inRate = 0;
+    ChannelLayout inLayout;
+
+    std::vector<uint8_t> pending;  // converted frames not yet delivered
+    int pendingFrames = 0;
+    int pendingOffset = 0;  // frames of `pending` already delivered
+
+    bool inputEnded = false;  // the demuxer is exhausted and the decoder was told so
+    bool finished = false;    // nothing more will be decoded
+    bool readFailed = false;  // the file could not be read to its end
+    int errorsWithoutInput = 0;
+
+    bool SetUp(bool downmixToStereo);
+    bool DecodeMore();
+    void SendNextPacket();
+    bool Convert(const AVFrame& decoded);
+    bool ConfigureConverter(const AVFrame& decoded);
+    void FlushConverter();
+    void ReserveOutput(int frames);
+};
+
+bool FfmpegDecoder::State::SetUp(bool downmixToStereo) {
+    streamIndex = FirstStreamOf(*container, AVMEDIA_TYPE_AUDIO);
+    if (streamIndex < 0) return false;
+    AVStream* stream = container->streams[streamIndex];
+    // The demuxer then skips the packets of every other stream (video, subtitles) quickly.
+    for (unsigned i = 0; i < container->nb_streams; ++i)
+        if (static_cast<int>(i) != streamIndex) container->streams[i]->discard = AVDISCARD_ALL;
+
+    const AVCodec* decoder = avcodec_find_decoder(stream->codecpar->codec_id);
+    if (!decoder) return false;
+    codec.reset(avcodec_alloc_context3(decoder));
+    if (!codec || avcodec_parameters_to_context(codec.get(), stream->codecpar) < 0) return false;
+    codec->pkt_timebase = stream->time_base;
+    if (avcodec_open2(codec.get(), decoder, nullptr) < 0) return false;
+
+    storedChannels = codec->ch_layout.nb_channels;
+    outRate = codec->sample_rate;
+    if (storedChannels < 1 || storedChannels > kMaxChannels || outRate <= 0) return false;
+    if (downmixToStereo && storedChannels > 2)
+        outLayout.AssignUsual(2);
+    else if (!outLayout.Assign(codec->ch_layout))
+        return false;
+    outFormat = IsEightBit(codec->sample_fmt) ? AV_SAMPLE_FMT_U8 : AV_SAMPLE_FMT_S16;
+    outFrameBytes = av_get_bytes_per_sample(outFormat) * outLayout.layout.nb_channels;
+
+    packet.reset(av_packet_alloc());
+    frame.reset(av_frame_alloc());
+    return packet && frame;
+}
+
+// Decodes until converted frames are pending; false when the stream has ended.
+bool FfmpegDecoder::State::DecodeMore() {
+    while (!finished) {
+        const int result = avcodec_receive_frame(codec.get(), frame.get());
+        if (result == 0) {
+            errorsWithoutInput = 0;
+            const bool converted = Convert(*frame);
+            av_frame_unref(frame.get());
+            if (!converted) finished = true;
+            if (pendingFrames > 0) return true;
+        } else if (result == AVERROR(EAGAIN)) {
+            SendNextPacket();
+        } else if (result == AVERROR_EOF) {
+            FlushConverter();
+            finished = true;
+            return pendingFrames > 0;
+        } else if (++errorsWithoutInput > kMaxErrorsWithoutInput) {
+            // A damaged frame is dropped and decoding goes on; a decoder that fails again
+            // and again without new input ends the stream.
+            finished = true;
+        }
+    }
+    return false;
+}
+
+void FfmpegDecoder::State::SendNextPacket() {
+    if (inputEnded) {
+        finished = true;
+        return;
+    }
+    for (;;) {
+        const int result = av_read_frame(container.get(), packet.get());
+        if (result < 0) {
+            if (result != AVERROR_EOF) readFailed = true;
+            // Drains the frames the decoder still holds.
+            avcodec_send_packet(codec.get(), nullptr);
+            inputEnded = true;
+            return;
+        }
+        if (packet->stream_index == streamIndex) break;
+        av_packet_unref(packet.get());
+    }
+    // A packet the decoder refuses is dropped; the next one is read on the next request.
+    avcodec_send_packet(codec.get(), packet.get());
+    av_packet_unref(packet.get());
+    errorsWithoutInput = 0;
+}
+
+bool FfmpegDecoder::State::ConfigureConverter(const AVFrame& decoded) {
+    if (decoded.ch_layout.nb_channels < 1 || decoded.ch_layout.nb_channels > kMaxChannels || decoded.sample_rate <= 0)
+        return false;
+    if (!inLayout.Assign(decoded.ch_layout)) return false;
+    inFormat = static_cast<AVSampleFormat>(decoded.format);
+    inRate = decoded.sample_rate;
+    SwrContext* created = nullptr;
+    const int result = swr_alloc_set_opts2(&created, &outLayout.layout, outFormat, outRate, &inLayout.layout, inFormat,
+                                           inRate, 0, nullptr);
+    converter.reset(created);
+    return result >= 0 && converter && swr_init(converter.get()) >= 0;
+}
+
+bool FfmpegDecoder::State::Convert(const AVFrame& decoded) {
+    if (decoded.nb_samples <= 0) return true;
+    ChannelLayout frameLayout;
+    if (!frameLayout.Assign(decoded.ch_layout)) return false;
+    const bool sameInput = converter && decoded.format == inFormat && decoded.sample_rate == inRate &&
+                           av_channel_layout_compare(&frameLayout.layout, &inLayout.layout) == 0;
+    if (!sameInput) {
+        FlushConverter();
+        if (!ConfigureConverter(decoded)) {
+            converter.reset();
+            return false;
+        }
+    }
+    const int capacity = swr_get_out_samples(converter.get(), decoded.nb_samples);
+    if (capacity < 0) return false;
+    ReserveOutput(capacity);
+    uint8_t* out = pending.data() + static_cast<size_t>(pendingFrames) * outFrameBytes;
+    const int converted = swr_convert(converter.get(), &out, capacity,
+                                      const_cast<const uint8_t**>(decoded.extended_data), decoded.nb_samples);
+    if (converted < 0) return false;
+    pendingFrames += converted;
+    return true;
+}
+
+// Takes out what the converter still holds (it holds samples only while resampling).
+void FfmpegDecoder::State::FlushConverter() {
+    if (!converter) return;
+    const int capacity = swr_get_out_samples(converter.get(), 0);
+    if (capacity <= 0) return;
+    ReserveOutput(capacity);
+    uint8_t* out = pending.data() + static_cast<size_t>(pendingFrames) * outFrameBytes;
+    const int converted = swr_convert(converter.get(), &out, capacity, nullptr, 0);
+    if (converted > 0) pendingFrames += converted;
+}
+
+// Makes room for `frames` more frames after those pending, moving the undelivered ones to
+// the front.
+void FfmpegDecoder::State::ReserveOutput(int frames) {
+    if (pendingOffset > 0) {
+        std::memmove(pending.data(), pending.data() + static_cast<size_t>(pendingOffset) * outFrameBytes,
+                     static_cast<size_t>(pendingFrames) * outFrameBytes);
+        pendingOffset = 0;
+    }
+    const size_t needed = (static_cast<size_t>(pendingFrames) + static_cast<size_t>(frames)) * outFrameBytes;
+    if (pending.size() < needed) pending.resize(needed);
+}
+
+FfmpegDecoder::FfmpegDecoder() = default;
+FfmpegDecoder::~FfmpegDecoder() = default;
+
+bool FfmpegDecoder::Open(const std::string& path, bool downmixToStereo) {
+    Close();
+    auto state = std::make_unique<State>();
+    state->container = OpenContainer(path);
+    if (!state->container || !state->SetUp(downmixToStereo)) return false;
+    state->totalFrames = StreamFrames(*state->container, state->streamIndex, path);
+    state_ = std::move(state);
+    return true;
+}
+
+void FfmpegDecoder::Close() { state_.reset(); }
+
+int FfmpegDecoder::Channels() const { return state_ ? state_->outLayout.layout.nb_channels : 0; }
+
+int FfmpegDecoder::StoredChannels() const { return state_ ? state_->storedChannels : 0; }
+
+int FfmpegDecoder::SampleRate() const { return state_ ? state_->outRate : 0; }
+
+int FfmpegDecoder::BitsPerSample() const {
+    if (!state_) return 0;
+    return state_->outFormat == AV_SAMPLE_FMT_U8 ? 8 : 16;
+}
+
+int64_t FfmpegDecoder::TotalFrames() const { return state_ ? state_->totalFrames : 0; }
+
+int64_t FfmpegDecoder::FileSize() const {
+    if (!state_ || !state_->container->pb) return 0;
+    const int64_t size = avio_size(state_->container->pb);
+    return size > 0 ? size : 0;
+}
+
+int64_t FfmpegDecoder::ByteOffset() const {
+    if (!state_ || !state_->container->pb) return 0;
+    const int64_t offset = avio_tell(state_->container->pb);
+    return offset > 0 ? offset : 0;
+}
+
+int64_t FfmpegDecoder::Bitrate() const {
+    return state_ ? StreamBitrate(*state_->container, state_->streamIndex) : 0;
+}
+
+int FfmpegDecoder::Read(void* interleaved, int maxFrames) {
+    if (!state_ || maxFrames <= 0) return 0;
+    State& state = *state_;
+    auto* out = static_cast<uint8_t*>(interleaved);
+    int got = 0;
+    while (got < maxFrames) {
+        if (state.pendingFrames == 0 && !state.DecodeMore()) break;
+        const int taken = std::min(state.pendingFrames, maxFrames - got);
+        std::memcpy(out + static_cast<size_t>(got) * state.outFrameBytes,
+                    state.pending.data() + static_cast<size_t>(state.pendingOffset) * state.outFrameBytes,
+                    static_cast<size_t>(taken) * state.outFrameBytes);
+        got += taken;
+        state.pendingOffset += taken;
+        state.pendingFrames -= taken;
+        if (state.pendingFrames == 0) state.pendingOffset = 0;
+    }
+    if (got == 0 && state.readFailed) return -1;
+    return got;
+}
+
+AVFormatContext* FfmpegDecoder::Format() const { return state_ ? state_->container.get() : nullptr; }
+
+}  // namespace tonewright

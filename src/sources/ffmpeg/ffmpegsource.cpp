@@ -1,0 +1,56 @@
+#include "sources/ffmpeg/ffmpegsource.h"
+
+#include <algorithm>
+#include <climits>
+
+#include "sources/deinterleave.h"
+#include "sources/ffmpeg/ffmpegcontainer.h"
+#include "sources/ffmpeg/ffmpegtags.h"
+
+namespace tonewright {
+
+FfmpegSource::~FfmpegSource() { Close(); }
+
+void FfmpegSource::Close() {
+    decoder_.Close();
+    interleaved_ = std::vector<uint8_t>();
+    ResetFields();
+}
+
+int FfmpegSource::Open(const std::string& path, int /*renderRate*/) {
+    Close();
+    if (!decoder_.Open(path, true)) {
+        Close();
+        return 0;
+    }
+    length = static_cast<uint64_t>(decoder_.FileSize());
+    position = static_cast<uint64_t>(decoder_.ByteOffset());
+    sampleRate = decoder_.SampleRate();
+    sourceChannels = decoder_.StoredChannels();
+    channels = decoder_.Channels();
+    channelMode = sourceChannels == 1 ? kModeMono : kModeStereo;
+    bitsPerSample = decoder_.BitsPerSample();
+    bytesPerSample = bitsPerSample / 8;
+    durationSeconds = DurationSeconds(*decoder_.Format(), decoder_.TotalFrames(), sampleRate);
+    bitrateKbps = static_cast<int>(std::min<int64_t>(decoder_.Bitrate() / 1000, INT_MAX));
+    interleaved_.resize(static_cast<size_t>(kBlockSamples) * channels * bytesPerSample);
+    return 1;
+}
+
+int FfmpegSource::ReadBlock(void* left, void* right) {
+    const int frames = decoder_.Read(interleaved_.data(), kBlockSamples);
+    position = static_cast<uint64_t>(decoder_.ByteOffset());
+    if (frames <= 0) return frames;
+    if (bitsPerSample == 8)
+        Deinterleave(interleaved_.data(), frames, channels, left, right);
+    else
+        Deinterleave(reinterpret_cast<const int16_t*>(interleaved_.data()), frames, channels, left, right);
+    return frames;
+}
+
+int FfmpegSource::GetTags(TagInfo& tags) {
+    const AVFormatContext* container = decoder_.Format();
+    return container ? ReadContainerTags(*container, FirstStreamOf(*container, AVMEDIA_TYPE_AUDIO), tags) : 0;
+}
+
+}  // namespace tonewright

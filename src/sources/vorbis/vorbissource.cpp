@@ -1,0 +1,141 @@
+#include "sources/vorbis/vorbissource.h"
+
+#include <strings.h>
+
+#include <algorithm>
+#include <climits>
+#include <cmath>
+#include <cstring>
+
+#include "metadata/textconversion.h"
+#include "sources/deinterleave.h"
+
+namespace tonewright {
+
+namespace {
+
+constexpr int kInterleavedBytes = 4096;
+// A damaged stream reports a hole (or a bad link) for each stretch it cannot decode; this
+// many in a row end the stream.
+constexpr int kMaxFailedReads = 64;
+
+// The frame index of the front right channel in the Vorbis channel orders: L R; L C R;
+// FL FR RL RR; FL C FR RL RR (with LFE, side and rear channels after them for six to
+// eight channels). Beyond eight the order is the application's; the second is taken.
+int RightChannelIndex(int channelCount) {
+    return channelCount == 3 || (channelCount >= 5 && channelCount <= 8) ? 2 : 1;
+}
+
+struct CommentKey {
+    const char* key;  // with its "="
+    std::string TagInfo::*field;
+};
+
+const CommentKey kCommentKeys[] = {
+    {"TITLE=", &TagInfo::title},     {"ARTIST=", &TagInfo::artist},     {"ALBUM=", &TagInfo::album},
+    {"DATE=", &TagInfo::year},       {"GENRE=", &TagInfo::genre},       {"COMMENT=", &TagInfo::comment},
+    {"TRACKNUMBER=", &TagInfo::track}, {"COMPOSER=", &TagInfo::composer}, {"COPYRIGHT=", &TagInfo::copyright},
+};
+
+int ClampToInt(double value) { return value <= 0 ? 0 : value >= INT_MAX ? INT_MAX : static_cast<int>(value); }
+
+}  // namespace
+
+VorbisSource::~VorbisSource() { Close(); }
+
+void VorbisSource::Close() {
+    if (opened_) ov_clear(&file_);
+    file_ = OggVorbis_File{};
+    opened_ = false;
+    rightChannel_ = 1;
+    comments_.clear();
+    interleaved_ = std::vector<char>();
+    ResetFields();
+}
+
+int VorbisSource::Open(const std::string& path, int /*renderRate*/) {
+    Close();
+    if (ov_fopen(path.c_str(), &file_) < 0) {
+        file_ = OggVorbis_File{};
+        return 0;
+    }
+    opened_ = true;
+    const vorbis_info* info = ov_info(&file_, -1);
+    if (!info || info->channels < 1 || info->rate <= 0 || info->rate > INT_MAX) {
+        Close();
+        return 0;
+    }
+    ReadComments();
+    sampleRate = static_cast<int>(info->rate);
+    sourceChannels = info->channels;
+    channels = std::min(sourceChannels, 2);
+    rightChannel_ = RightChannelIndex(sourceChannels);
+    bitsPerSample = 16;
+    bytesPerSample = 2;
+    // Files encoded by quality state no nominal rate; their average rate stands in.
+    const long bitrate = info->bitrate_nominal > 0 ? info->bitrate_nominal : ov_bitrate(&file_, -1);
+    bitrateKbps = ClampToInt(static_cast<double>(bitrate) / 1000);
+    durationSeconds = ClampToInt(std::floor(ov_time_total(&file_, -1)));
+    const ogg_int64_t rawTotal = ov_raw_total(&file_, -1);
+    length = rawTotal > 0 ? static_cast<uint64_t>(rawTotal) : 0;
+    if (sourceChannels > 1) interleaved_.resize(kInterleavedBytes);
+    return 1;
+}
+
+void VorbisSource::ReadComments() {
+    const vorbis_comment* comment = ov_comment(&file_, -1);
+    if (!comment || comment->comments <= 0 || !comment->user_comments || !comment->comment_lengths) return;
+    for (int i = 0; i < comment->comments; ++i) {
+        const char* text = comment->user_comments[i];
+        const int textLength = comment->comment_lengths[i];
+        if (!text || textLength <= 0) continue;
+        std::string converted;
+        if (Utf8ToAnsi(std::string(text, static_cast<size_t>(textLength)), converted) == 0)
+            comments_.push_back(std::move(converted));
+    }
+}
+
+// One ov_read of 16-bit little-endian samples; holes are read past. 0 at the end of the
+// stream, at a link whose rate or channel count differs from the first, or after too
+// many failed reads in a row.
+int VorbisSource::ReadSamples(char* buffer, int bytes) {
+    for (int failed = 0; failed < kMaxFailedReads; ++failed) {
+        int link = 0;
+        const long got = ov_read(&file_, buffer, bytes, 0, 2, 1, &link);
+        if (got >= 0) {
+            const vorbis_info* info = ov_info(&file_, link);
+            if (got > 0 && (!info || info->channels != sourceChannels || info->rate != sampleRate)) return 0;
+            return static_cast<int>(got);
+        }
+    }
+    return 0;
+}
+
+int VorbisSource::ReadBlock(void* left, void* right) {
+    if (!opened_) return 0;
+    int frames;
+    if (sourceChannels < 2) {
+        frames = ReadSamples(static_cast<char*>(left), kBlockSamples * 2) / 2;
+    } else {
+        const int frameBytes = 2 * sourceChannels;
+        frames = ReadSamples(interleaved_.data(), kInterleavedBytes) / frameBytes;
+        Deinterleave(reinterpret_cast<const int16_t*>(interleaved_.data()), frames, sourceChannels, left, right,
+                     rightChannel_);
+    }
+    const ogg_int64_t offset = ov_raw_tell(&file_);
+    position = offset > 0 ? static_cast<uint64_t>(offset) : 0;
+    return frames;
+}
+
+int VorbisSource::GetTags(TagInfo& tags) {
+    tags = TagInfo();
+    for (const std::string& comment : comments_)
+        for (const CommentKey& key : kCommentKeys) {
+            const size_t keyLength = std::strlen(key.key);
+            if (comment.size() >= keyLength && strncasecmp(comment.c_str(), key.key, keyLength) == 0)
+                tags.*key.field = comment.substr(keyLength);
+        }
+    return 1;
+}
+
+}  // namespace tonewright

@@ -1,0 +1,100 @@
+#pragma once
+
+#include <QApplication>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <QUrl>
+
+#include <deque>
+#include <memory>
+#include <vector>
+
+#include "app/desktop.h"
+#include "settings/settingsstore.h"
+
+namespace tonewright {
+class FileListWidget;
+class MainWindow;
+}  // namespace tonewright
+
+namespace apptest {
+
+// A desktop that answers from a script and records what the window asked of it, so that
+// tests run without a message box, file dialog, browser or file manager.
+class ScriptedDesktop : public tonewright::Desktop {
+public:
+    struct Message {
+        Icon icon;
+        QString text;
+    };
+
+    // Answers given to the next questions, in order; then defaultAnswer.
+    std::deque<bool> answers;
+    bool defaultAnswer = false;
+    QStringList filesToChoose;
+    QString folderToChoose;
+
+    std::vector<Message> messages;
+    QStringList questions;
+    QStringList abouts;
+    QString folderBrowserStart;
+    QList<QUrl> opened;
+    QStringList revealed;
+
+    void ShowMessage(QWidget*, Icon icon, const QString& text) override { messages.push_back({icon, text}); }
+    bool AskYesNo(QWidget*, const QString& text) override;
+    void ShowAbout(QWidget*, const QString& text) override { abouts << text; }
+    QStringList ChooseFiles(QWidget*, const QString&) override { return filesToChoose; }
+    QString ChooseFolder(QWidget*, const QString& start) override {
+        folderBrowserStart = start;
+        return folderToChoose;
+    }
+    void Open(const QUrl& url) override { opened << url; }
+    void RevealFile(const QString& path) override { revealed << path; }
+};
+
+// The visible top-level window of type T (a progress window, say), or null.
+template <typename T>
+T* FindWindow() {
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        if (auto* window = qobject_cast<T*>(widget); window && window->isVisible()) return window;
+    return nullptr;
+}
+
+// A 16-bit WAV file of a sine tone, written by sox.
+void MakeTone(const QString& path, double seconds, int rate = 44100, int channels = 2);
+// A file whose bytes no decoder takes.
+void MakeGarbage(const QString& path);
+
+// The main window over a private settings store and a scripted desktop, with targets going
+// to <temporary folder>/out and the first start already behind it.
+class WindowHarness {
+public:
+    WindowHarness();
+    ~WindowHarness();
+
+    // Opens the window; presets made on `store` before take effect.
+    tonewright::MainWindow& Open();
+    void Close();
+
+    QString file(const QString& name) const { return dir.filePath(name); }
+    QString outFile(const QString& name) const { return dir.filePath(QStringLiteral("out/") + name); }
+
+    // Tone files of the same sound in the temporary folder under the names given; their paths.
+    QStringList MakeTones(const QStringList& names, double seconds = 0.2);
+    // Adds the files through the Add Files command, as the open dialog would hand them.
+    void AddFiles(const QStringList& paths);
+    // MakeTones, then AddFiles in the order of the names.
+    void ListTones(const QStringList& names, double seconds = 0.2);
+    int rows() const;
+    QString cell(int row, int column) const;
+    QStringList column(int column) const;
+
+    QTemporaryDir dir;
+    tonewright::MemorySettingsStore store;
+    ScriptedDesktop desktop;
+    std::unique_ptr<tonewright::MainWindow> window;
+    tonewright::FileListWidget* list = nullptr;
+};
+
+}  // namespace apptest

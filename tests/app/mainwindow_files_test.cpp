@@ -1,0 +1,450 @@
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QHeaderView>
+#include <QMenu>
+#include <QMimeData>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include "app/filelistwidget.h"
+#include "app/formatselector.h"
+#include "app/mainwindow.h"
+#include "app/progresswindow.h"
+#include "apptestsupport.h"
+#include "engine/fileentry.h"
+#include "engine/inputtype.h"
+
+using namespace tonewright;
+using apptest::WindowHarness;
+using Column = FileListWidget::Column;
+
+namespace {
+
+QStringList Paths(const WindowHarness& harness, const QStringList& names) {
+    QStringList paths;
+    for (const QString& name : names) paths << harness.file(name);
+    return paths;
+}
+
+// "f000.wav", "f001.wav", ...
+QStringList NumberedNames(int count) {
+    QStringList names;
+    for (int i = 0; i < count; ++i) names << QStringLiteral("f%1.wav").arg(i, 3, 10, QLatin1Char('0'));
+    return names;
+}
+
+QStringList SourcePaths(const WindowHarness& harness) {
+    QStringList paths;
+    for (int row = 0; row < harness.rows(); ++row)
+        paths << QString::fromStdString(harness.list->EntryAt(row)->sourcePath);
+    return paths;
+}
+
+void ClickHeader(FileListWidget* list, int column) {
+    QHeaderView* header = list->header();
+    const QPoint inside(header->sectionViewportPosition(column) + header->sectionSize(column) / 2, header->height() / 2);
+    QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, inside);
+}
+
+QStringList EnabledCommands(QMenu& menu) {
+    QStringList enabled;
+    for (const QAction* action : menu.actions())
+        if (!action->isSeparator() && action->isEnabled()) enabled << action->text().section(QLatin1Char('\t'), 0, 0);
+    return enabled;
+}
+
+void SelectRows(FileListWidget* list, std::initializer_list<int> rows) {
+    list->clearSelection();
+    for (int row : rows) list->topLevelItem(row)->setSelected(true);
+}
+
+}  // namespace
+
+// Adding, showing, sorting and removing files in the main window.
+class MainWindowFilesTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void addsGoodFilesSkipsDuplicatesAndReportsTheRest() {
+        WindowHarness h;
+        h.Open();
+        h.MakeTones({"a.wav", "b.wav"});
+        apptest::MakeGarbage(h.file("broken.wav"));
+        h.AddFiles(Paths(h, {"a.wav", "broken.wav", "b.wav", "a.wav", "missing.mp3"}));
+        QCOMPARE(h.column(Column::kFileColumn), (QStringList{"a.wav", "b.wav"}));
+        QCOMPARE(h.desktop.messages.size(), size_t{1});
+        QCOMPARE(h.desktop.messages[0].icon, Desktop::Icon::Warning);
+        QVERIFY(h.desktop.messages[0].text.startsWith(QStringLiteral("Failed to load the following files.\n\n") +
+                                                      h.file("broken.wav") + "\n" + h.file("missing.mp3") +
+                                                      "\n\n"));
+        QVERIFY(h.window->isEnabled());
+
+        // A second run with a listed file (also named another way) adds and reports nothing.
+        h.AddFiles({h.file("b.wav"), h.dir.path() + "/./a.wav"});
+        QCOMPARE(h.rows(), 2);
+        QCOMPARE(h.desktop.messages.size(), size_t{1});
+    }
+
+    void thirtyFiveUnreadableFilesListThirtyPaths() {
+        WindowHarness h;
+        h.Open();
+        const QStringList bad = Paths(h, NumberedNames(35));
+        for (const QString& path : bad) apptest::MakeGarbage(path);
+        h.AddFiles(bad);
+        QCOMPARE(h.rows(), 0);
+        QCOMPARE(h.desktop.messages.size(), size_t{1});
+        const QString expected = QStringLiteral("Failed to load the following files.\n\n") +
+                                 QStringList(bad.mid(0, 30)).join('\n') + "\n<more files>...\n\n";
+        QVERIFY2(h.desktop.messages[0].text.startsWith(expected), qPrintable(h.desktop.messages[0].text));
+        QVERIFY(!h.desktop.messages[0].text.contains(bad[30]));
+    }
+
+    void cellTexts_data() {
+        QTest::addColumn<int>("inputType");
+        QTest::addColumn<int>("duration");
+        QTest::addColumn<int>("channels");  // channel count, or the MPEG mode of MP3 rows
+        QTest::addColumn<QStringList>("cells");
+        QTest::newRow("59 s") << int(kInputWav) << 59 << 2 << QStringList{"00:59", "Stereo"};
+        QTest::newRow("an hour") << int(kInputWav) << 3600 << 1 << QStringList{"1:00:00", "Mono"};
+        QTest::newRow("no duration") << int(kInputWav) << 0 << 0 << QStringList{"", "Mono"};
+        QTest::newRow("5.1") << int(kInputFlac) << 61 << 6 << QStringList{"01:01", "5.1"};
+        QTest::newRow("4 channels") << int(kInputFlac) << 5999 << 4 << QStringList{"1:39:59", "4"};
+        QTest::newRow("joint stereo") << int(kInputMp3) << 10 << 1 << QStringList{"00:10", "J-Stereo"};
+        QTest::newRow("mono MP3") << int(kInputMp3) << 10 << 3 << QStringList{"00:10", "Mono"};
+        QTest::newRow("unknown MP3 mode") << int(kInputMp3) << 10 << 4 << QStringList{"00:10", ""};
+    }
+
+    void cellTexts() {
+        QFETCH(int, inputType);
+        QFETCH(int, duration);
+        QFETCH(int, channels);
+        QFETCH(QStringList, cells);
+        FileEntry entry;
+        entry.sourcePath = "/music/some folder/track.x";
+        entry.inputType = inputType;
+        entry.duration = duration;
+        (inputType == kInputMp3 ? entry.channelMode : entry.sourceChannels) = channels;
+        entry.bitrate = 128;
+        entry.sampleRate = 44100;
+        FileListWidget list(nullptr);
+        list.AppendRow(&entry);
+        const QTreeWidgetItem* row = list.topLevelItem(0);
+        QCOMPARE(row->text(Column::kFileColumn), QStringLiteral("track.x"));
+        QCOMPARE(row->text(Column::kDurationColumn), cells[0]);
+        QCOMPARE(row->text(Column::kBitrateColumn), QStringLiteral("128 kbps"));
+        QCOMPARE(row->text(Column::kFrequencyColumn), QStringLiteral("44100 Hz"));
+        QCOMPARE(row->text(Column::kChannelsColumn), cells[1]);
+        QCOMPARE(row->textAlignment(Column::kDurationColumn) & Qt::AlignHorizontal_Mask, int(Qt::AlignRight));
+        QCOMPARE(row->textAlignment(Column::kChannelsColumn) & Qt::AlignHorizontal_Mask, int(Qt::AlignLeft));
+    }
+
+    void realFilesShowTheirProperties() {
+        WindowHarness h;
+        h.Open();
+        apptest::MakeTone(h.file("surround.wav"), 2.0, 48000, 6);
+        h.AddFiles({h.file("surround.wav")});
+        QCOMPARE(h.rows(), 1);
+        QCOMPARE(h.cell(0, Column::kDurationColumn), QStringLiteral("00:02"));
+        QCOMPARE(h.cell(0, Column::kFrequencyColumn), QStringLiteral("48000 Hz"));
+        QCOMPARE(h.cell(0, Column::kChannelsColumn), QStringLiteral("5.1"));
+        QCOMPARE(h.cell(0, Column::kBitrateColumn), QStringLiteral("4608 kbps"));
+    }
+
+    void headersSortByTheirColumnsRule() {
+        struct Row {
+            const char* name;
+            int duration;
+            int bitrate;
+        };
+        const Row rows[] = {{"b.wav", 3600, 64}, {"c.wav", 59, 1411}, {"a.wav", 3599, 128}};
+        std::vector<FileEntry> entries;
+        for (const Row& row : rows) {
+            FileEntry entry;
+            entry.sourcePath = std::string("/music/") + row.name;
+            entry.inputType = kInputWav;
+            entry.duration = row.duration;
+            entry.bitrate = row.bitrate;
+            entries.push_back(entry);
+        }
+        FileListWidget list(nullptr);
+        for (FileEntry& entry : entries) list.AppendRow(&entry);
+        list.resize(700, 300);
+        list.show();
+        auto names = [&] {
+            QStringList texts;
+            for (int row = 0; row < list.rowCount(); ++row) texts << list.topLevelItem(row)->text(0);
+            return texts;
+        };
+
+        ClickHeader(&list, Column::kDurationColumn);
+        QCOMPARE(names(), (QStringList{"c.wav", "a.wav", "b.wav"}));  // 00:59, 59:59, 1:00:00
+        ClickHeader(&list, Column::kDurationColumn);
+        QCOMPARE(names(), (QStringList{"b.wav", "a.wav", "c.wav"}));
+        ClickHeader(&list, Column::kBitrateColumn);
+        QCOMPARE(names(), (QStringList{"b.wav", "a.wav", "c.wav"}));  // 64, 128, 1411 kbps
+        ClickHeader(&list, Column::kFileColumn);
+        QCOMPARE(names(), (QStringList{"a.wav", "b.wav", "c.wav"}));
+        QCOMPARE(list.EntryAt(0)->sourcePath, std::string("/music/a.wav"));  // rows keep their entries
+        // A row added after sorting goes to the end.
+        FileEntry late;
+        late.sourcePath = "/music/0.wav";
+        list.AppendRow(&late);
+        QCOMPARE(list.topLevelItem(3)->text(0), QStringLiteral("0.wav"));
+    }
+
+    void removeTakesTheSelectedRows() {
+        WindowHarness h;
+        h.Open();
+        h.ListTones({"a.wav", "b.wav", "c.wav", "d.wav"});
+
+        h.window->OnRemove();
+        QCOMPARE(h.desktop.messages.back().text, QStringLiteral("You should select a file at least."));
+        QCOMPARE(h.desktop.messages.back().icon, Desktop::Icon::Information);
+
+        h.window->show();
+        h.window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(h.window.get()));
+        SelectRows(h.list, {0, 2});
+        QTest::keyClick(h.window.get(), Qt::Key_Delete);
+        QCOMPARE(h.column(Column::kFileColumn), (QStringList{"b.wav", "d.wav"}));
+        QCOMPARE(SourcePaths(h), Paths(h, {"b.wav", "d.wav"}));
+
+        // Removed files can be listed again; listed ones still cannot.
+        h.AddFiles(Paths(h, {"c.wav", "b.wav"}));
+        QCOMPARE(h.column(Column::kFileColumn), (QStringList{"b.wav", "d.wav", "c.wav"}));
+    }
+
+    void removeAllEmptiesTheList() {
+        WindowHarness h;
+        h.Open();
+        h.window->OnRemoveAll();
+        QCOMPARE(h.desktop.messages.back().text, QStringLiteral("There aren't files in list."));
+        h.ListTones({"a.wav"});
+        h.window->OnRemoveAll();
+        QCOMPARE(h.rows(), 0);
+        h.AddFiles({h.file("a.wav")});
+        QCOMPARE(h.rows(), 1);
+    }
+
+    void formatSelectorRows() {
+        FormatSelector selector(nullptr);
+        QStringList texts;
+        for (int row = 0; row < selector.count(); ++row) texts << selector.itemText(row);
+        QCOMPARE(texts, (QStringList{" to MP3", " to WAV", " to WMA", " to OGG", " to AAC", " to AAC for iPod / iTunes",
+                                     " to MP4 (Audio only)", " to M4A (MPEG-4 Audio)", " to M4B (MPEG-4 Audiobook)",
+                                     " to AMR", " to AWB"}));
+    }
+
+    void formatSelectorFollowsTheStoredFormat_data() {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<QString>("savedOnClose");
+        QTest::newRow("M4A: the later row wins") << "6500" << " to M4A (MPEG-4 Audio)" << "6500";
+        QTest::newRow("AWB") << "5600" << " to AWB" << "5600";
+        QTest::newRow("unknown code") << "1234" << " to MP3" << "1000";
+    }
+
+    void formatSelectorFollowsTheStoredFormat() {
+        QFETCH(QString, stored);
+        QFETCH(QString, shown);
+        QFETCH(QString, savedOnClose);
+        WindowHarness h;
+        h.store.preset("Options", "OutputFormat", stored.toStdString());
+        h.Open();
+        QCOMPARE(h.window->findChild<FormatSelector*>()->currentText(), shown);
+        h.Close();
+        QCOMPARE(QString::fromStdString(h.store.values().at("Options/OutputFormat")), savedOnClose);
+    }
+
+    void choosingAFormatIsStoredWhenTheWindowCloses() {
+        WindowHarness h;
+        h.Open();
+        auto* selector = h.window->findChild<FormatSelector*>();
+        selector->setCurrentIndex(selector->findText(QStringLiteral(" to OGG")));
+        QVERIFY(h.store.writes().empty());
+        h.Close();
+        QCOMPARE(h.store.values().at("Options/OutputFormat"), std::string("4000"));
+    }
+
+    void contextMenuFollowsTheSelection() {
+        WindowHarness h;
+        h.Open();
+        QCOMPARE(EnabledCommands(*h.window->CreateListMenu()), (QStringList{"&Add Files...", "Add F&older"}));
+
+        h.ListTones({"a.wav", "b.wav"});
+        QCOMPARE(EnabledCommands(*h.window->CreateListMenu()),
+                 (QStringList{"Convert All", "&Add Files...", "Add F&older", "Remove Al&l"}));
+
+        SelectRows(h.list, {0});
+        QCOMPARE(EnabledCommands(*h.window->CreateListMenu()),
+                 (QStringList{"&Play Source", "&Convert Selected", "Convert All", "Browse &Source Folder",
+                              "&Add Files...", "Add F&older", "&Remove", "Remove Al&l"}));
+        h.list->EntryAt(0)->targetPath = h.file("out/a.wav").toStdString();
+        QVERIFY(EnabledCommands(*h.window->CreateListMenu()).contains(QStringLiteral("Play &Destination")));
+        QVERIFY(EnabledCommands(*h.window->CreateListMenu()).contains(QStringLiteral("Browse Destination &Folder")));
+
+        SelectRows(h.list, {0, 1});
+        QCOMPARE(EnabledCommands(*h.window->CreateListMenu()),
+                 (QStringList{"&Convert Selected", "Convert All", "&Add Files...", "Add F&older", "&Remove",
+                              "Remove Al&l"}));
+    }
+
+    void addFolderSearchesTheTreeAndRemembersTheFolder() {
+        WindowHarness h;
+        h.store.preset("Options", "Folder", "/previous/folder/");
+        h.store.preset("Options", "EnableExtFilter", "1");
+        h.store.preset("Options", "FilterExts", "wav");
+        h.Open();
+        QDir(h.dir.path()).mkpath(QStringLiteral("music/sub/deeper"));
+        h.MakeTones({"music/b.wav", "music/a.wav", "music/sub/deeper/c.wav", "music/sub/d.wav"});
+        apptest::MakeGarbage(h.file("music/notes.txt"));
+        h.desktop.folderToChoose = h.file("music");
+        h.window->OnAddFolder();
+        QCOMPARE(h.desktop.folderBrowserStart, QStringLiteral("/previous/folder"));
+        QCOMPARE(SourcePaths(h), Paths(h, {"music/a.wav", "music/b.wav", "music/sub/d.wav", "music/sub/deeper/c.wav"}));
+        QCOMPARE(QString::fromStdString(h.store.values().at("Options/Folder")), h.file("music") + "/");
+        QVERIFY(h.desktop.messages.empty());
+    }
+
+    void droppedFoldersAndLinksAreFiltered() {
+        WindowHarness h;
+        h.store.preset("Options", "EnableExtFilter", "1");
+        h.store.preset("Options", "FilterExts", "wav");
+        h.Open();
+        QDir(h.dir.path()).mkpath(QStringLiteral("drop"));
+        h.MakeTones({"drop/in.wav", "target.wav", "plain.aiff"});
+        QVERIFY(QFile::link(h.file("target.wav"), h.file("shortcut.lnk")));
+        QVERIFY(QFile::link(h.file("plain.aiff"), h.file("other.lnk")));
+
+        QMimeData data;
+        data.setUrls({QUrl::fromLocalFile(h.file("drop")), QUrl::fromLocalFile(h.file("shortcut.lnk")),
+                      QUrl::fromLocalFile(h.file("other.lnk")), QUrl::fromLocalFile(h.file("plain.aiff"))});
+        // Over the list, as a file manager would drop them; the list hands them to the window.
+        QWidget* target = h.list->viewport();
+        QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(target, &enter);
+        QVERIFY(enter.isAccepted());
+        QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(target, &drop);
+        QTRY_COMPARE_WITH_TIMEOUT(h.rows(), 2, 1000);
+        QCOMPARE(SourcePaths(h), Paths(h, {"drop/in.wav", "target.wav"}));
+    }
+
+    void cancelStopsAddingAndKeepsWhatWasAdded() {
+        WindowHarness h;
+        h.Open();
+        const QStringList paths = h.MakeTones(NumberedNames(40));
+        apptest::MakeGarbage(paths[1]);
+        QTimer presser;
+        connect(&presser, &QTimer::timeout, [&] {
+            if (auto* progress = apptest::FindWindow<AddProgressWindow>(); progress && progress->bar()->value() >= 5)
+                    QTest::mouseClick(progress->findChild<QPushButton*>(QStringLiteral("cancelButton")), Qt::LeftButton);
+        });
+        presser.start(0);
+        h.AddFiles(paths);
+        QVERIFY2(h.rows() >= 4 && h.rows() < 39, qPrintable(QString::number(h.rows())));
+        QCOMPARE(h.desktop.messages.size(), size_t{1});  // the report still comes
+        QVERIFY(h.desktop.messages[0].text.contains(paths[1]));
+    }
+
+    // The event loop keeps running while files are added: a timer never waits long.
+    void addingManyFilesKeepsTheWindowResponsive() {
+        WindowHarness h;
+        h.Open();
+        h.window->show();
+        const QStringList paths = h.MakeTones(NumberedNames(100), 0.5);
+        QElapsedTimer sinceTick;
+        qint64 longestWait = 0;
+        QTimer ticker;
+        connect(&ticker, &QTimer::timeout, [&] {
+            longestWait = std::max(longestWait, sinceTick.restart());
+        });
+        ticker.start(5);
+        sinceTick.start();
+        QElapsedTimer clock;
+        clock.start();
+        h.AddFiles(paths);
+        qInfo("Added %d files in %lld ms; the event loop waited at most %lld ms", h.rows(), clock.elapsed(),
+              longestWait);
+        QCOMPARE(h.rows(), 100);
+        QVERIFY(longestWait < 500);
+    }
+
+    void helpMenuOpensTheGuideAndItsPages() {
+        WindowHarness h;
+        h.Open();
+        auto* menu = h.window->findChild<QMenu*>(QStringLiteral("helpMenu"));
+        QStringList entries;
+        for (QAction* action : menu->actions()) {
+            if (action->isSeparator()) continue;
+            entries << action->text();
+            action->trigger();
+        }
+        QCOMPARE(entries, (QStringList{"&Help Topics\tF1", "&Tell A Friend", "&Feedback and Support", "Home&page",
+                                       "&Check Latest Version", "&About..."}));
+        QCOMPARE(h.desktop.opened.size(), 5);
+        QVERIFY(h.desktop.opened[0].toString().endsWith(QStringLiteral("/help/index.html")));
+        QCOMPARE(h.desktop.opened[1].scheme(), QStringLiteral("mailto"));
+        QVERIFY(h.desktop.opened[1].query(QUrl::FullyDecoded).contains(QStringLiteral("Tonewright - very COOL application!!!")));
+        QVERIFY(h.desktop.opened[2].toString().endsWith(QStringLiteral("/help/support.html")));
+        QCOMPARE(h.desktop.opened[4].fragment(), QStringLiteral("updates"));
+        QCOMPARE(h.desktop.abouts.size(), 1);
+        QVERIFY(h.desktop.abouts[0].contains(QStringLiteral("Tonewright " TONEWRIGHT_VERSION)));
+    }
+
+    void optionsSayHowToSetThemMeanwhile() {
+        WindowHarness h;
+        h.Open();
+        h.window->OpenOptionsSheet();
+        QCOMPARE(h.desktop.messages.size(), size_t{1});
+        QVERIFY(h.desktop.messages[0].text.contains(QStringLiteral("tonewright-cli --set")));
+    }
+
+    void startUpOpensTheGuideOnlyTheFirstTime() {
+        WindowHarness h;
+        h.store.preset("Options", "FirstRun", "1");
+        h.Open();
+        QCOMPARE(h.desktop.opened.size(), 1);
+        QVERIFY(h.desktop.opened[0].toString().endsWith(QStringLiteral("/help/index.html")));
+        h.Close();
+        h.Open();
+        QCOMPARE(h.desktop.opened.size(), 1);
+    }
+
+    void enterAndEscapeDoNotCloseTheWindow() {
+        WindowHarness h;
+        h.Open();
+        h.window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(h.window.get()));
+        for (Qt::Key key : {Qt::Key_Escape, Qt::Key_Return, Qt::Key_Enter}) QTest::keyClick(h.window.get(), key);
+        QVERIFY(h.window->isVisible());
+        QVERIFY(h.desktop.messages.empty());
+    }
+
+    void aBusyWindowRefusesToClose() {
+        WindowHarness h;
+        h.Open();
+        h.window->show();
+        h.window->setEnabled(false);
+        QVERIFY(!h.window->close());
+        h.window->setEnabled(true);
+        QVERIFY(h.window->close());
+    }
+
+    void doubleClickPlaysTheSource() {
+        WindowHarness h;
+        h.Open();
+        h.window->show();
+        h.ListTones({"a.wav"});
+        const QRect row = h.list->visualItemRect(h.list->topLevelItem(0));
+        QTest::mouseClick(h.list->viewport(), Qt::LeftButton, {}, row.center());
+        QTest::mouseDClick(h.list->viewport(), Qt::LeftButton, {}, row.center());
+        QVERIFY(h.desktop.opened.contains(QUrl::fromLocalFile(h.file("a.wav"))));
+    }
+};
+
+QTEST_MAIN(MainWindowFilesTest)
+#include "mainwindow_files_test.moc"
