@@ -18,8 +18,11 @@
 #include "app/filelistwidget.h"
 #include "app/formatselector.h"
 #include "app/openfilters.h"
+#include "app/options/optionssheet.h"
 #include "app/qtbatchhost.h"
 #include "app/weblinks.h"
+#include "encoders/winmedia/runtime.h"
+#include "encoders/winmedia/wmaformats.h"
 #include "engine/pathutil.h"
 #include "engine/soundfont.h"
 #include "settings/settingsstore.h"
@@ -267,10 +270,13 @@ void MainWindow::ConvertRows(const std::vector<int>& rows) {
 }
 
 void MainWindow::OpenOptionsSheet() {
-    // Stands in for the options sheet until it is built.
-    Inform(QStringLiteral("The options sheet is not available yet.\n\n"
-                          "Until it is, options can be set from a terminal, for example:\n"
-                          "tonewright-cli --set MP3BitRate=192 --save"));
+    // The WMA page lists the codec formats that conversions use, found once per run.
+    const auto wmaFormats = [this] {
+        if (!batch_.windowsMediaReady && ProbeWindowsMediaRuntime() && FillWmaFormatList(batch_.wmaFormats))
+            batch_.windowsMediaReady = true;
+        return batch_.wmaFormats;
+    };
+    ShowOptions(settings_, store_, desktop_, wmaFormats, this);
 }
 
 void MainWindow::PlaySource() {

@@ -1,5 +1,6 @@
 #include "cli/clioptions.h"
 
+#include <cstdlib>
 #include <cstring>
 
 namespace tonewright {
@@ -16,6 +17,7 @@ const char* const kUsageText =
     "      --next-to-source    write each converted file next to its source\n"
     "      --mirror            below the output folder, rebuild each source's folder path\n"
     "      --if-exists RULE    when the target exists: rename, overwrite or skip\n"
+    "  -j, --jobs N            convert up to N files at once (default: one per core)\n"
     "      --set NAME=VALUE    set a stored option for this run (e.g. MP3BitRate=192,\n"
     "                          MP3Tag/Artist=Name); may be repeated\n"
     "      --save              also store what this command line set\n"
@@ -41,6 +43,17 @@ bool TakeValue(int argc, char** argv, int& i, const std::string& arg, const std:
         return false;
     }
     value = argv[++i];
+    return true;
+}
+
+bool ParseJobs(const std::string& text, int& jobs, std::string& error) {
+    char* end = nullptr;
+    const long n = std::strtol(text.c_str(), &end, 10);
+    if (text.empty() || *end != '\0' || n < 1 || n > 256) {
+        error = "--jobs takes a whole number from 1 to 256";
+        return false;
+    }
+    jobs = static_cast<int>(n);
     return true;
 }
 
@@ -87,6 +100,11 @@ bool ParseCommandLine(int argc, char** argv, CliOptions& options, std::string& e
                 return false;
             }
             options.assignments.emplace_back(value.substr(0, equals), value.substr(equals + 1));
+        } else if (Matches(arg, "-j", "--jobs")) {
+            if (!TakeValue(argc, argv, i, arg, "--jobs", value, error)) return false;
+            if (!ParseJobs(value, options.jobs, error)) return false;
+        } else if (arg.size() > 2 && arg.compare(0, 2, "-j") == 0) {
+            if (!ParseJobs(arg.substr(2), options.jobs, error)) return false;
         } else if (arg == "--save") {
             options.save = true;
         } else if (arg == "--info") {

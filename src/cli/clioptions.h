@@ -15,6 +15,7 @@ struct CliOptions {
     bool mirror = false;
     std::string ifExists;  // rename, overwrite, skip; empty = as stored
     std::vector<std::pair<std::string, std::string>> assignments;  // --set NAME=VALUE
+    int jobs = 0;  // files converted at once; 0 = one per processor core
     bool save = false;
     bool info = false;
     bool quiet = false;

@@ -2,8 +2,10 @@
 #include <unistd.h>
 
 #include <csignal>
+#include <algorithm>
 #include <cstdio>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "cli/clioptions.h"
@@ -108,18 +110,19 @@ int PrintInfo(const std::vector<ReportItem>& items, const FileList& list) {
     return allLoaded ? kExitConverted : kExitNotConverted;
 }
 
-int Convert(std::vector<ReportItem> items, FileList& list, const Settings& settings, bool quiet) {
+int Convert(std::vector<ReportItem> items, FileList& list, const Settings& settings, const CliOptions& options) {
     std::vector<FileEntry*> entries;
     std::vector<int> rows;
     for (size_t row = 0; row < list.size(); ++row) {
         entries.push_back(&list[row]);
         rows.push_back(static_cast<int>(row));
     }
-    TerminalHost host(std::move(items), list.size(), isatty(STDERR_FILENO) != 0, quiet);
+    TerminalHost host(std::move(items), list.size(), isatty(STDERR_FILENO) != 0, options.quiet);
     TerminalHost::InstallInterruptHandler();
     BatchContext context;
     context.settings = &settings;
     context.outputFormat = settings.OutputFormat;
+    context.jobs = options.jobs > 0 ? options.jobs : static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
     if (!entries.empty()) ConvertBatch(entries, rows, context, host);
     return host.FinishReport() ? kExitConverted : kExitNotConverted;
 }
@@ -153,5 +156,5 @@ int main(int argc, char** argv) {
     FileList list;
     std::vector<ReportItem> items = AddFiles(CollectPaths(options, settings), list);
     if (options.info) return PrintInfo(items, list);
-    return Convert(std::move(items), list, settings, options.quiet);
+    return Convert(std::move(items), list, settings, options);
 }

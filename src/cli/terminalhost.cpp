@@ -1,5 +1,6 @@
 #include "cli/terminalhost.h"
 
+#include <atomic>
 #include <cstdio>
 #include <utility>
 
@@ -7,10 +8,11 @@ namespace tonewright {
 
 namespace {
 
-volatile std::sig_atomic_t interrupted = 0;
+// Lock-free, so the signal handler may set it and every converting thread may read it.
+std::atomic<bool> interrupted{false};
 
 void OnInterrupt(int) {
-    interrupted = 1;
+    interrupted = true;
     std::signal(SIGINT, SIG_DFL);
 }
 
@@ -40,9 +42,35 @@ void TerminalHost::CloseProgressWindow() {
     if (showProgress_) std::fputs("\r\033[K", stderr);
 }
 
-void TerminalHost::SetFileText(const std::string& text) {
-    if (showProgress_) std::fprintf(stderr, "\r\033[K[%d/%d] %s", current_, total_, text.c_str());
+void TerminalHost::SetFileText(const std::string& text) { ShowProgress(text); }
+
+void TerminalHost::ShowProgress(const std::string& text) {
+    if (!showProgress_) return;
+    std::lock_guard<std::mutex> lock(terminal_);
+    std::fprintf(stderr, "\r\033[K[%d/%d] %s", current_.load(), total_, text.c_str());
 }
+
+namespace {
+
+// The progress of one of several rows converted at once: its text takes the shared
+// progress line; Ctrl+C cancels it like every other row.
+class RowProgress : public FileProgress {
+public:
+    explicit RowProgress(TerminalHost& host) : host_(host) {}
+    void SetFileText(const std::string& text) override { host_.SetFileText(text); }
+    int FileBarWidth() const override { return 100; }
+    void SetFileBarRange(int) override {}
+    void SetFileBarPosition(int) override {}
+    void PumpEvents() override {}
+    bool IsCancelled() const override { return host_.IsCancelled(); }
+
+private:
+    TerminalHost& host_;
+};
+
+}  // namespace
+
+std::unique_ptr<FileProgress> TerminalHost::CreateRowProgress(int) { return std::make_unique<RowProgress>(*this); }
 
 void TerminalHost::RowFinished(int row, bool converted, const std::string& status) {
     if (row < 0 || static_cast<size_t>(row) >= statuses_.size()) return;
@@ -65,7 +93,7 @@ void TerminalHost::PrintDueLines() {
     if (wrote) std::fflush(stdout);
 }
 
-bool TerminalHost::IsCancelled() const { return interrupted != 0; }
+bool TerminalHost::IsCancelled() const { return interrupted; }
 
 bool TerminalHost::FinishReport() {
     for (size_t row = 0; row < finished_.size(); ++row) {

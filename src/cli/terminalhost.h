@@ -1,6 +1,9 @@
 #pragma once
 
+#include <atomic>
 #include <csignal>
+#include <memory>
+#include <mutex>
 #include <string>
 #include <vector>
 
@@ -42,6 +45,8 @@ public:
     int StatusColumnWidth() const override { return 0; }
     void SetStatusColumnWidth(int) override {}
     void RevealFile(const std::string&) override {}
+    bool ConvertsRowsAtOnce() const override { return true; }
+    std::unique_ptr<FileProgress> CreateRowProgress(int row) override;
 
     void SetFileText(const std::string& text) override;
     int FileBarWidth() const override { return 100; }
@@ -56,6 +61,7 @@ public:
 
 private:
     void PrintDueLines();
+    void ShowProgress(const std::string& text);
 
     std::vector<ReportItem> items_;
     size_t printed_ = 0;
@@ -64,8 +70,9 @@ private:
     std::vector<bool> converted_;
     bool showProgress_;
     bool quiet_;
-    int current_ = 0;
+    std::atomic<int> current_{0};
     int total_ = 0;
+    std::mutex terminal_;  // rows converted at once share the progress line
 };
 
 }  // namespace tonewright

@@ -1,10 +1,5 @@
 #include "engine/batch.h"
 
-#include <fcntl.h>
-#include <unistd.h>
-
-#include <cstdio>
-
 #include "encoders/winmedia/runtime.h"
 #include "engine/fileentry.h"
 #include "engine/helppages.h"
@@ -13,7 +8,9 @@
 #include "engine/pathutil.h"
 #include "engine/pipelines.h"
 #include "engine/soundfont.h"
-#include "engine/targetpath.h"
+#include "engine/batchrow.h"
+#include "engine/parallelrows.h"
+#include "engine/targetreservations.h"
 #include "settings/settings.h"
 
 namespace tonewright {
@@ -21,8 +18,6 @@ namespace tonewright {
 const char* const kSoundFontMissingStatus = "Failure. Requires file \"ct4mgm.sf2\".";
 
 namespace {
-
-constexpr int kWideStatusColumn = 500;
 
 const char* const kRuntimeQuestion =
     "Dear user, WMA file requires Windows Media Format 9 Series Runtime.\n"
@@ -40,7 +35,7 @@ std::string SoundFontQuestion(const std::string& folder) {
 // Step 1: WMA output needs the Windows Media codecs. False ends the batch untouched.
 bool EnsureWindowsMedia(BatchContext& context, BatchHost& host) {
     if (context.outputFormat != kOutputWma || context.windowsMediaReady) return true;
-    if (ProbeWindowsMediaRuntime()) {
+    if (ProbeWindowsMediaRuntime() && FillWmaFormatList(context.wmaFormats)) {
         context.windowsMediaReady = true;
         return true;
     }
@@ -66,65 +61,26 @@ bool EnsureSoundFont(const std::vector<FileEntry*>& entries, BatchContext& conte
     return false;
 }
 
-// Gives the finished temporary file the target's name. When it replaces an existing file,
-// the new data is flushed to disk first, so a crash never leaves the user with neither.
-bool CommitTarget(const std::string& temporary, const std::string& target) {
-    if (FileExists(target)) {
-        const int fd = open(temporary.c_str(), O_RDONLY | O_CLOEXEC);
-        if (fd < 0) return false;
-        const bool synced = fsync(fd) == 0;
-        close(fd);
-        if (!synced) return false;
+// One row after the other, as the window does by default. True when cancelled.
+bool ConvertRowsInTurn(const std::vector<FileEntry*>& entries, const std::vector<int>& rows,
+                       const BatchContext& context, const OutputFormatInfo& format, BatchHost& host,
+                       TargetReservations& reservations) {
+    const int total = static_cast<int>(entries.size());
+    for (int i = 0; i < total; ++i) {
+        FileEntry& entry = *entries[i];
+        RowResult result;
+        if (entry.inputType == kInputMidi && !context.soundFontReady) {
+            result = MissingSoundFont();
+        } else {
+            AnnounceRow(rows[i], i + 1, total, format, host);
+            result = ConvertRow(entry, i + 1, context, format, host, reservations);
+        }
+        if (result.converted) host.PumpEvents();
+        const bool cancelled = host.IsCancelled();
+        FinishRow(entry, rows[i], result, cancelled && !result.converted, host);
+        if (cancelled) return true;
     }
-    return std::rename(temporary.c_str(), target.c_str()) == 0;
-}
-
-bool IsCompleteFile(const std::string& path) {
-    uint64_t size = 0;
-    return !IsFolder(path) && FileSize(path, size) && size > 0;
-}
-
-struct RowResult {
-    bool converted = false;
-    std::string status;
-};
-
-// Steps 5.3 to 5.6 for one row: target path, pipeline, success test.
-RowResult ConvertRow(FileEntry& entry, int number, int total, const BatchContext& context,
-                     const OutputFormatInfo& format, BatchHost& host) {
-    RowResult row;
-    host.SetBatchText("Converting " + std::to_string(number) + " of " + std::to_string(total) + " file(s) to " +
-                      format.displayName + "...");
-    host.StepBatchBar();
-    host.SetFileText("Converting " + LastPathComponent(entry.sourcePath) + "...");
-    host.SetFileBarPosition(0);
-
-    TargetPaths paths;
-    if (!ResolveTargetPath(entry, *context.settings, context.outputFormat, paths, row.status)) return row;
-
-    std::string failureReason;
-    ConversionJob job;
-    job.inputType = entry.inputType;
-    job.sourcePath = entry.sourcePath;
-    job.targetPath = paths.temporary;
-    job.settings = context.settings;
-    job.progress = &host;
-    job.trackNumber = number;
-    job.failureReason = &failureReason;
-    const int result = format.pipeline ? format.pipeline(job) : 0;
-
-    row.converted = result && IsCompleteFile(paths.temporary) && CommitTarget(paths.temporary, paths.target);
-    if (row.converted) {
-        row.status = LastPathComponent(paths.target);
-        return row;
-    }
-    std::remove(paths.temporary.c_str());
-    row.status = "Conversion Failure";
-    if (!failureReason.empty()) {
-        row.status += " (" + failureReason + ")";
-        if (host.StatusColumnWidth() < kWideStatusColumn) host.SetStatusColumnWidth(kWideStatusColumn);
-    }
-    return row;
+    return false;
 }
 
 void RevealFirstConverted(const std::vector<FileEntry*>& entries, BatchHost& host) {
@@ -152,28 +108,10 @@ void ConvertBatch(const std::vector<FileEntry*>& entries, const std::vector<int>
     host.OpenProgressWindow(static_cast<int>(entries.size()));
     host.PumpEvents();
 
-    const int total = static_cast<int>(entries.size());
-    bool cancelled = false;
-    for (int i = 0; i < total && !cancelled; ++i) {
-        FileEntry& entry = *entries[i];
-        RowResult result;
-        if (entry.inputType == kInputMidi && !context.soundFontReady) {
-            result.status = kSoundFontMissingStatus;
-        } else {
-            host.EnsureRowVisible(rows[i]);
-            host.SetRowStatus(rows[i], "Converting...");
-            result = ConvertRow(entry, i + 1, total, context, *format, host);
-        }
-        if (result.converted) {
-            host.RowFinished(rows[i], true, result.status);
-            host.PumpEvents();
-            cancelled = host.IsCancelled();
-            continue;
-        }
-        entry.targetPath.clear();
-        cancelled = host.IsCancelled();
-        host.RowFinished(rows[i], false, cancelled ? "Cancelled" : result.status);
-    }
+    TargetReservations reservations;
+    const bool cancelled = context.jobs > 1 && entries.size() > 1 && host.ConvertsRowsAtOnce()
+                               ? ConvertRowsAtOnce(entries, rows, context, *format, host, reservations)
+                               : ConvertRowsInTurn(entries, rows, context, *format, host, reservations);
 
     host.CloseProgressWindow();
     host.SetMainWindowEnabled(true);

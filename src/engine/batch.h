@@ -1,8 +1,10 @@
 #pragma once
 
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "encoders/winmedia/wmaformats.h"
 #include "engine/progress.h"
 
 namespace tonewright {
@@ -37,6 +39,12 @@ public:
 
     // Shows the file in the file manager with the file selected.
     virtual void RevealFile(const std::string& path) = 0;
+
+    // For batches that convert several rows at once: the progress of one row, to be used
+    // from the thread that converts it. Hosts that show one file at a time keep the default
+    // and get their rows one after the other.
+    virtual bool ConvertsRowsAtOnce() const { return false; }
+    virtual std::unique_ptr<FileProgress> CreateRowProgress(int /*row*/) { return nullptr; }
 };
 
 // What outlives one batch: the options, the chosen output format and the state of the
@@ -46,10 +54,13 @@ struct BatchContext {
     int outputFormat = 0;
     bool soundFontReady = false;
     bool windowsMediaReady = false;
+    WmaFormatList wmaFormats;  // filled when the Windows Media codecs are found
+    int jobs = 1;              // rows converted at once, when the host can show that
 };
 
-// Converts the entries one after the other; rows[i] is the list row of entries[i]. Every
-// row ends with its outcome as status text; a converted row keeps its target path.
+// Converts the entries, one after the other or several at once (context.jobs); rows[i] is
+// the list row of entries[i]. Every row ends with its outcome as status text; a converted
+// row keeps its target path. Two rows never get the same target name.
 void ConvertBatch(const std::vector<FileEntry*>& entries, const std::vector<int>& rows, BatchContext& context,
                   BatchHost& host);
 

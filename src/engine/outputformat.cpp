@@ -9,13 +9,13 @@ const std::vector<OutputFormatInfo>& OutputFormats() {
         {kOutputMp3, "MP3", ".mp3", "mp3", ConvertToMp3},
         {kOutputWav, "WAV", ".wav", "wav", ConvertToWav},
         {kOutputOgg, "OGG", ".ogg", "ogg", ConvertToOgg},
-        {kOutputAmr, "AMR", ".amr", "amr", nullptr},
-        {kOutputAwb, "AWB", ".awb", "awb", nullptr},
-        {kOutputAac, "AAC", ".aac", "aac", nullptr},
-        {kOutputM4a, "M4A", ".m4a", "m4a", nullptr},
-        {kOutputMp4, "MP4", ".mp4", "mp4", nullptr},
-        {kOutputM4b, "M4B", ".m4b", "m4b", nullptr},
-        {kOutputWma, "WMA", ".wma", "wma", nullptr},
+        {kOutputAmr, "AMR", ".amr", "amr", ConvertToAmr},
+        {kOutputAwb, "AWB", ".awb", "awb", ConvertToAwb},
+        {kOutputAac, "AAC", ".aac", "aac", ConvertToAac},
+        {kOutputM4a, "M4A", ".m4a", "m4a", ConvertToM4a},
+        {kOutputMp4, "MP4", ".mp4", "mp4", ConvertToMp4},
+        {kOutputM4b, "M4B", ".m4b", "m4b", ConvertToM4b},
+        {kOutputWma, "WMA", ".wma", "wma", ConvertToWma},
     };
     return formats;
 }

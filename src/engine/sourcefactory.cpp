@@ -10,6 +10,7 @@
 #include "sources/ffmpeg/ffmpegsource.h"
 #include "sources/vorbis/vorbissource.h"
 #include "sources/wav/wavsource.h"
+#include "sources/wma/wmasource.h"
 
 namespace tonewright {
 
@@ -34,6 +35,8 @@ std::unique_ptr<AudioSource> CreateDecoder(Decoder decoder, int forConversion) {
             return std::make_unique<AuSource>();
         case Decoder::Vorbis:
             return std::make_unique<VorbisSource>();
+        case Decoder::Wma:
+            return std::make_unique<WmaSource>();
         default:
             return nullptr;
     }

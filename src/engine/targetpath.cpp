@@ -11,6 +11,7 @@
 #include "engine/fileentry.h"
 #include "engine/outputformat.h"
 #include "engine/pathutil.h"
+#include "engine/targetreservations.h"
 #include "settings/settings.h"
 
 namespace tonewright {
@@ -32,7 +33,8 @@ struct FolderRule {
 // One attempt at the target under a folder rule: true with the target chosen, false with
 // a message. `final` is set when no documents-folder retry may follow.
 bool TryFolderRule(const FolderRule& rule, const std::string& source, const std::string& extension,
-                   int targetExists, TargetPaths& paths, std::string& message, bool& final) {
+                   int targetExists, TargetReservations* reservations, TargetPaths& paths, std::string& message,
+                   bool& final) {
     std::string stem;
     if (rule.option == kCustomFolder) {
         if (rule.folder.empty() || !EnsureFolder(rule.folder, true)) {
@@ -55,21 +57,27 @@ bool TryFolderRule(const FolderRule& rule, const std::string& source, const std:
         stem = StripExtension(source);
     }
 
+    std::unique_lock<std::mutex> lock;
+    if (reservations) lock = reservations->Lock();
+    auto reserved = [&](const std::string& name) { return reservations && reservations->Contains(name); };
     std::string target = stem + extension;
-    if (FileExists(target)) {
-        if (targetExists == kOverwrite) {
+    const bool givenToAnotherRow = reserved(target);
+    if (givenToAnotherRow || FileExists(target)) {
+        if (targetExists == kSkip) {
+            message = "Target exists and skipped";
+            final = true;
+            return false;
+        }
+        if (targetExists == kOverwrite && !givenToAnotherRow) {
             if (SameFile(target, source)) {
                 message = "Target file name is same as original file that can't be overwritten. "
                           "Please output files to a custom folder.";
                 final = true;
                 return false;
             }
-        } else if (targetExists == kSkip) {
-            message = "Target exists and skipped";
-            final = true;
-            return false;
         } else {
-            for (long n = 1; FileExists(target); ++n) target = stem + "_" + std::to_string(n) + extension;
+            for (long n = 1; reserved(target) || FileExists(target); ++n)
+                target = stem + "_" + std::to_string(n) + extension;
         }
     }
 
@@ -78,6 +86,7 @@ bool TryFolderRule(const FolderRule& rule, const std::string& source, const std:
         message = "Failed to create file \"" + target + "\"";
         return false;
     }
+    if (reservations) reservations->Add(target);
     paths.target = target;
     return true;
 }
@@ -104,12 +113,12 @@ std::string CreateTemporaryBeside(const std::string& target) {
 }
 
 bool ResolveTargetPath(FileEntry& entry, const Settings& settings, int outputFormat, TargetPaths& paths,
-                       std::string& message) {
+                       std::string& message, TargetReservations* reservations) {
     const OutputFormatInfo* format = FindOutputFormat(outputFormat);
     const std::string extension = format ? format->extension : "";
     FolderRule rule{settings.DestOutputFolderOpt, settings.DestSpecifiedFolder, settings.CreateDirs != 0};
     bool final = false;
-    if (TryFolderRule(rule, entry.sourcePath, extension, settings.TargetExistsOpt, paths, message, final)) {
+    if (TryFolderRule(rule, entry.sourcePath, extension, settings.TargetExistsOpt, reservations, paths, message, final)) {
         entry.targetPath = paths.target;
         return true;
     }
@@ -117,7 +126,7 @@ bool ResolveTargetPath(FileEntry& entry, const Settings& settings, int outputFor
     const std::string documents = DocumentsFolder();
     if (documents.empty()) return false;
     rule = {kCustomFolder, documents, settings.DestOutputFolderOpt == kCustomFolder && settings.CreateDirs != 0};
-    if (!TryFolderRule(rule, entry.sourcePath, extension, settings.TargetExistsOpt, paths, message, final))
+    if (!TryFolderRule(rule, entry.sourcePath, extension, settings.TargetExistsOpt, reservations, paths, message, final))
         return false;
     entry.targetPath = paths.target;
     return true;

@@ -395,14 +395,6 @@ private slots:
         QVERIFY(h.desktop.abouts[0].contains(QStringLiteral("Tonewright " TONEWRIGHT_VERSION)));
     }
 
-    void optionsSayHowToSetThemMeanwhile() {
-        WindowHarness h;
-        h.Open();
-        h.window->OpenOptionsSheet();
-        QCOMPARE(h.desktop.messages.size(), size_t{1});
-        QVERIFY(h.desktop.messages[0].text.contains(QStringLiteral("tonewright-cli --set")));
-    }
-
     void startUpOpensTheGuideOnlyTheFirstTime() {
         WindowHarness h;
         h.store.preset("Options", "FirstRun", "1");

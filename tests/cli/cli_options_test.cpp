@@ -71,10 +71,3 @@ TEST_F(CliOptionsTest, FoldersAreSearchedWithTheExtensionFilter) {
                          "\t\t128 kbps\t8000 Hz\tMono\n")
         << "the link leads to a listed file already in the list, the others are filtered out";
 }
-
-TEST_F(CliOptionsTest, FormatsWithoutEncoderFailTheirRows) {
-    const std::string a = Tone("a.wav", 8000, 1, 0.2);
-    const auto r = Cli({"-q", "-f", "amr", "-o", dir.file("out"), a});
-    EXPECT_EQ(r.exitCode, 1);
-    EXPECT_EQ(r.out, a + "\tConversion Failure\n");
-}

@@ -166,12 +166,3 @@ TEST_F(BatchTest, OverwriteReplacesTheOldFileWhenTheConversionSucceeds) {
     EXPECT_EQ(host.status[0], "a.wav");
     EXPECT_GT(testutil::FileSize(dir.file("out/a.wav")), 44u * 1000);
 }
-
-TEST_F(BatchTest, OutputFormatWithoutPipelineFailsItsRows) {
-    Add(Tone("a.wav"));
-    context.outputFormat = kOutputAmr;
-    Run();
-    EXPECT_EQ(host.status[0], "Conversion Failure");
-    EXPECT_FALSE(testutil::Exists(dir.file("out/a.amr")));
-    EXPECT_EQ(LeftoverTemporaries(), 0);
-}

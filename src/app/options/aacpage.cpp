@@ -1,0 +1,148 @@
+#include "app/options/aacpage.h"
+
+#include <QAbstractButton>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "app/options/optionrules.h"
+#include "app/options/optionvalues.h"
+
+namespace tonewright {
+
+namespace {
+
+const std::vector<int> kAacBitRates = {16, 24, 32, 40, 48, 56, 64, 80, 96, 112, 128, 144, 160, 192, 224, 256, 320};
+
+void Check(QButtonGroup* group, int id) {
+    if (group && group->button(id)) group->button(id)->setChecked(true);
+}
+
+}  // namespace
+
+AacPage::AacPage(AacValues& values, Container container, Desktop& desktop, QWidget* parent)
+    : OptionPage(desktop, parent),
+      values_(values),
+      auto_(new QCheckBox(QStringLiteral("A&uto (let the program choose the best parameters)"), this)),
+      bitRate_(new QComboBox(this)),
+      quality_(new RangeSpinBox(kMinAacQuality, kMaxAacQuality, this)),
+      tns_(new QCheckBox(QStringLiteral("Use &Temporal Noise Shaping (TNS)"), this)),
+      midSide_(new QCheckBox(QStringLiteral("Allow &Mid/Side"), this)),
+      details_(new QGroupBox(QStringLiteral("Encoder"), this)),
+      amplify_(new AmplifyBlock(values.amplify, this)) {
+    auto_->setObjectName(QStringLiteral("auto"));
+    bitRate_->setObjectName(QStringLiteral("bitRate"));
+    quality_->setObjectName(QStringLiteral("quality"));
+    FillValueList(bitRate_, kAacBitRates, QStringLiteral("%1 kbps"));
+
+    auto* grid = new QGridLayout(details_);
+    auto* modeRow = new QHBoxLayout;
+    vbr_ = AddRadios(details_, modeRow,
+                     {QStringLiteral("Average &Bit Rate (ABR)"), QStringLiteral("&Variable Bit Rate (VBR)")}, 0);
+    modeRow->addStretch();
+    grid->addLayout(modeRow, 0, 0, 1, 3);
+    auto* bitRateLabel = new QLabel(QStringLiteral("Bit &Rate:"), details_);
+    bitRateLabel->setBuddy(bitRate_);
+    grid->addWidget(bitRateLabel, 1, 0);
+    grid->addWidget(bitRate_, 1, 1);
+    auto* qualityLabel = new QLabel(QStringLiteral("&Quality:"), details_);
+    qualityLabel->setBuddy(quality_);
+    grid->addWidget(qualityLabel, 2, 0);
+    grid->addWidget(quality_, 2, 1);
+    grid->addWidget(new QLabel(QStringLiteral("(Default: 100. From 10 to 500)"), details_), 2, 2);
+    grid->addWidget(tns_, 3, 0, 1, 3);
+    grid->addWidget(midSide_, 4, 0, 1, 3);
+    int row = 5;
+    if (container == Container::Adts) {
+        auto* versionRow = new QHBoxLayout;
+        versionRow->addWidget(new QLabel(QStringLiteral("MPEG version:"), details_));
+        mpegVersion_ = AddRadios(details_, versionRow, {QStringLiteral("MPEG&4"), QStringLiteral("MPEG&2")}, 0);
+        versionRow->addStretch();
+        grid->addLayout(versionRow, row++, 0, 1, 3);
+    }
+    auto* blockRow = new QHBoxLayout;
+    blockRow->addWidget(new QLabel(QStringLiteral("Block type:"), details_));
+    blockType_ = AddRadios(details_, blockRow,
+                           {QStringLiteral("B&oth long and short"), QStringLiteral("No &short"), QStringLiteral("&No long")},
+                           0);
+    blockRow->addStretch();
+    grid->addLayout(blockRow, row, 0, 1, 3);
+    grid->setColumnStretch(2, 1);
+
+    auto* reset = new QPushButton(QStringLiteral("Reset"), this);
+    reset->setObjectName(QStringLiteral("reset"));
+    auto* topRow = new QHBoxLayout;
+    topRow->addWidget(auto_);
+    topRow->addStretch();
+    topRow->addWidget(reset);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(topRow);
+    layout->addWidget(details_);
+    if (container == Container::Mp4) {
+        tagBlock_ = new TagBlock(values.tag, false, this);
+        layout->addWidget(tagBlock_);
+    }
+    auto* volume = new QGroupBox(QStringLiteral("Volume"), this);
+    (new QVBoxLayout(volume))->addWidget(amplify_);
+    layout->addWidget(volume);
+    layout->addStretch();
+
+    WriteDetails(values);
+
+    connect(auto_, &QCheckBox::toggled, this, &AacPage::ApplyEnableRules);
+    connect(vbr_, &QButtonGroup::idClicked, this, [this](int id) {
+        ApplyEnableRules();
+        (id == 0 ? static_cast<QWidget*>(bitRate_) : quality_)->setFocus();
+    });
+    connect(reset, &QPushButton::clicked, this, &AacPage::Reset);
+}
+
+void AacPage::ApplyEnableRules() {
+    const bool manual = !auto_->isChecked();
+    details_->setEnabled(manual);
+    bitRate_->setEnabled(manual && vbr_->checkedId() == 0);
+    quality_->setEnabled(manual && vbr_->checkedId() == 1);
+}
+
+// A fresh AacValues holds the recommended details; amplification and the tag stay.
+void AacPage::Reset() { WriteDetails(AacValues{}); }
+
+void AacPage::WriteDetails(const AacValues& details) {
+    auto_->setChecked(details.autoParams);
+    Check(vbr_, details.vbrRadio);
+    SelectValue(bitRate_, details.bitRate);
+    quality_->setValue(details.quality);
+    tns_->setChecked(details.tns);
+    midSide_->setChecked(details.midSide);
+    Check(mpegVersion_, details.mpegRadio);
+    Check(blockType_, details.blockType);
+    ApplyEnableRules();
+}
+
+bool AacPage::LeavePage() {
+    const int quality = quality_->value();
+    if (!auto_->isChecked() && vbr_->checkedId() == 1 && (quality < kMinAacQuality || quality > kMaxAacQuality))
+        return Refuse(quality_, QStringLiteral("Invalid quality value. It's betwen 10 and 500."));
+    return AcceptAmplify(*amplify_);
+}
+
+void AacPage::Apply() {
+    values_.autoParams = auto_->isChecked();
+    values_.vbrRadio = vbr_->checkedId();
+    values_.bitRate = SelectedValue(bitRate_);
+    values_.quality = quality_->value();
+    values_.tns = tns_->isChecked();
+    values_.midSide = midSide_->isChecked();
+    if (mpegVersion_) values_.mpegRadio = mpegVersion_->checkedId();
+    values_.blockType = blockType_->checkedId();
+    if (tagBlock_) tagBlock_->Read(values_.tag);
+    amplify_->Read(values_.amplify);
+}
+
+}  // namespace tonewright

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "app/options/optionpage.h"
+
+class QRadioButton;
+
+namespace tonewright {
+
+struct AacValues;
+
+// "AAC Options" and "MP4/M4A/M4B Options": Auto or the encoder's details (ABR with a bit
+// rate or VBR with a quality, TNS, mid/side, block types, and for AAC the MPEG version),
+// Reset to the recommended details, and amplification; the MP4 page adds the tag block.
+class AacPage : public OptionPage {
+    Q_OBJECT
+public:
+    enum class Container { Adts, Mp4 };
+    AacPage(AacValues& values, Container container, Desktop& desktop, QWidget* parent = nullptr);
+    bool LeavePage() override;
+
+protected:
+    void Apply() override;
+
+private:
+    void ApplyEnableRules();
+    void Reset();
+    // Shows the encoder details of `details` (not its tag or amplification).
+    void WriteDetails(const AacValues& details);
+
+    AacValues& values_;
+    QCheckBox* auto_;
+    QButtonGroup* vbr_;
+    QComboBox* bitRate_;
+    RangeSpinBox* quality_;
+    QCheckBox *tns_, *midSide_;
+    QButtonGroup* mpegVersion_ = nullptr;
+    QButtonGroup* blockType_;
+    QWidget* details_;
+    TagBlock* tagBlock_ = nullptr;
+    AmplifyBlock* amplify_;
+};
+
+}  // namespace tonewright

@@ -1,0 +1,109 @@
+#include "app/options/amrpage.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include "app/options/optionrules.h"
+#include "app/options/optionvalues.h"
+
+namespace tonewright {
+
+namespace {
+
+const QStringList kNarrowBandRates = {QStringLiteral("4.75 kbps"), QStringLiteral("5.15kbps"), QStringLiteral("5.9 kbps"),
+                                      QStringLiteral("6.7 kbps"),  QStringLiteral("7.4 kbps"),  QStringLiteral("7.95 kbps"),
+                                      QStringLiteral("10.2 kbps"), QStringLiteral("12.2 kbps")};
+const char* const kWideBandRates[] = {"6.60", "8.85", "12.65", "14.25", "15.85", "18.25", "19.85", "23.05", "23.85"};
+
+// A mode list whose rows carry their index; a stored mode that is no row selects the fifth.
+QComboBox* ModeList(QWidget* owner, const char* name, const QStringList& rows, int mode) {
+    auto* list = new QComboBox(owner);
+    list->setObjectName(QLatin1String(name));
+    list->addItems(rows);
+    list->setCurrentIndex(AmrModeRow(mode, list->count()));
+    return list;
+}
+
+QStringList WideBandRows() {
+    QStringList rows;
+    for (const char* rate : kWideBandRates) rows << QLatin1String(rate) + QStringLiteral(" kbps");
+    return rows;
+}
+
+}  // namespace
+
+AmrPage::AmrPage(AmrValues& values, Desktop& desktop, QWidget* parent)
+    : OptionPage(desktop, parent),
+      values_(values),
+      band_(new QButtonGroup(this)),
+      nbModes_(ModeList(this, "nbModes", kNarrowBandRates, values.nbMode)),
+      wbModes_(ModeList(this, "wbModes", WideBandRows(), values.wbMode)),
+      awbModes_(ModeList(this, "awbModes", WideBandRows(), values.awbMode)),
+      nbDtx_(new QCheckBox(QStringLiteral("&Enable DTX (Discontinuous Transmission)"), this)),
+      awbDtx_(new QCheckBox(QStringLiteral("Enable &DTX (Discontinuous Transmission)"), this)),
+      amplify_(new AmplifyBlock(values.amplify, this)) {
+    auto* amr = new QGroupBox(QStringLiteral("AMR Encoding Parameters"), this);
+    auto* amrGrid = new QGridLayout(amr);
+    auto* narrow = new QRadioButton(QStringLiteral("NB (Narrow Band, 8000 Hz)"), amr);
+    auto* wide = new QRadioButton(QStringLiteral("WB (Wide Band, 16000 Hz)"), amr);
+    band_->addButton(narrow, 0);
+    band_->addButton(wide, 1);
+    (values.type == 1 ? wide : narrow)->setChecked(true);
+    amrGrid->addWidget(narrow, 0, 0);
+    amrGrid->addWidget(nbModes_, 0, 1);
+    amrGrid->addWidget(wide, 1, 0);
+    amrGrid->addWidget(wbModes_, 1, 1);
+    amrGrid->addWidget(nbDtx_, 2, 0, 1, 2);
+    amrGrid->setColumnStretch(2, 1);
+    nbDtx_->setChecked(values.nbDtx);
+
+    auto* awb = new QGroupBox(QStringLiteral("AWB Encoding Parameters"), this);
+    auto* awbGrid = new QGridLayout(awb);
+    awbGrid->addWidget(new QLabel(QStringLiteral("Sample Frequency: 16000 Hz"), awb), 0, 0, 1, 2);
+    auto* awbLabel = new QLabel(QStringLiteral("Bit &Rate:"), awb);
+    awbLabel->setBuddy(awbModes_);
+    awbGrid->addWidget(awbLabel, 1, 0);
+    awbGrid->addWidget(awbModes_, 1, 1);
+    awbGrid->addWidget(awbDtx_, 2, 0, 1, 2);
+    awbGrid->setColumnStretch(2, 1);
+    awbDtx_->setChecked(values.awbDtx);
+
+    auto* volume = new QGroupBox(QStringLiteral("Volume"), this);
+    (new QVBoxLayout(volume))->addWidget(amplify_);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(amr);
+    layout->addWidget(awb);
+    layout->addWidget(volume);
+    layout->addStretch();
+
+    EnableBandList(band_->checkedId());
+    connect(band_, &QButtonGroup::idClicked, this, &AmrPage::EnableBandList);
+}
+
+void AmrPage::EnableBandList(int band) {
+    nbModes_->setEnabled(band == 0);
+    wbModes_->setEnabled(band == 1);
+}
+
+bool AmrPage::LeavePage() {
+    return AcceptAmplify(*amplify_);
+}
+
+void AmrPage::Apply() {
+    values_.type = band_->checkedId();
+    values_.nbMode = nbModes_->currentIndex();
+    values_.wbMode = wbModes_->currentIndex();
+    values_.nbDtx = nbDtx_->isChecked();
+    values_.awbMode = awbModes_->currentIndex();
+    values_.awbDtx = awbDtx_->isChecked();
+    amplify_->Read(values_.amplify);
+}
+
+}  // namespace tonewright

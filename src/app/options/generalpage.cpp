@@ -1,0 +1,187 @@
+#include "app/options/generalpage.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QUrl>
+#include <QVBoxLayout>
+
+#include "app/desktop.h"
+#include "app/options/optionrules.h"
+#include "app/options/optionvalues.h"
+
+namespace tonewright {
+
+namespace {
+
+constexpr int kSameFolder = 199;
+constexpr int kCustomFolder = 399;
+
+QComboBox* ChoiceList(QWidget* owner, const char* name, const std::vector<std::pair<QString, int>>& rows, int& value) {
+    auto* list = new QComboBox(owner);
+    list->setObjectName(QLatin1String(name));
+    for (const auto& [text, data] : rows) list->addItem(text, data);
+    const int row = list->findData(value);
+    list->setCurrentIndex(row >= 0 ? row : 0);
+    value = SelectedValue(list);
+    return list;
+}
+
+}  // namespace
+
+GeneralPage::GeneralPage(GeneralValues& values, Desktop& desktop, QWidget* parent)
+    : OptionPage(desktop, parent), values_(values) {
+    outputFolder_ = ChoiceList(this, "outputFolder",
+                               {{QStringLiteral("Same as original file"), kSameFolder},
+                                {QStringLiteral("A custom folder"), kCustomFolder}},
+                               values.outputFolderOpt);
+    customFolder_ = new QLineEdit(QString::fromStdString(values.customFolder), this);
+    customFolder_->setObjectName(QStringLiteral("customFolder"));
+    browse_ = new QPushButton(QStringLiteral("Bro&wse"), this);
+    open_ = new QPushButton(QStringLiteral("O&pen"), this);
+    createDirs_ = new QCheckBox(QStringLiteral("&Create folders according to path of original file"), this);
+    createDirs_->setChecked(values.createDirs);
+    createDirsExample_ = new QLabel(
+        QStringLiteral("For example: original file is \"/home/me/Music/pop/1.mp3\" and output folder is "
+                       "\"/data/Output\". If the option is checked, the output folder will be "
+                       "\"/data/Output/home/me/Music/pop\"."),
+        this);
+    createDirsExample_->setWordWrap(true);
+    targetExists_ = ChoiceList(this, "targetExists",
+                               {{QStringLiteral("Auto rename (add number at end of file name)"), 11},
+                                {QStringLiteral("Overwrite"), 22},
+                                {QStringLiteral("Skip (not convert)"), 33}},
+                               values.targetExistsOpt);
+    documentsFallback_ = new QCheckBox(QStringLiteral("Output files to M&y Documents if creating file failure"), this);
+    documentsFallback_->setChecked(values.documentsFallback);
+    browseWhenDone_ = new QCheckBox(QStringLiteral("&Browse output folder when conversion completes"), this);
+    browseWhenDone_->setChecked(values.browseWhenDone);
+    filterOn_ = new QCheckBox(
+        QStringLiteral("O&nly add the following file extensions for \"Add Folder\" and Drag/Drop"), this);
+    filterOn_->setObjectName(QStringLiteral("filterOn"));
+    filterOn_->setChecked(values.filterOn);
+    filterText_ = new QLineEdit(QString::fromStdString(values.filterText), this);
+    filterText_->setObjectName(QStringLiteral("filterText"));
+    filterText_->setEnabled(values.filterOn);
+
+    auto* output = new QGroupBox(QStringLiteral("Output"), this);
+    auto* outputForm = new QFormLayout(output);
+    outputForm->addRow(QStringLiteral("&Output folder:"), outputFolder_);
+    auto* folderRow = new QHBoxLayout;
+    folderRow->addWidget(customFolder_, 1);
+    folderRow->addWidget(browse_);
+    folderRow->addWidget(open_);
+    auto* folderLabel = new QLabel(QStringLiteral("Custom &folder:"), output);
+    folderLabel->setBuddy(customFolder_);
+    outputForm->addRow(folderLabel, folderRow);
+    outputForm->addRow(createDirs_);
+    outputForm->addRow(createDirsExample_);
+    outputForm->addRow(QStringLiteral("If target file &exists "), targetExists_);
+    outputForm->addRow(documentsFallback_);
+    outputForm->addRow(browseWhenDone_);
+
+    auto* mono = new QGroupBox(QStringLiteral("Mono output"), this);
+    auto* monoLayout = new QVBoxLayout(mono);
+    auto* monoIntro = new QLabel(QStringLiteral("When converting to audio format, e.g. MP3, WAV, WMA, etc., if output "
+                                                "channel is mono and original file is stereo, output sound equals to:"),
+                                 mono);
+    monoIntro->setWordWrap(true);
+    auto* help = new QPushButton(QStringLiteral("?"), mono);
+    help->setObjectName(QStringLiteral("monoHelp"));
+    help->setFixedSize(help->sizeHint().height(), help->sizeHint().height());
+    auto* introRow = new QHBoxLayout;
+    introRow->addWidget(monoIntro, 1);
+    introRow->addWidget(help, 0, Qt::AlignTop);
+    monoLayout->addLayout(introRow);
+    auto* monoRow = new QHBoxLayout;
+    monoType_ = AddRadios(
+        this, monoRow, {QStringLiteral("(L+R) / &2"), QStringLiteral("&L channel"), QStringLiteral("&R channel")},
+        values.monoType);
+    monoRow->addStretch();
+    monoLayout->addLayout(monoRow);
+
+    auto* filter = new QGroupBox(QStringLiteral("Extension filter"), this);
+    auto* filterLayout = new QVBoxLayout(filter);
+    filterLayout->addWidget(filterOn_);
+    filterLayout->addWidget(filterText_);
+    filterLayout->addWidget(new QLabel(
+        QStringLiteral("Note: use comma (,) to separate multiple extensions. For example: wav,mp3,m4a,aac"), filter));
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(output);
+    layout->addWidget(mono);
+    layout->addWidget(filter);
+    layout->addStretch();
+
+    EnableCustomFolder(values.outputFolderOpt == kCustomFolder);
+    connect(outputFolder_, &QComboBox::currentIndexChanged, this,
+            [this] { EnableCustomFolder(SelectedValue(outputFolder_) == kCustomFolder); });
+    connect(browse_, &QPushButton::clicked, this, &GeneralPage::Browse);
+    connect(open_, &QPushButton::clicked, this, &GeneralPage::OpenFolder);
+    connect(help, &QPushButton::clicked, this, &GeneralPage::ExplainMono);
+    connect(filterOn_, &QCheckBox::toggled, this, [this](bool on) {
+        filterText_->setEnabled(on);
+        if (on) filterText_->setFocus();
+    });
+}
+
+void GeneralPage::EnableCustomFolder(bool on) {
+    for (QWidget* control : std::initializer_list<QWidget*>{customFolder_, browse_, open_, createDirs_, createDirsExample_})
+        control->setEnabled(on);
+}
+
+void GeneralPage::Browse() {
+    const QString chosen = desktop_.ChooseFolder(this, customFolder_->text());
+    if (chosen.isEmpty()) return;
+    customFolder_->setText(chosen.endsWith(QLatin1Char('/')) ? chosen : chosen + QLatin1Char('/'));
+}
+
+void GeneralPage::OpenFolder() {
+    const QString folder = customFolder_->text();
+    if (!folder.isEmpty() && QDir(folder).exists()) {
+        desktop_.Open(QUrl::fromLocalFile(folder));
+        return;
+    }
+    desktop_.ShowMessage(this, Desktop::Icon::Warning,
+                         QStringLiteral("The folder \"%1\" doesn't exist yet.\n\nNote: the program will create the "
+                                        "folder automatically when converting files.")
+                             .arg(folder));
+}
+
+void GeneralPage::ExplainMono() {
+    desktop_.ShowMessage(
+        this, Desktop::Icon::Information,
+        QStringLiteral("In general, the output sound equals to \"(L+R)/2,\" which contains left and right channels.\n\n"
+                       "\"L channel\" means the program outputs left channel of original stereo file. And \"R channel\" "
+                       "means right channel. It's very useful when you want to convert a stereo file into two files "
+                       "that contains left and right channels distinguishingly."));
+}
+
+bool GeneralPage::LeavePage() {
+    if (SelectedValue(outputFolder_) == kCustomFolder && customFolder_->text().isEmpty())
+        return Refuse(customFolder_, QStringLiteral("Please choose an output folder."));
+    filterText_->setText(QString::fromStdString(CleanFilterText(filterText_->text().toStdString())));
+    if (filterOn_->isChecked() && filterText_->text().isEmpty())
+        return Refuse(filterText_, QStringLiteral("Please enter file extensions you need to filter."));
+    return true;
+}
+
+void GeneralPage::Apply() {
+    values_.outputFolderOpt = SelectedValue(outputFolder_);
+    values_.customFolder = customFolder_->text().toStdString();
+    values_.createDirs = createDirs_->isChecked();
+    values_.targetExistsOpt = SelectedValue(targetExists_);
+    values_.documentsFallback = documentsFallback_->isChecked();
+    values_.browseWhenDone = browseWhenDone_->isChecked();
+    values_.monoType = monoType_->checkedId();
+    values_.filterOn = filterOn_->isChecked();
+    values_.filterText = filterText_->text().toStdString();
+}
+
+}  // namespace tonewright

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "app/options/optionpage.h"
+
+class QButtonGroup;
+class QLabel;
+class QLineEdit;
+
+namespace tonewright {
+
+struct GeneralValues;
+
+// The "General" page: where targets go, what happens when one exists, the mono mix and
+// the extension filter of "Add Folder" and drag and drop.
+class GeneralPage : public OptionPage {
+    Q_OBJECT
+public:
+    GeneralPage(GeneralValues& values, Desktop& desktop, QWidget* parent = nullptr);
+    bool LeavePage() override;
+
+protected:
+    void Apply() override;
+
+private:
+    void EnableCustomFolder(bool on);
+    void Browse();
+    void OpenFolder();
+    void ExplainMono();
+
+    GeneralValues& values_;
+    QComboBox* outputFolder_;
+    QLineEdit* customFolder_;
+    QPushButton *browse_, *open_;
+    QCheckBox* createDirs_;
+    QLabel* createDirsExample_;
+    QComboBox* targetExists_;
+    QCheckBox *documentsFallback_, *browseWhenDone_, *filterOn_;
+    QButtonGroup* monoType_;
+    QLineEdit* filterText_;
+};
+
+}  // namespace tonewright

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "app/options/presetpage.h"
+
+namespace tonewright {
+
+struct OggValues;
+
+// "OGG Options": the bit rate stays within what libvorbis encodes at the rate and
+// channel count chosen.
+class OggPage : public PresetPage {
+    Q_OBJECT
+public:
+    OggPage(OggValues& values, Desktop& desktop, QWidget* parent = nullptr);
+
+protected:
+    void AdjustAfterRateChange(EncodingChoice& choice) override { Bound(choice); }
+    void AdjustAfterDetailChange(EncodingChoice& choice) override { Bound(choice); }
+    void AdjustAfterChannelChange(EncodingChoice& choice) override { Bound(choice); }
+
+private:
+    static void Bound(EncodingChoice& choice);
+};
+
+}  // namespace tonewright

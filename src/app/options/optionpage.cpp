@@ -1,0 +1,163 @@
+#include "app/options/optionpage.h"
+
+#include <QBoxLayout>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include <algorithm>
+
+#include "app/desktop.h"
+#include "app/options/optionrules.h"
+#include "app/options/optionvalues.h"
+#include "app/options/tageditdialog.h"
+
+namespace tonewright {
+
+const char kInvalidAmplifyMessage[] = "Invalid amplification coefficient. It's betwen 10 and 3000.";
+
+OptionPage::OptionPage(Desktop& desktop, QWidget* parent) : QWidget(parent), desktop_(desktop) {}
+
+void OptionPage::ApplyIfShown() {
+    if (shown_) Apply();
+}
+
+void OptionPage::FocusRefusedControl() {
+    if (refusedControl_) refusedControl_->setFocus();
+}
+
+void OptionPage::showEvent(QShowEvent* event) {
+    shown_ = true;
+    QWidget::showEvent(event);
+}
+
+bool OptionPage::Refuse(QWidget* control, const QString& text) {
+    desktop_.ShowMessage(this, Desktop::Icon::Warning, text);
+    refusedControl_ = control;
+    control->setFocus();
+    return false;
+}
+
+bool OptionPage::AcceptAmplify(const AmplifyBlock& block) {
+    if (!block.InvalidCoefficient()) return true;
+    return Refuse(block.coefficient(), QString::fromUtf8(kInvalidAmplifyMessage));
+}
+
+RangeSpinBox::RangeSpinBox(int stepMinimum, int stepMaximum, QWidget* parent)
+    : QSpinBox(parent), stepMinimum_(stepMinimum), stepMaximum_(stepMaximum) {
+    setRange(0, 999999);
+}
+
+void RangeSpinBox::stepBy(int steps) {
+    setValue(std::clamp(value() + steps * singleStep(), stepMinimum_, stepMaximum_));
+}
+
+QAbstractSpinBox::StepEnabled RangeSpinBox::stepEnabled() const {
+    StepEnabled enabled = StepNone;
+    if (value() > stepMinimum_) enabled |= StepDownEnabled;
+    if (value() < stepMaximum_) enabled |= StepUpEnabled;
+    return enabled;
+}
+
+AmplifyBlock::AmplifyBlock(const AmplifyValues& values, QWidget* parent)
+    : QWidget(parent),
+      check_(new QCheckBox(QStringLiteral("&Amplify / Reduce sound"), this)),
+      coefficient_(new RangeSpinBox(kMinAmplifyCoeff, kMaxAmplifyCoeff, this)) {
+    check_->setObjectName(QStringLiteral("amplify"));
+    coefficient_->setObjectName(QStringLiteral("amplifyCoefficient"));
+    check_->setChecked(values.on);
+    coefficient_->setValue(values.coeff);
+    coefficient_->setSuffix(QStringLiteral(" %"));
+    coefficient_->setEnabled(values.on);
+    auto* label = new QLabel(QStringLiteral("&Coefficient:"), this);
+    label->setBuddy(coefficient_);
+    auto* legend = new QLabel(QStringLiteral("< 100% - Reduce sound\n= 100% - No changes\n> 100% - Amplify sound"), this);
+
+    auto* row = new QHBoxLayout;
+    row->addWidget(label);
+    row->addWidget(coefficient_);
+    row->addStretch();
+    auto* column = new QVBoxLayout;
+    column->addWidget(check_);
+    column->addLayout(row);
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addLayout(column);
+    layout->addWidget(legend);
+    layout->addStretch();
+
+    connect(check_, &QCheckBox::toggled, this, [this](bool on) {
+        coefficient_->setEnabled(on);
+        if (on) coefficient_->setFocus();
+    });
+}
+
+void AmplifyBlock::Read(AmplifyValues& values) const {
+    values.on = check_->isChecked();
+    values.coeff = coefficient_->value();
+}
+
+bool AmplifyBlock::InvalidCoefficient() const {
+    return check_->isChecked() && (coefficient_->value() < kMinAmplifyCoeff || coefficient_->value() > kMaxAmplifyCoeff);
+}
+
+TagBlock::TagBlock(TagValues& values, bool withCopyright, QWidget* parent)
+    : QGroupBox(QStringLiteral("Tag"), parent),
+      values_(values),
+      withCopyright_(withCopyright),
+      edit_(new QPushButton(QStringLiteral("Edit ID3 &tag"), this)) {
+    auto* layout = new QHBoxLayout(this);
+    auto* radios = new QVBoxLayout;
+    choices_ = AddRadios(this, radios,
+                         {QStringLiteral("Add &ID3 tag"), QStringLiteral("T&ransfer ID3 tag from source file"),
+                          QStringLiteral("&None")},
+                         values.type);
+    layout->addLayout(radios);
+    layout->addWidget(edit_, 0, Qt::AlignTop);
+    layout->addStretch();
+    edit_->setObjectName(QStringLiteral("editTag"));
+    edit_->setEnabled(values.type == 0);
+    connect(choices_, &QButtonGroup::idClicked, this, [this](int choice) {
+        edit_->setEnabled(choice == 0);
+        emit choiceChanged(choice);
+    });
+    connect(edit_, &QPushButton::clicked, this, &TagBlock::EditTag);
+}
+
+int TagBlock::choice() const { return choices_->checkedId(); }
+
+void TagBlock::Read(TagValues& values) const { values.type = choice(); }
+
+void TagBlock::EditTag() {
+    TagEditDialog dialog(values_.tag, withCopyright_, this);
+    if (dialog.exec() == QDialog::Accepted) values_.tag = dialog.tag();
+}
+
+void FillValueList(QComboBox* list, const std::vector<int>& values, const QString& rowFormat, bool withSameAsSource) {
+    for (int value : values) list->addItem(rowFormat.arg(value), value);
+    if (withSameAsSource) list->addItem(QStringLiteral("Same as original file"), 0);
+}
+
+int SelectValue(QComboBox* list, int value) {
+    const int row = list->findData(value);
+    list->setCurrentIndex(row >= 0 ? row : 0);
+    return SelectedValue(list);
+}
+
+int SelectedValue(const QComboBox* list) { return list->currentData().toInt(); }
+
+QButtonGroup* AddRadios(QWidget* owner, QBoxLayout* layout, const QStringList& texts, int checked) {
+    auto* group = new QButtonGroup(owner);
+    for (int i = 0; i < texts.size(); ++i) {
+        auto* radio = new QRadioButton(texts[i], owner);
+        group->addButton(radio, i);
+        layout->addWidget(radio);
+        radio->setChecked(i == checked);
+    }
+    return group;
+}
+
+}  // namespace tonewright

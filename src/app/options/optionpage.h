@@ -1,0 +1,114 @@
+#pragma once
+
+#include <QGroupBox>
+#include <QSpinBox>
+#include <QString>
+#include <QWidget>
+
+#include <vector>
+
+class QBoxLayout;
+class QButtonGroup;
+class QCheckBox;
+class QComboBox;
+class QPushButton;
+
+namespace tonewright {
+
+class AmplifyBlock;
+class Desktop;
+struct AmplifyValues;
+struct TagValues;
+
+// One page of the options sheet. The sheet asks the active page whether it may be left
+// (when the user switches pages and on OK) and, on OK, lets every page that was shown read
+// its controls into its values; a page never shown keeps the values copied in.
+class OptionPage : public QWidget {
+    Q_OBJECT
+public:
+    explicit OptionPage(Desktop& desktop, QWidget* parent = nullptr);
+
+    // False keeps the user on the page; a message has said why.
+    virtual bool LeavePage() { return true; }
+    void ApplyIfShown();
+    // Gives the focus to the control a refused leave-page check named.
+    void FocusRefusedControl();
+
+protected:
+    virtual void Apply() = 0;
+    void showEvent(QShowEvent* event) override;
+    // Shows `text` with the exclamation icon, remembers `control` for the focus, returns false.
+    bool Refuse(QWidget* control, const QString& text);
+    // Refuses an invalid amplification coefficient; true when it is fine.
+    bool AcceptAmplify(const AmplifyBlock& block);
+
+    Desktop& desktop_;
+
+private:
+    bool shown_ = false;
+    QWidget* refusedControl_ = nullptr;
+};
+
+// A spin box that takes any whole number typed in (so that a leave-page check can refuse
+// it with a message) while its arrows stay within [stepMinimum, stepMaximum].
+class RangeSpinBox : public QSpinBox {
+    Q_OBJECT
+public:
+    RangeSpinBox(int stepMinimum, int stepMaximum, QWidget* parent = nullptr);
+    void stepBy(int steps) override;
+
+protected:
+    StepEnabled stepEnabled() const override;
+
+private:
+    int stepMinimum_, stepMaximum_;
+};
+
+// "&Amplify / Reduce sound" with its coefficient in percent.
+class AmplifyBlock : public QWidget {
+    Q_OBJECT
+public:
+    AmplifyBlock(const AmplifyValues& values, QWidget* parent = nullptr);
+    void Read(AmplifyValues& values) const;
+    // True while amplification is on with a coefficient outside 10..3000.
+    bool InvalidCoefficient() const;
+    QCheckBox* check() const { return check_; }
+    RangeSpinBox* coefficient() const { return coefficient_; }
+
+private:
+    QCheckBox* check_;
+    RangeSpinBox* coefficient_;
+};
+
+// The tag choice of a tagged format and its "Edit ID3 &tag" button.
+class TagBlock : public QGroupBox {
+    Q_OBJECT
+public:
+    TagBlock(TagValues& values, bool withCopyright, QWidget* parent = nullptr);
+    void Read(TagValues& values) const;
+    int choice() const;
+
+signals:
+    void choiceChanged(int choice);
+
+private:
+    void EditTag();
+
+    TagValues& values_;
+    bool withCopyright_;
+    QButtonGroup* choices_;
+    QPushButton* edit_;
+};
+
+extern const char kInvalidAmplifyMessage[];
+
+// A list of numbered rows ("%1 Hz", "%1 kbps") ending with "Same as original file" (0).
+void FillValueList(QComboBox* list, const std::vector<int>& values, const QString& rowFormat, bool withSameAsSource = true);
+// Selects the row carrying `value`, or the first row; returns the selected value.
+int SelectValue(QComboBox* list, int value);
+int SelectedValue(const QComboBox* list);
+
+// Radios in a group, numbered in order, the one of `checked` on.
+QButtonGroup* AddRadios(QWidget* owner, QBoxLayout* layout, const QStringList& texts, int checked);
+
+}  // namespace tonewright

@@ -1,0 +1,133 @@
+#include "app/options/presetpage.h"
+
+#include <QAbstractButton>
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QVBoxLayout>
+
+#include "app/options/optionvalues.h"
+
+namespace tonewright {
+
+PresetPage::PresetPage(EncodingChoice& values, const PresetPageLayout& layout, AmplifyValues& amplify, TagValues* tag,
+                       Desktop& desktop, QWidget* parent)
+    : OptionPage(desktop, parent),
+      values_(values),
+      amplifyValues_(amplify),
+      tagValues_(tag),
+      presets_(layout.presets),
+      presetList_(new QComboBox(this)),
+      rateList_(new QComboBox(this)),
+      detailList_(new QComboBox(this)),
+      parameters_(new QGroupBox(QStringLiteral("Parameters"), this)),
+      extras_(new QVBoxLayout),
+      amplify_(new AmplifyBlock(amplify, this)) {
+    presetList_->setObjectName(QStringLiteral("presets"));
+    rateList_->setObjectName(QStringLiteral("sampleRate"));
+    detailList_->setObjectName(QStringLiteral("detail"));
+    presetList_->addItem(QStringLiteral("Auto"));
+    for (const EncodingPreset& preset : presets_) presetList_->addItem(QString::fromUtf8(preset.text));
+    presetList_->addItem(QStringLiteral("Custom"));
+    FillValueList(rateList_, layout.sampleRates, QStringLiteral("%1 Hz"));
+    FillValueList(detailList_, layout.details, layout.detailFormat);
+    SelectValue(rateList_, values.sampleRate);
+    SelectValue(detailList_, values.detail);
+
+    auto* form = new QFormLayout;
+    form->addRow(QStringLiteral("&Encoding Options:"), presetList_);
+    auto* parameterForm = new QFormLayout(parameters_);
+    parameterForm->addRow(QStringLiteral("Sample &Frequency:"), rateList_);
+    parameterForm->addRow(layout.detailLabel, detailList_);
+    auto* channelRow = new QHBoxLayout;
+    channels_ = AddRadios(parameters_, channelRow, layout.channelTexts, values.channelRadio);
+    channelRow->addStretch();
+    parameterForm->addRow(QStringLiteral("Channels:"), channelRow);
+
+    auto* page = new QVBoxLayout(this);
+    page->addLayout(form);
+    page->addWidget(parameters_);
+    page->addLayout(extras_);
+    if (tag) {
+        tagBlock_ = new TagBlock(*tag, true, this);
+        page->addWidget(tagBlock_);
+    }
+    auto* amplifyBox = new QGroupBox(QStringLiteral("Volume"), this);
+    (new QVBoxLayout(amplifyBox))->addWidget(amplify_);
+    page->addWidget(amplifyBox);
+    page->addStretch();
+
+    shownRate_ = SelectedValue(rateList_);
+    shownDetail_ = SelectedValue(detailList_);
+    shownChannel_ = channels_->checkedId();
+    if (values.autoParams)
+        presetList_->setCurrentIndex(0);
+    else
+        SelectMatchingPreset();
+    parameters_->setEnabled(!values.autoParams);
+
+    connect(presetList_, &QComboBox::activated, this, &PresetPage::PresetChosen);
+    connect(rateList_, &QComboBox::activated, this, [this] { ParameterChanged(Changed::Rate); });
+    connect(detailList_, &QComboBox::activated, this, [this] { ParameterChanged(Changed::Detail); });
+    connect(channels_, &QButtonGroup::idClicked, this, [this] { ParameterChanged(Changed::Channel); });
+}
+
+bool PresetPage::autoRow() const { return presetList_->currentIndex() == 0; }
+
+EncodingChoice PresetPage::ReadControls() const {
+    return {autoRow(), SelectedValue(rateList_), SelectedValue(detailList_), channels_->checkedId()};
+}
+
+void PresetPage::WriteControls(const EncodingChoice& choice) {
+    shownRate_ = SelectValue(rateList_, choice.sampleRate);
+    shownDetail_ = SelectValue(detailList_, choice.detail);
+    channels_->button(choice.channelRadio)->setChecked(true);
+    shownChannel_ = choice.channelRadio;
+}
+
+void PresetPage::SelectMatchingPreset() {
+    const EncodingChoice shown = ReadControls();
+    const int preset = MatchingPreset(presets_, shown.sampleRate, shown.detail, shown.channelRadio);
+    presetList_->setCurrentIndex(preset >= 0 ? preset + 1 : presetList_->count() - 1);
+}
+
+void PresetPage::PresetChosen(int row) {
+    parameters_->setEnabled(row != 0);
+    const int preset = row - 1;
+    if (preset < 0 || preset >= static_cast<int>(presets_.size())) return;
+    const EncodingPreset& chosen = presets_[preset];
+    WriteControls({false, chosen.sampleRate, chosen.second, chosen.channelRadio});
+}
+
+void PresetPage::ParameterChanged(Changed what) {
+    EncodingChoice choice = ReadControls();
+    switch (what) {
+        case Changed::Rate:
+            if (choice.sampleRate == shownRate_) return;
+            AdjustAfterRateChange(choice);
+            break;
+        case Changed::Detail:
+            if (choice.detail == shownDetail_) return;
+            AdjustAfterDetailChange(choice);
+            break;
+        case Changed::Channel:
+            if (choice.channelRadio == shownChannel_) return;
+            AdjustAfterChannelChange(choice);
+            break;
+    }
+    WriteControls(choice);
+    presetList_->setCurrentIndex(presetList_->count() - 1);
+}
+
+bool PresetPage::LeavePage() {
+    return AcceptAmplify(*amplify_);
+}
+
+void PresetPage::Apply() {
+    values_ = ReadControls();
+    amplify_->Read(amplifyValues_);
+    if (tagBlock_) tagBlock_->Read(*tagValues_);
+}
+
+}  // namespace tonewright

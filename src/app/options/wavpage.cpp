@@ -1,0 +1,26 @@
+#include "app/options/wavpage.h"
+
+#include "app/options/optionvalues.h"
+
+namespace tonewright {
+
+namespace {
+
+PresetPageLayout WavLayout() {
+    return {{6000, 8000, 11025, 12000, 16000, 22050, 24000, 32000, 44100, 48000, 88200, 96000},
+            QStringLiteral("&Bits:"),
+            QStringLiteral("%1 bits"),
+            {8, 16},
+            {QStringLiteral("&Stereo"), QStringLiteral("&Mono"), QStringLiteral("Same as &original file")},
+            {{"11025 Hz, 8 bits, Mono (low quality, smaller file size)", 11025, 8, 1},
+             {"22050 Hz, 16 bits, Stereo (OK quality, small size)", 22050, 16, 0},
+             {"32000 Hz, 16 bits, Stereo (medium quality, normal size)", 32000, 16, 0},
+             {"44100Hz, 16 bits, Stereo (high quality, large size)", 44100, 16, 0}}};
+}
+
+}  // namespace
+
+WavPage::WavPage(WavValues& values, Desktop& desktop, QWidget* parent)
+    : PresetPage(values.encoding, WavLayout(), values.amplify, nullptr, desktop, parent) {}
+
+}  // namespace tonewright

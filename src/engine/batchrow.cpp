@@ -1,0 +1,101 @@
+#include "engine/batchrow.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cstdio>
+
+#include "engine/batch.h"
+#include "engine/fileentry.h"
+#include "engine/outputformat.h"
+#include "engine/pathutil.h"
+#include "engine/pipelines.h"
+#include "engine/targetpath.h"
+
+namespace tonewright {
+
+namespace {
+
+constexpr int kWideStatusColumn = 500;
+
+// Gives the finished temporary file the target's name. When it replaces an existing file,
+// the new data is flushed to disk first, so a crash never leaves the user with neither.
+bool CommitTarget(const std::string& temporary, const std::string& target) {
+    if (FileExists(target)) {
+        const int fd = open(temporary.c_str(), O_RDONLY | O_CLOEXEC);
+        if (fd < 0) return false;
+        const bool synced = fsync(fd) == 0;
+        close(fd);
+        if (!synced) return false;
+    }
+    return std::rename(temporary.c_str(), target.c_str()) == 0;
+}
+
+bool IsCompleteFile(const std::string& path) {
+    uint64_t size = 0;
+    return !IsFolder(path) && FileSize(path, size) && size > 0;
+}
+
+}  // namespace
+
+RowResult ConvertRow(FileEntry& entry, int number, const BatchContext& context, const OutputFormatInfo& format,
+                     FileProgress& progress, TargetReservations& reservations) {
+    RowResult row;
+    progress.SetFileText("Converting " + LastPathComponent(entry.sourcePath) + "...");
+    progress.SetFileBarPosition(0);
+
+    TargetPaths paths;
+    if (!ResolveTargetPath(entry, *context.settings, context.outputFormat, paths, row.status, &reservations))
+        return row;
+
+    std::string failureReason;
+    ConversionJob job;
+    job.inputType = entry.inputType;
+    job.sourcePath = entry.sourcePath;
+    job.targetPath = paths.temporary;
+    job.settings = context.settings;
+    job.progress = &progress;
+    job.trackNumber = number;
+    job.failureReason = &failureReason;
+    job.wmaFormats = &context.wmaFormats;
+    const int result = format.pipeline ? format.pipeline(job) : 0;
+
+    row.converted = result && IsCompleteFile(paths.temporary) && CommitTarget(paths.temporary, paths.target);
+    if (row.converted) {
+        row.status = LastPathComponent(paths.target);
+        return row;
+    }
+    std::remove(paths.temporary.c_str());
+    row.status = "Conversion Failure";
+    if (!failureReason.empty()) {
+        row.status += " (" + failureReason + ")";
+        row.hasReason = true;
+    }
+    return row;
+}
+
+RowResult MissingSoundFont() {
+    RowResult result;
+    result.status = kSoundFontMissingStatus;
+    return result;
+}
+
+void AnnounceRow(int row, int number, int total, const OutputFormatInfo& format, BatchHost& host) {
+    host.EnsureRowVisible(row);
+    host.SetRowStatus(row, "Converting...");
+    host.SetBatchText("Converting " + std::to_string(number) + " of " + std::to_string(total) + " file(s) to " +
+                      format.displayName + "...");
+    host.StepBatchBar();
+}
+
+void FinishRow(FileEntry& entry, int row, const RowResult& result, bool cancelled, BatchHost& host) {
+    if (result.converted) {
+        host.RowFinished(row, true, result.status);
+        return;
+    }
+    entry.targetPath.clear();
+    if (result.hasReason && host.StatusColumnWidth() < kWideStatusColumn) host.SetStatusColumnWidth(kWideStatusColumn);
+    host.RowFinished(row, false, cancelled ? "Cancelled" : result.status);
+}
+
+}  // namespace tonewright

@@ -1,0 +1,253 @@
+// The options sheet as the main window runs it: the General page and its refusals, the
+// remembered page, and what copy-out writes.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTest>
+
+#include "optionstestsupport.h"
+#include "app/options/optionvalues.h"
+#include "settings/settings.h"
+
+using namespace apptest;
+using tonewright::OptionsSheet;
+
+namespace {
+
+constexpr int kGeneralPage = 0;
+constexpr int kWavPage = 2;
+constexpr int kWmaPage = 3;
+
+tonewright::Settings Stored(WindowHarness& harness) {
+    tonewright::Settings settings;
+    tonewright::LoadSettings(settings, harness.store);
+    return settings;
+}
+
+}  // namespace
+
+class OptionsSheetTest : public QObject {
+    Q_OBJECT
+private slots:
+    void generalPageRefusals_data();
+    void generalPageRefusals();
+    void filterTextIsCleaned();
+    void switchingPagesRunsTheLeaveCheck();
+    void generalPageButtons();
+    void remembersPageAfterCancel();
+    void storedPageIndexBeyondPagesOpensGeneral();
+    void cancelDiscardsEdits();
+    void copyOutKeepsRatesWhileAutoIsOn();
+    void wmaPageOffersTheEncoderFormats();
+};
+
+void OptionsSheetTest::generalPageRefusals_data() {
+    QTest::addColumn<int>("folderChoice");
+    QTest::addColumn<QString>("folder");
+    QTest::addColumn<bool>("filterOn");
+    QTest::addColumn<QString>("filter");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<QString>("focused");
+    QTest::newRow("empty custom folder") << 399 << "" << false << "" << "Please choose an output folder."
+                                         << "customFolder";
+    QTest::newRow("filter of blanks") << 199 << "" << true << " \t ; " << "" << "";
+    QTest::newRow("blank filter") << 199 << "" << true << "  \t " << "Please enter file extensions you need to filter."
+                                  << "filterText";
+}
+
+void OptionsSheetTest::generalPageRefusals() {
+    QFETCH(int, folderChoice);
+    QFETCH(QString, folder);
+    QFETCH(bool, filterOn);
+    QFETCH(QString, filter);
+    QFETCH(QString, message);
+    QFETCH(QString, focused);
+    WindowHarness harness;
+    harness.Open();
+    RunOptions(*harness.window, [&](OptionsSheet& sheet) {
+        QWidget* page = SheetPage(sheet, kGeneralPage);
+        Choose(Control<QComboBox>(page, "outputFolder"), folderChoice);
+        Control<QLineEdit>(page, "customFolder")->setText(folder);
+        Control<QCheckBox>(page, "filterOn")->setChecked(filterOn);
+        Control<QLineEdit>(page, "filterText")->setText(filter);
+        QApplication::setActiveWindow(&sheet);
+        sheet.accept();
+        if (message.isEmpty()) {
+            // " \t ; " cleans to "," which is not empty: accepted.
+            QVERIFY(!sheet.isVisible());
+            return;
+        }
+        QVERIFY(sheet.isVisible());
+        QCOMPARE(harness.desktop.messages.back().text, message);
+        QCOMPARE(harness.desktop.messages.back().icon, tonewright::Desktop::Icon::Warning);
+        QVERIFY(QApplication::focusWidget());
+        QCOMPARE(QApplication::focusWidget()->objectName(), focused);
+    });
+    if (!message.isEmpty()) QCOMPARE(Stored(harness).EnableExtFilter, 0);
+}
+
+void OptionsSheetTest::filterTextIsCleaned() {
+    WindowHarness harness;
+    harness.Open();
+    RunOptions(*harness.window, [](OptionsSheet& sheet) {
+        QWidget* page = SheetPage(sheet, kGeneralPage);
+        Control<QCheckBox>(page, "filterOn")->setChecked(true);
+        Control<QLineEdit>(page, "filterText")->setText(QStringLiteral(" wav; mp3 "));
+        sheet.accept();
+    });
+    const tonewright::Settings stored = Stored(harness);
+    QCOMPARE(stored.FilterExts, std::string("wav,mp3"));
+    QCOMPARE(stored.EnableExtFilter, 1);
+    QCOMPARE(stored.extensionFilter, (std::vector<std::string>{"wav", "mp3"}));
+}
+
+void OptionsSheetTest::switchingPagesRunsTheLeaveCheck() {
+    WindowHarness harness;
+    harness.Open();
+    RunOptions(*harness.window, [&](OptionsSheet& sheet) {
+        Control<QLineEdit>(SheetPage(sheet, kGeneralPage), "customFolder")->clear();
+        ShowPage(sheet, kWavPage);
+        QCOMPARE(sheet.pageIndex(), kGeneralPage);
+        QCOMPARE(harness.desktop.messages.back().text, QStringLiteral("Please choose an output folder."));
+        sheet.reject();
+    });
+}
+
+void OptionsSheetTest::generalPageButtons() {
+    WindowHarness harness;
+    harness.Open();
+    harness.desktop.folderToChoose = harness.file(QStringLiteral("chosen"));
+    RunOptions(*harness.window, [&](OptionsSheet& sheet) {
+        QWidget* page = SheetPage(sheet, kGeneralPage);
+        auto* folder = Control<QLineEdit>(page, "customFolder");
+        const QString start = folder->text();
+        Button(page, QStringLiteral("Bro&wse"))->click();
+        QCOMPARE(harness.desktop.folderBrowserStart, start);
+        QCOMPARE(folder->text(), harness.file(QStringLiteral("chosen/")));
+
+        Button(page, QStringLiteral("O&pen"))->click();
+        QCOMPARE(harness.desktop.messages.back().icon, tonewright::Desktop::Icon::Warning);
+        QVERIFY(harness.desktop.messages.back().text.startsWith(
+            QStringLiteral("The folder \"%1\" doesn't exist yet.\n\n").arg(folder->text())));
+        QVERIFY(QDir().mkpath(folder->text()));
+        Button(page, QStringLiteral("O&pen"))->click();
+        QCOMPARE(harness.desktop.opened.back(), QUrl::fromLocalFile(folder->text()));
+
+        Control<QPushButton>(page, "monoHelp")->click();
+        QCOMPARE(harness.desktop.messages.back().icon, tonewright::Desktop::Icon::Information);
+        QVERIFY(harness.desktop.messages.back().text.startsWith(QStringLiteral("In general, the output sound")));
+
+        Choose(Control<QComboBox>(page, "outputFolder"), 199);
+        QVERIFY(!folder->isEnabled());
+        QVERIFY(!Button(page, QStringLiteral("Bro&wse"))->isEnabled());
+        sheet.accept();
+    });
+    const tonewright::Settings stored = Stored(harness);
+    QCOMPARE(stored.DestOutputFolderOpt, 199);
+    QCOMPARE(QString::fromStdString(stored.DestSpecifiedFolder), harness.file(QStringLiteral("chosen/")));
+}
+
+void OptionsSheetTest::remembersPageAfterCancel() {
+    WindowHarness harness;
+    harness.Open();
+    RunOptions(*harness.window, [](OptionsSheet& sheet) {
+        ShowPage(sheet, kWavPage);
+        sheet.reject();
+    });
+    RunOptions(*harness.window, [](OptionsSheet& sheet) {
+        QCOMPARE(sheet.pageIndex(), kWavPage);
+        sheet.reject();
+    });
+    harness.Close();
+    QCOMPARE(Stored(harness).OptStartPageIndex, kWavPage);
+}
+
+void OptionsSheetTest::storedPageIndexBeyondPagesOpensGeneral() {
+    WindowHarness harness;
+    harness.store.preset("Options", "OptStartPageIndex", "9");
+    harness.Open();
+    RunOptions(*harness.window, [](OptionsSheet& sheet) {
+        QCOMPARE(sheet.pageIndex(), kGeneralPage);
+        sheet.reject();
+    });
+}
+
+void OptionsSheetTest::cancelDiscardsEdits() {
+    WindowHarness harness;
+    harness.Open();
+    RunOptions(*harness.window, [](OptionsSheet& sheet) {
+        Control<QCheckBox>(SheetPage(sheet, kGeneralPage), "filterOn")->setChecked(true);
+        Control<QLineEdit>(SheetPage(sheet, kGeneralPage), "filterText")->setText(QStringLiteral("wav"));
+        sheet.reject();
+    });
+    RunOptions(*harness.window, [](OptionsSheet& sheet) {
+        QVERIFY(!Control<QCheckBox>(SheetPage(sheet, kGeneralPage), "filterOn")->isChecked());
+        sheet.reject();
+    });
+    QCOMPARE(Stored(harness).EnableExtFilter, 0);
+}
+
+void OptionsSheetTest::copyOutKeepsRatesWhileAutoIsOn() {
+    tonewright::Settings settings;
+    settings.AutoDestMP3EncodingParam = 0;
+    settings.MP3BitRate = 96;
+    settings.MP3ChannelMode = 3;
+    settings.AutoDestAACEncodingParam = 0;
+    settings.AACVBRQuality = 250;
+    settings.AACMpegVersion = 1;
+    settings.WMABitRate = 64000;
+    tonewright::OptionValues values = tonewright::CopyOptionsIn(settings);
+    QCOMPARE(values.mp3.encoding.channelRadio, 2);
+    values.mp3.encoding = {true, 8000, 8, 0};
+    values.mp3.amplify = {true, 150};
+    values.aac.autoParams = true;
+    values.aac.quality = 40;
+    values.aac.mpegRadio = 0;
+    values.wma.bitRate = 32000;
+    values.ogg.encoding = {false, 22050, 64, 2};
+    tonewright::CopyOptionsOut(values, settings);
+    QCOMPARE(settings.AutoDestMP3EncodingParam, 1);
+    QCOMPARE(settings.MP3BitRate, 96);
+    QCOMPARE(settings.MP3SampleRate, 44100);
+    QCOMPARE(settings.MP3ChannelMode, 3);
+    QCOMPARE(settings.AmplifyMp3, 1);
+    QCOMPARE(settings.AmplifyMp3Coeff, 150);
+    QCOMPARE(settings.AutoDestAACEncodingParam, 1);
+    QCOMPARE(settings.AACVBRQuality, 250);
+    QCOMPARE(settings.AACMpegVersion, 1);
+    QCOMPARE(settings.WMABitRate, 64000);
+    QCOMPARE(settings.AutoDestOGGEncodingParam, 0);
+    QCOMPARE(settings.OGGSampleRate, 22050);
+    QCOMPARE(settings.OGGBitRate, 64);
+    QCOMPARE(settings.OGGChannels, 0);
+}
+
+void OptionsSheetTest::wmaPageOffersTheEncoderFormats() {
+    WindowHarness harness;
+    harness.Open();
+    QString chosen;
+    RunOptions(*harness.window, [&](OptionsSheet& sheet) {
+        ShowPage(sheet, kWmaPage);
+        auto* list = Control<QComboBox>(SheetPage(sheet, kWmaPage), "formats");
+        QVERIFY(list->count() > 1);
+        QCOMPARE(list->currentText(), QStringLiteral("Auto"));
+        const QRegularExpression row(QStringLiteral("^(\\d+) Hz, (\\d+) kbps, (Mono|Stereo)$"));
+        for (int i = 1; i < list->count(); ++i) QVERIFY2(row.match(list->itemText(i)).hasMatch(), qPrintable(list->itemText(i)));
+        ChooseRow(list, list->count() - 1);
+        chosen = list->currentText();
+        sheet.accept();
+    });
+    const tonewright::Settings stored = Stored(harness);
+    QCOMPARE(stored.AutoDestWMAEncodingParam, 0);
+    QCOMPARE(QStringLiteral("%1 Hz, %2 kbps, %3")
+                 .arg(stored.WMASampleRate)
+                 .arg(stored.WMABitRate / 1000)
+                 .arg(stored.WMAChannels == 1 ? QStringLiteral("Mono") : QStringLiteral("Stereo")),
+             chosen);
+}
+
+QTEST_MAIN(OptionsSheetTest)
+#include "options_sheet_test.moc"
