@@ -38,16 +38,15 @@ bool IsCompleteFile(const std::string& path) {
 
 }  // namespace
 
-RowResult ConvertRow(FileEntry& entry, int number, const BatchContext& context, const OutputFormatInfo& format,
-                     FileProgress& progress, TargetReservations& reservations) {
-    RowResult row;
+bool ChooseRowTarget(FileEntry& entry, const BatchContext& context, FileProgress& progress,
+                     TargetReservations& reservations, TargetPaths& paths, RowResult& result) {
     progress.SetFileText("Converting " + LastPathComponent(entry.sourcePath) + "...");
     progress.SetFileBarPosition(0);
+    return ResolveTargetPath(entry, *context.settings, context.outputFormat, paths, result.status, &reservations);
+}
 
-    TargetPaths paths;
-    if (!ResolveTargetPath(entry, *context.settings, context.outputFormat, paths, row.status, &reservations))
-        return row;
-
+RowResult ConvertToRowTarget(const FileEntry& entry, int number, const BatchContext& context,
+                             const OutputFormatInfo& format, FileProgress& progress, const TargetPaths& paths) {
     std::string failureReason;
     ConversionJob job;
     job.inputType = entry.inputType;
@@ -60,6 +59,7 @@ RowResult ConvertRow(FileEntry& entry, int number, const BatchContext& context, 
     job.wmaFormats = &context.wmaFormats;
     const int result = format.pipeline ? format.pipeline(job) : 0;
 
+    RowResult row;
     row.converted = result && IsCompleteFile(paths.temporary) && CommitTarget(paths.temporary, paths.target);
     if (row.converted) {
         row.status = LastPathComponent(paths.target);
@@ -72,6 +72,14 @@ RowResult ConvertRow(FileEntry& entry, int number, const BatchContext& context, 
         row.hasReason = true;
     }
     return row;
+}
+
+RowResult ConvertRow(FileEntry& entry, int number, const BatchContext& context, const OutputFormatInfo& format,
+                     FileProgress& progress, TargetReservations& reservations) {
+    TargetPaths paths;
+    RowResult result;
+    if (!ChooseRowTarget(entry, context, progress, reservations, paths, result)) return result;
+    return ConvertToRowTarget(entry, number, context, format, progress, paths);
 }
 
 RowResult MissingSoundFont() {

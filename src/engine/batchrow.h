@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "engine/targetpath.h"
+
 namespace tonewright {
 
 class BatchHost;
@@ -18,12 +20,23 @@ struct RowResult {
     std::string status;
 };
 
-// Converts one row: resolves its target (reserving the name), runs the format's pipeline
-// into a temporary file beside the target, and gives the file the target's name only when
-// it is complete. `number` is the row's 1-based position in the batch (the template track
-// number). Safe to run for different rows on different threads at once.
+// Converts one row: ChooseRowTarget, then ConvertToRowTarget. `number` is the row's 1-based
+// position in the batch (the template track number).
 RowResult ConvertRow(FileEntry& entry, int number, const BatchContext& context, const OutputFormatInfo& format,
                      FileProgress& progress, TargetReservations& reservations);
+
+// The first half of a row: shows it on the file line and resolves its target, reserving the
+// name. False, with the row's outcome in `result`, when the row ends here. Rows that run
+// at once choose their targets in list order, so names are handed out as they would be one
+// row after the other.
+bool ChooseRowTarget(FileEntry& entry, const BatchContext& context, FileProgress& progress,
+                     TargetReservations& reservations, TargetPaths& paths, RowResult& result);
+
+// The second half: the format's pipeline into the temporary file, then the success test;
+// the file gets the target's name only when it is complete. Safe to run for different rows
+// on different threads at once.
+RowResult ConvertToRowTarget(const FileEntry& entry, int number, const BatchContext& context,
+                             const OutputFormatInfo& format, FileProgress& progress, const TargetPaths& paths);
 
 // The outcome of a MIDI row while no SoundFont is available.
 RowResult MissingSoundFont();

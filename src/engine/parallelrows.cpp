@@ -11,6 +11,7 @@
 #include "engine/batchrow.h"
 #include "engine/fileentry.h"
 #include "engine/inputtype.h"
+#include "engine/targetpath.h"
 
 namespace tonewright {
 
@@ -26,28 +27,34 @@ bool ConvertRowsAtOnce(const std::vector<FileEntry*>& entries, const std::vector
                        TargetReservations& reservations) {
     const int total = static_cast<int>(entries.size());
     std::mutex hostLock;
-    std::atomic<int> next{0};
+    int next = 0;  // the next row to take, under hostLock
     std::atomic<int> running{0};
     std::atomic<bool> cancelled{false};
 
     auto convertRows = [&] {
-        for (int i = next++; i < total && !cancelled; i = next++) {
-            FileEntry& entry = *entries[i];
+        for (;;) {
+            int i = 0;
             RowResult result;
-            if (entry.inputType == kInputMidi && !context.soundFontReady) {
-                result = MissingSoundFont();
-            } else {
-                std::unique_ptr<FileProgress> progress;
-                {
-                    std::lock_guard<std::mutex> lock(hostLock);
+            TargetPaths paths;
+            std::unique_ptr<FileProgress> progress;
+            bool chosen = false;
+            {
+                // Rows are taken, and their targets chosen, in list order.
+                std::lock_guard<std::mutex> lock(hostLock);
+                i = next++;
+                if (i >= total || cancelled) break;
+                if (entries[i]->inputType == kInputMidi && !context.soundFontReady) {
+                    result = MissingSoundFont();
+                } else {
                     AnnounceRow(rows[i], i + 1, total, format, host);
                     progress = host.CreateRowProgress(rows[i]);
+                    chosen = ChooseRowTarget(*entries[i], context, *progress, reservations, paths, result);
                 }
-                result = ConvertRow(entry, i + 1, context, format, *progress, reservations);
             }
+            if (chosen) result = ConvertToRowTarget(*entries[i], i + 1, context, format, *progress, paths);
             std::lock_guard<std::mutex> lock(hostLock);
             if (host.IsCancelled()) cancelled = true;
-            FinishRow(entry, rows[i], result, cancelled && !result.converted, host);
+            FinishRow(*entries[i], rows[i], result, cancelled && !result.converted, host);
         }
         --running;
     };
