@@ -21,8 +21,8 @@ std::unique_ptr<AudioSource> OpenJobSource(const ConversionJob& job, int automat
     return OpenSource(job.sourcePath, job.inputType, renderRate, 1, *job.failureReason);
 }
 
-int EncodeSamples16(AudioSource& source, const PcmFormat& target, int monoType, float gain, const ConversionJob& job,
-                    const Sink16& sink, std::string& reason) {
+int EncodeSamples(AudioSource& source, const PcmFormat& target, int monoType, float gain, const ConversionJob& job,
+                  const SinkPcm& sink, std::string& reason) {
     ConversionStage stage;
     const PcmFormat from{source.GetSampleRate(), source.GetChannels(), source.GetBitsPerSample()};
     if (!stage.Setup(from, target, monoType)) {
@@ -31,9 +31,12 @@ int EncodeSamples16(AudioSource& source, const PcmFormat& target, int monoType, 
     }
     auto deliver = [&](uint8_t* left, uint8_t* right, int count) {
         if (count <= 0) return 1;
-        auto left16 = reinterpret_cast<int16_t*>(left), right16 = reinterpret_cast<int16_t*>(right);
-        if (gain != 0.0f) AmplifySamples16(left16, right16, count, target.channels, gain);
-        return sink(left16, right16, count);
+        if (gain != 0.0f && target.bits == 16)
+            AmplifySamples16(reinterpret_cast<int16_t*>(left), reinterpret_cast<int16_t*>(right), count,
+                             target.channels, gain);
+        else if (gain != 0.0f)
+            AmplifySamples8(left, right, count, target.channels, gain);
+        return sink(left, right, count);
     };
     auto consume = [&](uint8_t* left, uint8_t* right, int count) {
         uint8_t *outLeft = nullptr, *outRight = nullptr;
@@ -46,6 +49,14 @@ int EncodeSamples16(AudioSource& source, const PcmFormat& target, int monoType, 
     uint8_t *tailLeft = nullptr, *tailRight = nullptr;
     const int tail = stage.Flush(tailLeft, tailRight);
     return deliver(tailLeft, tailRight, tail);
+}
+
+int EncodeSamples16(AudioSource& source, const PcmFormat& target, int monoType, float gain, const ConversionJob& job,
+                    const Sink16& sink, std::string& reason) {
+    auto sink16 = [&](uint8_t* left, uint8_t* right, int count) {
+        return sink(reinterpret_cast<int16_t*>(left), reinterpret_cast<int16_t*>(right), count);
+    };
+    return EncodeSamples(source, target, monoType, gain, job, sink16, reason);
 }
 
 void DiscardFailedTarget(const ConversionJob& job, const std::string& reason) {
