@@ -7,6 +7,7 @@
 #include "sources/bass/bass.h"
 #include "sources/bass/filebytes.h"
 #include "sources/bass/mpegframeheader.h"
+#include "sources/deinterleave.h"
 
 namespace tonewright {
 
@@ -119,23 +120,10 @@ int BassSource::ReadBlock(void* left, void* right) {
     if (sourceChannels < 2) return static_cast<int>(bytes) / bytesPerSample;
 
     const int frames = static_cast<int>(bytes) / bytesPerSample / sourceChannels;
-    if (bitsPerSample == 16) {
-        const auto* in = reinterpret_cast<const int16_t*>(blockBuffer_.data());
-        auto* l = static_cast<int16_t*>(left);
-        auto* r = static_cast<int16_t*>(right);
-        for (int i = 0; i < frames; ++i) {
-            l[i] = in[i * sourceChannels];
-            r[i] = in[i * sourceChannels + 1];
-        }
-    } else {
-        const uint8_t* in = blockBuffer_.data();
-        auto* l = static_cast<uint8_t*>(left);
-        auto* r = static_cast<uint8_t*>(right);
-        for (int i = 0; i < frames; ++i) {
-            l[i] = in[i * sourceChannels];
-            r[i] = in[i * sourceChannels + 1];
-        }
-    }
+    if (bitsPerSample == 16)
+        Deinterleave(reinterpret_cast<const int16_t*>(blockBuffer_.data()), frames, sourceChannels, left, right);
+    else
+        Deinterleave(blockBuffer_.data(), frames, sourceChannels, left, right);
     return frames;
 }
 
