@@ -2,15 +2,23 @@
 # Configures and builds Tonewright. Programs land in build/bin/.
 #   scripts/build.sh              Release build in build/
 #   scripts/build.sh --sanitize   address + undefined-behaviour sanitizers, in build-asan/
+#   scripts/build.sh --threads    thread sanitizer, in build-tsan/ (the command line and the
+#                                 core's tests only: Qt's own threads are not instrumented)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 build_dir=build
 options=(-DCMAKE_BUILD_TYPE=Release)
-if [[ "${1:-}" == "--sanitize" ]]; then
-  build_dir=build-asan
-  options=(-DCMAKE_BUILD_TYPE=RelWithDebInfo -DTONEWRIGHT_SANITIZE=ON)
-fi
+targets=()
+case "${1:-}" in
+  --sanitize)
+    build_dir=build-asan
+    options=(-DCMAKE_BUILD_TYPE=RelWithDebInfo -DTONEWRIGHT_SANITIZE=ON) ;;
+  --threads)
+    build_dir=build-tsan
+    options=(-DCMAKE_BUILD_TYPE=RelWithDebInfo -DTONEWRIGHT_TSAN=ON)
+    targets=(--target tonewright_tests tonewright-cli) ;;
+esac
 
 generator=()
 command -v ninja >/dev/null && generator=(-G Ninja)
@@ -19,4 +27,4 @@ if [[ ! -f "$build_dir/CMakeCache.txt" ]]; then
 else
   cmake -S . -B "$build_dir" "${options[@]}" >/dev/null
 fi
-cmake --build "$build_dir" --parallel "$(nproc)"
+cmake --build "$build_dir" --parallel "$(nproc)" "${targets[@]}"
