@@ -265,7 +265,8 @@ void MainWindow::ConvertRows(const std::vector<int>& rows) {
     for (int row : rows) entries.push_back(list_->EntryAt(row));
     batch_.settings = &settings_;
     batch_.outputFormat = settings_.OutputFormat;
-    QtBatchHost host(*this, *list_, desktop_);
+    batch_.jobs = settings_.ParallelJobs;
+    QtBatchHost host(*this, *list_, desktop_, batch_.jobs);
     ConvertBatch(entries, rows, batch_, host);
 }
 

@@ -2,6 +2,8 @@
 
 #include <QDialog>
 
+#include <atomic>
+
 class QLabel;
 class QProgressBar;
 class QVBoxLayout;
@@ -16,6 +18,7 @@ namespace tonewright {
 class CancellableProgress : public QDialog {
     Q_OBJECT
 public:
+    // Safe to ask from any thread: the workers of a batch that converts rows at once poll it.
     bool cancelled() const { return cancelled_; }
 
 protected:
@@ -32,7 +35,7 @@ protected:
 private:
     QWidget* owner_;
     QVBoxLayout* lines_;
-    bool cancelled_ = false;
+    std::atomic<bool> cancelled_{false};
 };
 
 // The window shown while files are added: one text line and one bar.

@@ -16,6 +16,10 @@ struct TagTemplate {
     int CustomTrackNum = 0;
 };
 
+// The most files converted at once that ParallelJobs allows; larger stored values read back
+// as this.
+constexpr int kMaxParallelJobs = 64;
+
 // Every user option of the converter. Each member is named exactly as its value in the
 // settings store. The initialisers are the defaults, except for the two that depend on the
 // user's documents folder (see DefaultSettings).
@@ -35,6 +39,7 @@ struct Settings {
     int MonoType = 0;  // 0 (L+R)/2, 1 left, 2 right
     int EnableExtFilter = 0;
     std::string FilterExts;  // extensions without dots, comma separated
+    int ParallelJobs = 1;    // files the desktop program converts at once; 1 = one after the other
 
     // MP3
     int AutoDestMP3EncodingParam = 1;

@@ -18,6 +18,8 @@ int OneOrTwoElseTwo(int value) { return value == 1 || value == 2 ? value : 2; }
 
 int GainPercent(int percent) { return std::clamp(percent, 10, 3000); }
 
+int JobCount(int jobs) { return std::clamp(jobs, 1, kMaxParallelJobs); }
+
 int Kbps(int bitRate) {  // a rate stored in bits per second
     return bitRate > 1000 ? bitRate / 1000 : bitRate;
 }
@@ -40,6 +42,7 @@ const std::vector<ValueField<Settings>>& OptionFields() {
         NumberField("MonoType", &S::MonoType, kOpt),
         NumberField("EnableExtFilter", &S::EnableExtFilter, kOpt),
         TextField("FilterExts", &S::FilterExts, kOpt),
+        NumberField("ParallelJobs", &S::ParallelJobs, kOpt, JobCount),
         NumberField("OutputFormat", &S::OutputFormat, kWindow),
 
         NumberField("AutoDestMP3EncodingParam", &S::AutoDestMP3EncodingParam, kOpt),

@@ -1,5 +1,6 @@
 #include "apptestsupport.h"
 
+#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QTest>
@@ -30,6 +31,10 @@ void MakeGarbage(const QString& path) {
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write("this is not a sound file, whatever its name says\n");
+}
+
+QStringList Leftovers(const QString& folder) {
+    return QDir(folder).entryList({QStringLiteral("*.part-*")}, QDir::Files | QDir::Hidden);
 }
 
 WindowHarness::WindowHarness() {

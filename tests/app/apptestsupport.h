@@ -65,6 +65,8 @@ T* FindWindow() {
 void MakeTone(const QString& path, double seconds, int rate = 44100, int channels = 2);
 // A file whose bytes no decoder takes.
 void MakeGarbage(const QString& path);
+// Files in the folder whose names mark unfinished conversions.
+QStringList Leftovers(const QString& folder);
 
 // The main window over a private settings store and a scripted desktop, with targets going
 // to <temporary folder>/out and the first start already behind it.

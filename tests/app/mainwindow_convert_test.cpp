@@ -21,11 +21,6 @@ namespace {
 
 const QString kSoundFontMissing = QStringLiteral("Failure. Requires file \"ct4mgm.sf2\".");
 
-// Files in the folder whose names mark unfinished conversions.
-QStringList Leftovers(const QString& folder) {
-    return QDir(folder).entryList({QStringLiteral("*.part-*")}, QDir::Files | QDir::Hidden);
-}
-
 }  // namespace
 
 // Converting from the main window: row status texts, Cancel, and the questions asked.
@@ -107,7 +102,7 @@ private slots:
 
         QCOMPARE(h.column(Column::kStatusColumn), (QStringList{"Cancelled", "next.wav"}));
         QVERIFY(!QFile::exists(h.outFile("long.wav")));
-        QCOMPARE(Leftovers(h.outFile("")), QStringList());
+        QCOMPARE(apptest::Leftovers(h.outFile("")), QStringList());
         QVERIFY(h.list->EntryAt(0)->targetPath.empty());
         QVERIFY(h.desktop.revealed.isEmpty());
         QVERIFY(h.window->isEnabled());

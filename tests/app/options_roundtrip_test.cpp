@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QLineEdit>
 #include <QProcess>
+#include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -54,6 +55,7 @@ void OptionsRoundTripTest::optionsSurviveRestartAndDriveTheNextConversion() {
             Choose(Control<QComboBox>(general, "outputFolder"), 399);
             Control<QLineEdit>(general, "customFolder")->setText(outFolder);
             Choose(Control<QComboBox>(general, "targetExists"), 22);
+            Control<QSpinBox>(general, "parallelJobs")->setValue(3);
             ShowPage(sheet, kMp3Page);
             QWidget* mp3 = SheetPage(sheet, kMp3Page);
             auto* presets = Control<QComboBox>(mp3, "presets");
@@ -76,6 +78,7 @@ void OptionsRoundTripTest::optionsSurviveRestartAndDriveTheNextConversion() {
             QCOMPARE(Control<QComboBox>(mp3, "detail")->currentText(), QStringLiteral("64 kbps"));
             QVERIFY(Button(mp3, QStringLiteral("&Mono"))->isChecked());
             QCOMPARE(Control<QLineEdit>(SheetPage(sheet, 0), "customFolder")->text(), outFolder);
+            QCOMPARE(Control<QSpinBox>(SheetPage(sheet, 0), "parallelJobs")->value(), 3);
             sheet.reject();
         });
     }

@@ -69,6 +69,10 @@ INSTANTIATE_TEST_SUITE_P(Rules, SettingsReadBack, testing::Values(
     StoredNumber{"WMAID3TagType", &S::WMAID3TagType, "3", 2},
     StoredNumber{"M4AID3TagType", &S::M4AID3TagType, "-1", 2},
     StoredNumber{"MP3BitRate", &S::MP3BitRate, "160000", 160000},
+    StoredNumber{"ParallelJobs", &S::ParallelJobs, "0", 1},
+    StoredNumber{"ParallelJobs", &S::ParallelJobs, "-3", 1},
+    StoredNumber{"ParallelJobs", &S::ParallelJobs, "4", 4},
+    StoredNumber{"ParallelJobs", &S::ParallelJobs, "65", 64},
     // Text that is not a whole 32-bit number counts as missing.
     StoredNumber{"MP3BitRate", &S::MP3BitRate, "", 128},
     StoredNumber{"MP3BitRate", &S::MP3BitRate, "192kbps", 128},

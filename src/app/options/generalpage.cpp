@@ -9,6 +9,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSpinBox>
+#include <QThread>
 #include <QUrl>
 #include <QVBoxLayout>
 
@@ -31,6 +33,20 @@ QComboBox* ChoiceList(QWidget* owner, const char* name, const std::vector<std::p
     list->setCurrentIndex(row >= 0 ? row : 0);
     value = SelectedValue(list);
     return list;
+}
+
+// The spin box with a hint at what its values mean on this computer.
+QLayout* ParallelJobsRow(QSpinBox* jobs) {
+    const int cores = QThread::idealThreadCount();
+    auto* hint = new QLabel(QStringLiteral("(1 = one after the other; this computer has %1 processor %2)")
+                                .arg(cores)
+                                .arg(cores == 1 ? QStringLiteral("core") : QStringLiteral("cores")),
+                            jobs->parentWidget());
+    auto* row = new QHBoxLayout;
+    row->addWidget(jobs);
+    row->addWidget(hint);
+    row->addStretch();
+    return row;
 }
 
 }  // namespace
@@ -58,6 +74,10 @@ GeneralPage::GeneralPage(GeneralValues& values, Desktop& desktop, QWidget* paren
                                 {QStringLiteral("Overwrite"), 22},
                                 {QStringLiteral("Skip (not convert)"), 33}},
                                values.targetExistsOpt);
+    parallelJobs_ = new QSpinBox(this);
+    parallelJobs_->setObjectName(QStringLiteral("parallelJobs"));
+    parallelJobs_->setRange(1, kMaxParallelJobs);
+    parallelJobs_->setValue(values.parallelJobs);
     documentsFallback_ = new QCheckBox(QStringLiteral("Output files to M&y Documents if creating file failure"), this);
     documentsFallback_->setChecked(values.documentsFallback);
     browseWhenDone_ = new QCheckBox(QStringLiteral("&Browse output folder when conversion completes"), this);
@@ -83,6 +103,9 @@ GeneralPage::GeneralPage(GeneralValues& values, Desktop& desktop, QWidget* paren
     outputForm->addRow(createDirs_);
     outputForm->addRow(createDirsExample_);
     outputForm->addRow(QStringLiteral("If target file &exists "), targetExists_);
+    auto* jobsLabel = new QLabel(QStringLiteral("Convert files &at once:"), output);
+    jobsLabel->setBuddy(parallelJobs_);
+    outputForm->addRow(jobsLabel, ParallelJobsRow(parallelJobs_));
     outputForm->addRow(documentsFallback_);
     outputForm->addRow(browseWhenDone_);
 
@@ -177,6 +200,7 @@ void GeneralPage::Apply() {
     values_.customFolder = customFolder_->text().toStdString();
     values_.createDirs = createDirs_->isChecked();
     values_.targetExistsOpt = SelectedValue(targetExists_);
+    values_.parallelJobs = parallelJobs_->value();
     values_.documentsFallback = documentsFallback_->isChecked();
     values_.browseWhenDone = browseWhenDone_->isChecked();
     values_.monoType = monoType_->checkedId();

@@ -5,13 +5,14 @@
 class QButtonGroup;
 class QLabel;
 class QLineEdit;
+class QSpinBox;
 
 namespace tonewright {
 
 struct GeneralValues;
 
-// The "General" page: where targets go, what happens when one exists, the mono mix and
-// the extension filter of "Add Folder" and drag and drop.
+// The "General" page: where targets go, what happens when one exists, how many files are
+// converted at once, the mono mix and the extension filter of "Add Folder" and drag and drop.
 class GeneralPage : public OptionPage {
     Q_OBJECT
 public:
@@ -34,6 +35,7 @@ private:
     QCheckBox* createDirs_;
     QLabel* createDirsExample_;
     QComboBox* targetExists_;
+    QSpinBox* parallelJobs_;
     QCheckBox *documentsFallback_, *browseWhenDone_, *filterOn_;
     QButtonGroup* monoType_;
     QLineEdit* filterText_;

@@ -74,7 +74,7 @@ OptionValues CopyOptionsIn(const Settings& s) {
     OptionValues v;
     v.general = {s.DestOutputFolderOpt, s.DestSpecifiedFolder, s.CreateDirs != 0, s.TargetExistsOpt,
                  s.OutputFiles2MyDocuments != 0, s.BrowseOutputFolder != 0, s.MonoType, s.EnableExtFilter != 0,
-                 s.FilterExts};
+                 s.FilterExts, s.ParallelJobs};
     v.mp3 = {{s.AutoDestMP3EncodingParam == 1, s.MP3SampleRate, s.MP3BitRate, Mp3ChannelRadio(s.MP3ChannelMode)},
              s.MP3WriteID3Version, {s.MP3ID3TagType, s.MP3Tag}, Amplify(s.AmplifyMp3, s.AmplifyMp3Coeff)};
     v.wav = {{s.AutoDestWAVEncodingParam == 1, s.WAVSampleRate, s.WAVBitsPerSample, ChannelCountRadio(s.WAVChannelNum)},
@@ -107,6 +107,7 @@ void CopyOptionsOut(const OptionValues& v, Settings& s) {
     s.MonoType = g.monoType;
     s.EnableExtFilter = g.filterOn;
     s.FilterExts = g.filterText;
+    s.ParallelJobs = g.parallelJobs;
 
     CopyEncodingOut(v.mp3.encoding, Mp3ChannelMode, s.AutoDestMP3EncodingParam, s.MP3SampleRate, s.MP3BitRate,
                     s.MP3ChannelMode);

@@ -25,6 +25,7 @@ struct GeneralValues {
     int monoType = 0;
     bool filterOn = false;
     std::string filterText;
+    int parallelJobs = 1;  // files converted at once
 };
 
 // The tag choice of a tagged format: 0 the template, 1 transfer from the source, 2 none.

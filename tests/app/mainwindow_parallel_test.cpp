@@ -1,0 +1,162 @@
+// Converting several files at once from the main window (the ParallelJobs option): every
+// row's outcome, distinct and complete targets, the queued row progress, and Cancel across
+// the running rows.
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QProcess>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTest>
+#include <QTimer>
+
+#include <memory>
+#include <thread>
+
+#include "app/filelistwidget.h"
+#include "app/mainwindow.h"
+#include "app/progresswindow.h"
+#include "app/rowprogress.h"
+#include "apptestsupport.h"
+#include "engine/fileentry.h"
+
+using namespace tonewright;
+using apptest::WindowHarness;
+using Column = FileListWidget::Column;
+
+namespace {
+
+constexpr double kToneSeconds = 0.5;
+constexpr qint64 kToneFrames = 22050;
+
+// Sample frames of the file as the ffmpeg program decodes it (mono, 44.1 kHz); -1 when it
+// cannot.
+qint64 DecodedFrames(const QString& path) {
+    QProcess ffmpeg;
+    ffmpeg.start(QStringLiteral("ffmpeg"), {QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-i"), path,
+                                            QStringLiteral("-f"), QStringLiteral("s16le"), QStringLiteral("-ac"),
+                                            QStringLiteral("1"), QStringLiteral("-ar"), QStringLiteral("44100"),
+                                            QStringLiteral("-")});
+    if (!ffmpeg.waitForFinished(30000) || ffmpeg.exitCode() != 0) return -1;
+    return ffmpeg.readAllStandardOutput().size() / 2;
+}
+
+// The texts of the progress window's lines.
+QStringList ProgressLines(const ProgressWindow& progress) {
+    QStringList lines;
+    for (const QLabel* label : progress.findChildren<QLabel*>()) lines << label->text();
+    return lines;
+}
+
+}  // namespace
+
+class MainWindowParallelTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void everyRowEndsWithItsOutcome_data() {
+        QTest::addColumn<int>("format");
+        QTest::addColumn<QString>("extension");
+        // Decoded MP3 may carry the encoder's delay and padding: up to three frames more.
+        QTest::addColumn<qint64>("extraFrames");
+        QTest::newRow("wav, 3 at once") << 2000 << QStringLiteral("wav") << qint64{0};
+        QTest::newRow("mp3, 3 at once") << 1000 << QStringLiteral("mp3") << qint64{3 * 1152};
+    }
+
+    // Two sources named alike get two targets, a row that fails gets its reason (and the
+    // wide Status column), the others their target names, each file whole.
+    void everyRowEndsWithItsOutcome() {
+        QFETCH(int, format);
+        QFETCH(QString, extension);
+        QFETCH(qint64, extraFrames);
+        WindowHarness h;
+        h.store.preset("Options", "ParallelJobs", "3");
+        h.store.preset("Options", "OutputFormat", std::to_string(format));
+        h.Open();
+        QVERIFY(QDir(h.dir.path()).mkpath(QStringLiteral("one")) && QDir(h.dir.path()).mkpath(QStringLiteral("two")));
+        h.ListTones({"a.wav", "one/x.wav", "gone.wav", "two/x.wav", "b.wav"}, kToneSeconds);
+        QFile::remove(h.file(QStringLiteral("gone.wav")));
+
+        h.window->ConvertAll();
+        const QString ext = QLatin1Char('.') + extension;
+        const QStringList targets{"a" + ext, "x" + ext, QString(), "x_1" + ext, "b" + ext};
+        const QStringList status = h.column(Column::kStatusColumn);
+        QVERIFY2(status[2].startsWith(QStringLiteral("Conversion Failure (")), qPrintable(status[2]));
+        QCOMPARE(h.list->ColumnUnits(Column::kStatusColumn), 500);
+        for (int row : {0, 1, 3, 4}) {
+            QCOMPARE(status[row], targets[row]);
+            QCOMPARE(QString::fromStdString(h.list->EntryAt(row)->targetPath), h.outFile(targets[row]));
+            const qint64 frames = DecodedFrames(h.outFile(targets[row]));
+            QVERIFY2(frames >= kToneFrames && frames <= kToneFrames + extraFrames, qPrintable(QString::number(frames)));
+        }
+        QVERIFY(h.list->EntryAt(2)->targetPath.empty());
+        QCOMPARE(apptest::Leftovers(h.outFile(QString())), QStringList());
+        QCOMPARE(h.desktop.revealed, QStringList{h.outFile(targets[0])});
+        QVERIFY(h.window->isEnabled());
+        QVERIFY(!apptest::FindWindow<ProgressWindow>());
+    }
+
+    // A worker's percentages reach the GUI thread only when it handles its events, one
+    // queued update at a time carrying the latest value, also after the row has ended.
+    void rowProgressQueuesOneUpdateAtATime() {
+        QObject gui;
+        QList<int> shown;
+        auto progress = std::make_unique<RowProgress>(gui, [] { return false; }, [&](int percent) { shown << percent; });
+        const auto advance = [&](int from, int to) {
+            std::thread([&] {
+                for (int position = from; position <= to; ++position) progress->SetFileBarPosition(position);
+            }).join();
+        };
+        progress->SetFileBarRange(200);
+        advance(0, 100);
+        QVERIFY(shown.isEmpty());
+        QCoreApplication::processEvents();
+        QCOMPARE(shown, QList<int>{50});
+        advance(101, 200);
+        progress.reset();
+        QCoreApplication::processEvents();
+        QCOMPARE(shown, (QList<int>{50, 100}));
+    }
+
+    // Cancel while two rows run: both read "Cancelled" and leave no file, the row not yet
+    // started keeps its empty Status cell, and no file manager opens.
+    void cancelStopsEveryRunningRow() {
+        WindowHarness h;
+        h.store.preset("Options", "ParallelJobs", "2");
+        h.store.preset("Options", "OutputFormat", "1000");
+        h.Open();
+        h.window->show();
+        h.ListTones({"a.wav", "b.wav", "c.wav"}, 20.0);
+
+        QStringList linesWhileRunning;
+        int batchBarWhileRunning = -1;
+        QTimer presser;
+        connect(&presser, &QTimer::timeout, [&] {
+            auto* progress = apptest::FindWindow<ProgressWindow>();
+            if (!progress) return;
+            // Both rows under way, each showing how far it has come.
+            const QStringList status = h.column(Column::kStatusColumn);
+            const QRegularExpression percent(QStringLiteral("^Converting [1-9][0-9]?%$"));
+            if (!percent.match(status[0]).hasMatch() || !percent.match(status[1]).hasMatch()) return;
+            linesWhileRunning = ProgressLines(*progress);
+            batchBarWhileRunning = progress->batchBar()->value();
+            QTest::mouseClick(progress->findChild<QPushButton*>(QStringLiteral("cancelButton")), Qt::LeftButton);
+        });
+        presser.start(0);
+        h.window->ConvertAll();
+        presser.stop();
+
+        QVERIFY(linesWhileRunning.contains(QStringLiteral("Converting 2 file(s) at once...")));
+        QCOMPARE(batchBarWhileRunning, 0);  // it counts the rows ended
+        QCOMPARE(h.column(Column::kStatusColumn), (QStringList{"Cancelled", "Cancelled", ""}));
+        QCOMPARE(QDir(h.outFile(QString())).entryList(QDir::Files | QDir::Hidden), QStringList());
+        QVERIFY(h.list->EntryAt(0)->targetPath.empty() && h.list->EntryAt(1)->targetPath.empty());
+        QVERIFY(h.desktop.revealed.isEmpty());
+        QVERIFY(h.window->isEnabled());
+        QVERIFY(!apptest::FindWindow<ProgressWindow>());
+    }
+};
+
+QTEST_MAIN(MainWindowParallelTest)
+#include "mainwindow_parallel_test.moc"
