@@ -8,9 +8,4 @@ std::string FfmpegErrorText(int code) {
     return text;
 }
 
-void OutputContextFree::operator()(AVFormatContext* c) const {
-    if (c->pb) avio_closep(&c->pb);
-    avformat_free_context(c);
-}
-
 }  // namespace tonewright

@@ -13,9 +13,9 @@ namespace tonewright {
 std::string FfmpegErrorText(int code);
 
 // Releases of the FFmpeg objects the encoders hold in std::unique_ptr.
+// A muxer context's byte stream is a MuxerOutput of the writer's own, which outlives it.
 struct OutputContextFree {
-    // Closes the output file (if open) and frees the muxer context.
-    void operator()(AVFormatContext* c) const;
+    void operator()(AVFormatContext* c) const { avformat_free_context(c); }
 };
 struct CodecContextFree {
     void operator()(AVCodecContext* c) const { avcodec_free_context(&c); }

@@ -1,14 +1,19 @@
 #pragma once
 
+#include <sys/types.h>
+
 #include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
 
+#include "encoders/outputfault.h"
+
 namespace tonewright {
 
-// A file being written by an encoder, with its own write buffer. Every failed or short
-// write is remembered: once a write has failed, every later call reports failure, and
+// A file being written by an encoder, with its own write buffer. Every failed write is
+// remembered (a write that takes fewer bytes than asked is continued until it has taken
+// all or fails): once a write has failed, every later call reports failure, and
 // ErrorText() says why. Encoders use it so that a full disk or a vanished drive fails the
 // conversion instead of leaving a truncated file reported as converted.
 class OutputFile {
@@ -21,10 +26,12 @@ public:
     // Creates the file, replacing an existing one. False when it cannot be created.
     bool Create(const std::string& path);
     bool IsOpen() const { return fd_ >= 0; }
+    // Appends at Length().
     bool Write(const void* data, size_t size);
     // Bytes written so far (buffered ones included): the file's length once flushed.
     uint64_t Length() const { return flushed_ + buffer_.size(); }
-    // Overwrites bytes already written at `offset` (headers patched at the end).
+    // Writes at `offset`: over bytes already written (headers patched at the end), or past
+    // them, which lengthens the file.
     bool WriteAt(uint64_t offset, const void* data, size_t size);
     // Flushes and closes; false when anything written was lost.
     bool Close();
@@ -33,7 +40,8 @@ public:
 
 private:
     bool Flush();
-    bool WriteAll(const uint8_t* data, size_t size);
+    bool WriteOut(uint64_t offset, const uint8_t* data, size_t size);
+    ssize_t PutBytes(uint64_t offset, const uint8_t* data, size_t size);
     void Fail(int errorNumber);
 
     int fd_ = -1;
@@ -41,6 +49,9 @@ private:
     std::vector<uint8_t> buffer_;
     bool failed_ = false;
     std::string error_;
+    OutputFault fault_;
+    size_t bufferLimit_;
+    uint64_t bytesOut_ = 0;  // every byte the disk took, rewrites included
 };
 
 }  // namespace tonewright

@@ -28,19 +28,19 @@ int ConvertToWav(const ConversionJob& job) {
 
     const PcmFormat from{source->GetSampleRate(), source->GetChannels(), source->GetBitsPerSample()};
     const PcmFormat to = ChooseWavFormat(s, from);
-    WavWriter writer;
-    if (!writer.Open(job.targetPath, to.channels == 2, to.bits, to.rate)) {
-        *job.failureReason = writer.ErrorText();
-        return 0;
-    }
-    auto write = [&](uint8_t* left, uint8_t* right, int count) {
-        if (to.bits == 16)
-            return writer.WriteSamples16(reinterpret_cast<int16_t*>(left), reinterpret_cast<int16_t*>(right), count);
-        return writer.WriteSamples8(left, right, count);
-    };
+    int result = 0;
     std::string reason;
-    int result = EncodeSamples(*source, to, s.MonoType, GainFromSettings(s.AmplifyWav, s.AmplifyWavCoeff), job,
+    WavWriter writer;
+    if (writer.Open(job.targetPath, to.channels == 2, to.bits, to.rate)) {
+        auto write = [&](uint8_t* left, uint8_t* right, int count) {
+            if (to.bits == 16)
+                return writer.WriteSamples16(reinterpret_cast<int16_t*>(left), reinterpret_cast<int16_t*>(right),
+                                             count);
+            return writer.WriteSamples8(left, right, count);
+        };
+        result = EncodeSamples(*source, to, s.MonoType, GainFromSettings(s.AmplifyWav, s.AmplifyWavCoeff), job,
                                write, reason);
+    }
     source->Close();
     if (!writer.Close()) result = 0;
     if (!result) DiscardFailedTarget(job, reason.empty() ? writer.ErrorText() : reason);

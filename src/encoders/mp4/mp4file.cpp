@@ -10,6 +10,7 @@ extern "C" {
 #include <cstring>
 
 #include "encoders/ffmpegoutput.h"
+#include "encoders/muxeroutput.h"
 
 namespace tonewright {
 
@@ -49,6 +50,7 @@ int ChannelConfiguration(const uint8_t* config, uint32_t length) {
 }  // namespace
 
 struct Mp4File::State {
+    MuxerOutput output;  // outlives the muxer context that writes through it
     std::unique_ptr<AVFormatContext, OutputContextFree> context;
     std::unique_ptr<AVPacket, PacketFree> packet;
     AVStream* stream = nullptr;
@@ -72,19 +74,23 @@ std::unique_ptr<Mp4File> Mp4File::Create(const std::string& path, Mp4Brand brand
     auto state = std::make_unique<State>();
     state->context.reset(raw);
     state->packet.reset(av_packet_alloc());
-    if (!state->packet) return nullptr;
-    const int opened = avio_open(&raw->pb, path.c_str(), AVIO_FLAG_WRITE);
-    if (opened < 0) {
-        error = FfmpegErrorText(opened);
+    if (!state->packet) {
+        error = "out of memory";
         return nullptr;
     }
+    if (!state->output.Create(path)) {
+        error = state->output.ErrorText();
+        return nullptr;
+    }
+    raw->pb = state->output.Context();
     if (brand == Mp4Brand::M4b) av_opt_set(raw->priv_data, "brand", "M4B ", 0);
     return std::unique_ptr<Mp4File>(new Mp4File(std::move(state)));
 }
 
+// A failed write shows up in FFmpeg as a bare I/O error; the file's own reason says more.
 bool Mp4File::Fail(int code) {
     state_->failed = true;
-    if (error_.empty()) error_ = FfmpegErrorText(code);
+    if (error_.empty()) error_ = state_->output.Failed() ? state_->output.ErrorText() : FfmpegErrorText(code);
     return false;
 }
 
@@ -174,12 +180,8 @@ bool Mp4File::Close() {
         const int ended = av_write_trailer(c);
         if (ended < 0) Fail(ended);
     }
-    if (c->pb) {
-        avio_flush(c->pb);
-        if (c->pb->error < 0) Fail(c->pb->error);
-        const int closed = avio_closep(&c->pb);
-        if (closed < 0) Fail(closed);
-    }
+    c->pb = nullptr;
+    if (!state_->output.Close()) Fail(AVERROR(EIO));
     state_->context.reset();
     return !state_->failed;
 }

@@ -10,6 +10,7 @@ extern "C" {
 }
 
 #include "encoders/ffmpegoutput.h"
+#include "encoders/muxeroutput.h"
 
 namespace tonewright {
 
@@ -27,6 +28,7 @@ struct FifoFree {
 }  // namespace
 
 struct WmaWriter::State {
+    MuxerOutput output;  // outlives the muxer context that writes through it
     std::unique_ptr<AVFormatContext, OutputContextFree> format;
     std::unique_ptr<AVCodecContext, CodecContextFree> codec;
     std::unique_ptr<SwrContext, SwrFree> converter;
@@ -73,9 +75,11 @@ void WmaWriter::SetTags(const std::string& title, const std::string& album, cons
     track_ = track;
 }
 
+// A failed write shows up in FFmpeg as a bare I/O error; the file's own reason says more.
 bool WmaWriter::Fail(int code) {
     if (state_) state_->failed = true;
-    if (error_.empty()) error_ = FfmpegErrorText(code);
+    if (error_.empty())
+        error_ = state_ && state_->output.Failed() ? state_->output.ErrorText() : FfmpegErrorText(code);
     return false;
 }
 
@@ -144,7 +148,8 @@ int WmaWriter::Start() {
     for (const auto& [key, value] : attributes) av_dict_set(&raw->metadata, key, value->c_str(), 0);
     av_dict_set(&raw->metadata, "track", std::to_string(track_).c_str(), 0);
 
-    if ((code = avio_open(&raw->pb, path_.c_str(), AVIO_FLAG_WRITE)) < 0) return Abandon(code);
+    if (!st.output.Create(path_)) return Abandon(AVERROR(EIO));
+    raw->pb = st.output.Context();
     if ((code = avformat_write_header(raw, nullptr)) < 0) return Abandon(code);
     time_ = 0;
     return 1;
@@ -244,13 +249,8 @@ int WmaWriter::Close() {
             if (ended < 0) Fail(ended);
         }
     }
-    AVIOContext* pb = st.format->pb;
-    if (pb) {
-        avio_flush(pb);
-        if (pb->error < 0) Fail(pb->error);
-        const int closed = avio_closep(&st.format->pb);
-        if (closed < 0) Fail(closed);
-    }
+    st.format->pb = nullptr;
+    if (!st.output.Close()) Fail(AVERROR(EIO));
     const bool ok = !st.failed;
     state_.reset();
     return ok ? 1 : 0;

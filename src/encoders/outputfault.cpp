@@ -1,0 +1,82 @@
+#include "encoders/outputfault.h"
+
+#include <cstdlib>
+#include <mutex>
+#include <sstream>
+
+namespace tonewright {
+
+namespace {
+
+constexpr long long kMostFiles = 1000000;
+
+std::mutex planLock;
+OutputFault plan;
+std::once_flag environmentRead;
+
+// A decimal count of at least `least`, nothing else.
+bool ParseCount(const std::string& text, long long least, long long& value) {
+    if (text.empty() || text.size() > 18 || text.find_first_not_of("0123456789") != std::string::npos) return false;
+    value = std::stoll(text);
+    return value >= least;
+}
+
+bool ParseItem(const std::string& item, OutputFault& fault) {
+    if (item == "open" || item == "close") {
+        (item == "open" ? fault.failOpen : fault.failClose) = true;
+        return true;
+    }
+    const size_t equals = item.find('=');
+    if (equals == std::string::npos) return false;
+    const std::string key = item.substr(0, equals);
+    long long value = 0;
+    if (key == "after" && ParseCount(item.substr(equals + 1), 0, value)) fault.failAfterBytes = value;
+    else if (key == "short" && ParseCount(item.substr(equals + 1), 1, value))
+        fault.writeLimit = static_cast<size_t>(value);
+    else if (key == "buffer" && ParseCount(item.substr(equals + 1), 1, value))
+        fault.bufferSize = static_cast<size_t>(value);
+    else if (key == "files" && ParseCount(item.substr(equals + 1), 1, value) && value <= kMostFiles)
+        fault.files = static_cast<int>(value);
+    else
+        return false;
+    return true;
+}
+
+void PlanFromEnvironment() {
+    const char* text = std::getenv("TONEWRIGHT_FAULT");
+    OutputFault fault;
+    if (text && ParseOutputFault(text, fault)) plan = fault;
+}
+
+}  // namespace
+
+bool ParseOutputFault(const std::string& text, OutputFault& fault) {
+    OutputFault parsed;
+    std::istringstream items(text);
+    std::string item;
+    while (std::getline(items, item, ','))
+        if (!ParseItem(item, parsed)) return false;
+    if (!parsed.Any()) return false;
+    fault = parsed;
+    return true;
+}
+
+// A plan made in process wins over the environment's, which is then never read.
+void PlanOutputFault(const OutputFault& fault) {
+    std::call_once(environmentRead, [] {});
+    const std::lock_guard<std::mutex> guard(planLock);
+    plan = fault;
+}
+
+OutputFault TakeOutputFault() {
+    std::call_once(environmentRead, [] {
+        const std::lock_guard<std::mutex> guard(planLock);
+        PlanFromEnvironment();
+    });
+    const std::lock_guard<std::mutex> guard(planLock);
+    if (plan.files <= 0 || !plan.Any()) return OutputFault{};
+    --plan.files;
+    return plan;
+}
+
+}  // namespace tonewright
