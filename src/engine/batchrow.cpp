@@ -46,7 +46,7 @@ bool ChooseRowTarget(FileEntry& entry, const BatchContext& context, FileProgress
 }
 
 RowResult ConvertToRowTarget(const FileEntry& entry, int number, const BatchContext& context,
-                             const OutputFormatInfo& format, FileProgress& progress, const TargetPaths& paths) {
+                             const OutputFormatInfo& format, FileProgress& progress, TargetPaths& paths) {
     std::string failureReason;
     ConversionJob job;
     job.inputType = entry.inputType;
@@ -61,11 +61,12 @@ RowResult ConvertToRowTarget(const FileEntry& entry, int number, const BatchCont
 
     RowResult row;
     row.converted = result && IsCompleteFile(paths.temporary) && CommitTarget(paths.temporary, paths.target);
+    if (!row.converted) std::remove(paths.temporary.c_str());
+    paths.lock.Release();
     if (row.converted) {
         row.status = LastPathComponent(paths.target);
         return row;
     }
-    std::remove(paths.temporary.c_str());
     row.status = "Conversion Failure";
     if (!failureReason.empty()) {
         row.status += " (" + failureReason + ")";

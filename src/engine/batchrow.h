@@ -33,10 +33,10 @@ bool ChooseRowTarget(FileEntry& entry, const BatchContext& context, FileProgress
                      TargetReservations& reservations, TargetPaths& paths, RowResult& result);
 
 // The second half: the format's pipeline into the temporary file, then the success test;
-// the file gets the target's name only when it is complete. Safe to run for different rows
-// on different threads at once.
+// the file gets the target's name only when it is complete, and is removed otherwise; its
+// lock ends after either. Safe to run for different rows on different threads at once.
 RowResult ConvertToRowTarget(const FileEntry& entry, int number, const BatchContext& context,
-                             const OutputFormatInfo& format, FileProgress& progress, const TargetPaths& paths);
+                             const OutputFormatInfo& format, FileProgress& progress, TargetPaths& paths);
 
 // The outcome of a MIDI row while no SoundFont is available.
 RowResult MissingSoundFont();

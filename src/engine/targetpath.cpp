@@ -1,13 +1,5 @@
 #include "engine/targetpath.h"
 
-#include <fcntl.h>
-#include <unistd.h>
-
-#include <atomic>
-#include <cerrno>
-#include <chrono>
-#include <cstdio>
-
 #include "engine/fileentry.h"
 #include "engine/outputformat.h"
 #include "engine/pathutil.h"
@@ -81,7 +73,9 @@ bool TryFolderRule(const FolderRule& rule, const std::string& source, const std:
         }
     }
 
-    paths.temporary = CreateTemporaryBeside(target);
+    // Before this batch's first temporary file in the folder, so none of its own is there.
+    if (reservations && reservations->FirstTargetIn(FolderOf(target))) RemoveStaleTemporaries(FolderOf(target));
+    paths.temporary = CreateTemporaryBeside(target, paths.lock);
     if (paths.temporary.empty()) {
         message = "Failed to create file \"" + target + "\"";
         return false;
@@ -92,25 +86,6 @@ bool TryFolderRule(const FolderRule& rule, const std::string& source, const std:
 }
 
 }  // namespace
-
-std::string CreateTemporaryBeside(const std::string& target) {
-    static std::atomic<unsigned> counter{0};
-    const std::string prefix = FolderOf(target) + "." + LastPathComponent(target) + ".part-";
-    const auto clock = static_cast<unsigned>(std::chrono::steady_clock::now().time_since_epoch().count());
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        char suffix[32];
-        std::snprintf(suffix, sizeof suffix, "%x%x%x", static_cast<unsigned>(getpid()), clock & 0xffff,
-                      counter++);
-        const std::string candidate = prefix + suffix;
-        const int fd = open(candidate.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd >= 0) {
-            close(fd);
-            return candidate;
-        }
-        if (errno != EEXIST) return {};
-    }
-    return {};
-}
 
 bool ResolveTargetPath(FileEntry& entry, const Settings& settings, int outputFormat, TargetPaths& paths,
                        std::string& message, TargetReservations* reservations) {

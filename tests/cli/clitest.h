@@ -15,10 +15,16 @@ public:
     // Further "NAME=VALUE" entries; a name given here replaces the same name above.
     std::vector<std::string> extraEnv;
 
-    CommandResult Cli(std::vector<std::string> args, const std::string& shellPrefix = "") const {
+    // The "NAME=VALUE" entries every run of the program gets.
+    std::vector<std::string> Environment() const {
         std::vector<std::string> env = {"XDG_CONFIG_HOME=" + dir.file("config"), "HOME=" + dir.file("home"),
                                         "TONEWRIGHT_SYSTEM_SOUNDFONT=/nonexistent.sf2"};
         env.insert(env.end(), extraEnv.begin(), extraEnv.end());
+        return env;
+    }
+
+    CommandResult Cli(std::vector<std::string> args, const std::string& shellPrefix = "") const {
+        const std::vector<std::string> env = Environment();
         if (shellPrefix.empty()) {
             args.insert(args.begin(), TONEWRIGHT_CLI_PATH);
             return Run(args, env);

@@ -3,6 +3,7 @@
 #include "engine/fileentry.h"
 #include "engine/outputformat.h"
 #include "engine/targetpath.h"
+#include "engine/targetreservations.h"
 #include "settings/settings.h"
 #include "support/testutil.h"
 
@@ -96,11 +97,47 @@ TEST_F(TargetPathTest, FallsBackToTheDocumentsFolderOnce) {
     EXPECT_EQ(Resolve("/proc/version"), documents + "/version.mp3") << "no mirror for targets beside the source";
 }
 
-TEST_F(TargetPathTest, TemporaryFilesAreUniqueAndHidden) {
-    const std::string target = dir.file("t.wav");
-    const std::string first = CreateTemporaryBeside(target);
-    const std::string second = CreateTemporaryBeside(target);
-    EXPECT_NE(first, second);
-    EXPECT_EQ(first.rfind(dir.path() + "/.t.wav.", 0), 0u);
-    EXPECT_TRUE(CreateTemporaryBeside("/proc/x.wav").empty());
+TEST_F(TargetPathTest, TheTemporaryFileIsHeldUntilTheRowReleasesIt) {
+    FileEntry entry;
+    entry.sourcePath = Source("t.wav");
+    TargetPaths paths;
+    std::string message;
+    ASSERT_TRUE(ResolveTargetPath(entry, settings, kOutputMp3, paths, message));
+    EXPECT_EQ(paths.temporary.rfind(dir.path() + "/.t.mp3.part-", 0), 0u) << paths.temporary;
+    EXPECT_TRUE(paths.lock.IsHeld());
+    EXPECT_EQ(RemoveStaleTemporaries(dir.path()), 0);
+    paths.lock.Release();
+    EXPECT_EQ(RemoveStaleTemporaries(dir.path()), 1);
+}
+
+// A batch clears a folder of leftovers once, when its first target there is chosen; a
+// single resolution outside a batch leaves them.
+TEST_F(TargetPathTest, EachBatchClearsAFolderOfLeftoversOnce) {
+    const std::string source = Source("e.wav");
+    auto leftover = [&] {
+        TemporaryLock unheld;
+        return CreateTemporaryBeside(dir.file("old.mp3"), unheld);
+    };
+    auto resolve = [&](TargetReservations* batch) {
+        FileEntry entry;
+        entry.sourcePath = source;
+        TargetPaths paths;
+        std::string message;
+        EXPECT_TRUE(ResolveTargetPath(entry, settings, kOutputMp3, paths, message, batch)) << message;
+        std::remove(paths.temporary.c_str());
+    };
+    const std::string first = leftover();
+    resolve(nullptr);
+    EXPECT_TRUE(testutil::Exists(first));
+
+    TargetReservations batch;
+    resolve(&batch);
+    EXPECT_FALSE(testutil::Exists(first));
+    const std::string second = leftover();
+    resolve(&batch);
+    EXPECT_TRUE(testutil::Exists(second)) << "the folder was cleared for this batch already";
+
+    TargetReservations nextBatch;
+    resolve(&nextBatch);
+    EXPECT_FALSE(testutil::Exists(second));
 }
