@@ -1,5 +1,7 @@
 #include "engine/sourcefactory.h"
 
+#include <sys/stat.h>
+
 #include <initializer_list>
 
 #include "engine/inputtype.h"
@@ -69,13 +71,22 @@ std::initializer_list<Decoder> CandidatesFor(int inputType) {
     return kOtherDecoders;
 }
 
+// Only regular files are decoded: a device such as /dev/zero or /dev/urandom never ends, and
+// opening a named pipe waits for a writer that may never come.
+bool IsRegularFile(const std::string& path) {
+    struct stat info;
+    return stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
+}
+
 }  // namespace
 
 std::unique_ptr<AudioSource> OpenSource(const std::string& path, int inputType, int renderRate,
                                         int forConversion, std::string& failureReason) {
-    for (Decoder decoder : CandidatesFor(inputType)) {
-        auto source = CreateDecoder(decoder, forConversion);
-        if (source && source->Open(path, renderRate)) return source;
+    if (IsRegularFile(path)) {
+        for (Decoder decoder : CandidatesFor(inputType)) {
+            auto source = CreateDecoder(decoder, forConversion);
+            if (source && source->Open(path, renderRate)) return source;
+        }
     }
     if (forConversion)
         failureReason = "no decoder could read this file; please send it to our support team so we can look into it";

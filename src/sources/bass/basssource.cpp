@@ -7,6 +7,7 @@
 #include "sources/bass/bass.h"
 #include "sources/bass/filebytes.h"
 #include "sources/bass/mpegframeheader.h"
+#include "sources/clamptoint.h"
 #include "sources/deinterleave.h"
 
 namespace tonewright {
@@ -72,7 +73,7 @@ int BassSource::Open(const std::string& path, int renderRate) {
         Close();
         return 0;
     }
-    durationSeconds = static_cast<int>(BASS_ChannelBytes2Seconds(channel_, length));
+    durationSeconds = ClampToInt(BASS_ChannelBytes2Seconds(channel_, length));
 
     BASS_CHANNELINFO info{};
     BASS_ChannelGetInfo(channel_, &info);
@@ -107,9 +108,9 @@ void BassSource::SetBitrate() {
     uint64_t start = BASS_StreamGetFilePosition(channel_, BASS_FILEPOS_START);
     if (start == BASS_POSITION_UNKNOWN || start > end) start = 0;
     if (seconds > 0 && end != BASS_POSITION_UNKNOWN)
-        bitrateKbps = static_cast<int>(static_cast<double>(end - start) / (seconds * 125) + 0.5);
+        bitrateKbps = ClampToInt(static_cast<double>(end - start) / (seconds * 125) + 0.5);
     else
-        bitrateKbps = bitsPerSample * sampleRate * sourceChannels / 1000;
+        bitrateKbps = ClampToInt(static_cast<uint64_t>(bitsPerSample) * sampleRate * sourceChannels / 1000);
 }
 
 int BassSource::ReadBlock(void* left, void* right) {

@@ -2,16 +2,9 @@
 
 #include <sys/stat.h>
 
-#include <algorithm>
-#include <climits>
+#include "sources/clamptoint.h"
 
 namespace tonewright {
-
-namespace {
-
-int ClampToInt(uint64_t value) { return static_cast<int>(std::min<uint64_t>(value, INT_MAX)); }
-
-}  // namespace
 
 uint64_t OpenFileSize(std::FILE* file) {
     struct stat info;

@@ -8,7 +8,9 @@
 #include <cstring>
 
 #include "metadata/textconversion.h"
+#include "sources/clamptoint.h"
 #include "sources/deinterleave.h"
+#include "sources/ffmpeg/ffmpegdecoder.h"
 
 namespace tonewright {
 
@@ -37,7 +39,13 @@ const CommentKey kCommentKeys[] = {
     {"TRACKNUMBER=", &TagInfo::track}, {"COMPOSER=", &TagInfo::composer}, {"COPYRIGHT=", &TagInfo::copyright},
 };
 
-int ClampToInt(double value) { return value <= 0 ? 0 : value >= INT_MAX ? INT_MAX : static_cast<int>(value); }
+// libvorbis takes some damaged setup headers (codebooks) that it later divides by zero on
+// while decoding. FFmpeg's Vorbis decoder checks the headers strictly when it opens; a
+// stream it refuses is left to the other decoders, which refuse it with a failure text.
+bool FfmpegAcceptsHeaders(const std::string& path) {
+    FfmpegDecoder decoder;
+    return decoder.Open(path);
+}
 
 }  // namespace
 
@@ -55,7 +63,7 @@ void VorbisSource::Close() {
 
 int VorbisSource::Open(const std::string& path, int /*renderRate*/) {
     Close();
-    if (ov_fopen(path.c_str(), &file_) < 0) {
+    if (!FfmpegAcceptsHeaders(path) || ov_fopen(path.c_str(), &file_) < 0) {
         file_ = OggVorbis_File{};
         return 0;
     }

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <climits>
 
+#include "sources/clamptoint.h"
 #include "sources/codecs/gsmdecoder.h"
 #include "sources/codecs/imaadpcm.h"
 #include "sources/codecs/msadpcm.h"
@@ -27,8 +28,6 @@ constexpr uint16_t kGsmSamplesPerBlock = 320;
 uint64_t MulDiv(uint64_t value, uint64_t multiplier, uint64_t divisor) {
     return value / divisor * multiplier + value % divisor * multiplier / divisor;
 }
-
-int ClampToInt(uint64_t value) { return static_cast<int>(std::min<uint64_t>(value, INT_MAX)); }
 
 // Sample frames stored in dataBytes of the data chunk, by the rule of each format.
 uint64_t StoredFrames(const WavFormat& format, uint64_t dataBytes) {

@@ -4,10 +4,12 @@ extern "C" {
 #include <libavformat/avformat.h>
 }
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 
 #include "encoders/winmedia/runtime.h"
+#include "sources/clamptoint.h"
 #include "sources/deinterleave.h"
 
 namespace tonewright {
@@ -47,8 +49,11 @@ int WmaSource::Open(const std::string& path, int) {
     tags_.copyright = Attribute(*format, "Copyright", "copyright");
     tags_.composer = Attribute(*format, "WM/Composer", "composer");
     if (format->duration > 0) {
-        length = static_cast<uint64_t>(format->duration) * kTicksPerMicrosecond;
-        durationSeconds = static_cast<int>(length / kTicksPerSecond);
+        // A damaged header can claim any duration: the ticks must fit 64 bits, the seconds an int.
+        const uint64_t micros = std::min<uint64_t>(static_cast<uint64_t>(format->duration),
+                                                   UINT64_MAX / kTicksPerMicrosecond);
+        length = micros * kTicksPerMicrosecond;
+        durationSeconds = ClampToInt(length / kTicksPerSecond);
     }
     bitrateKbps = static_cast<int>(decoder_.Bitrate() / 1000);
     position = 0;
