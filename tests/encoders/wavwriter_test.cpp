@@ -57,6 +57,24 @@ TEST(WavWriterTest, InterleavesStereoAndPatchesSizesOnDestruction) {
     for (int i = 0; i < 6; ++i) EXPECT_EQ(static_cast<int16_t>(Le16(b, 44 + 2 * i)), expected[i]);
 }
 
+TEST(WavWriterTest, OddDataLengthGetsThePadByteTheRiffSizeCounts) {
+    testutil::TempDir dir;
+    const uint8_t samples[] = {10, 20, 30};
+    {
+        WavWriter w;
+        ASSERT_EQ(w.Open(dir.file("o.wav"), 0, 8, 8000), 1);
+        ASSERT_EQ(w.WriteSamples8(samples, nullptr, 3), 1);
+        ASSERT_EQ(w.Close(), 1);
+    }
+    const auto b = testutil::ReadBytes(dir.file("o.wav"));
+    ASSERT_EQ(b.size(), 44u + 4);
+    EXPECT_EQ(Le32(b, 4), 36u + 4);
+    EXPECT_EQ(Le32(b, 40), 3u);
+    EXPECT_EQ(b[46], 30);
+    EXPECT_EQ(b[47], 0);
+    EXPECT_EQ(testutil::DecodeWithFfmpegU8(dir.file("o.wav"), 1), std::vector<uint8_t>({10, 20, 30}));
+}
+
 TEST(WavWriterTest, ReportsWritesThatDoNotReachTheDisk) {
     WavWriter w;
     ASSERT_EQ(w.Open("/dev/full", 1, 16, 44100), 1);

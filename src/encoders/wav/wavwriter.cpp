@@ -8,8 +8,8 @@ namespace {
 
 constexpr uint32_t kHeaderSize = 44;
 // The RIFF size field (file length - 8) is 32 bits wide, so sample data may reach this
-// many bytes at most.
-constexpr uint64_t kMaxDataBytes = 0xFFFFFFFFull - (kHeaderSize - 8);
+// many bytes at most (one less than it could, for the pad byte an odd length needs).
+constexpr uint64_t kMaxDataBytes = 0xFFFFFFFFull - (kHeaderSize - 8) - 1;
 
 void PutLe16(uint8_t* p, uint32_t v) {
     p[0] = static_cast<uint8_t>(v);
@@ -83,11 +83,17 @@ int WavWriter::WriteSamples8(const uint8_t* left, const uint8_t* right, int coun
 
 int WavWriter::Close() {
     if (!file_.IsOpen()) return file_.Failed() || tooLarge_ ? 0 : 1;
-    const uint64_t length = file_.Length();
+    const uint64_t dataBytes = file_.Length() - kHeaderSize;
+    // A RIFF chunk of odd length is followed by a pad byte, which the RIFF size counts and
+    // the data size does not (8-bit mono with an odd number of samples).
+    if (dataBytes % 2 != 0) {
+        const uint8_t pad = 0;
+        file_.Write(&pad, 1);
+    }
     uint8_t size[4];
-    PutLe32(size, static_cast<uint32_t>(length - 8));
+    PutLe32(size, static_cast<uint32_t>(file_.Length() - 8));
     file_.WriteAt(4, size, 4);
-    PutLe32(size, static_cast<uint32_t>(length - kHeaderSize));
+    PutLe32(size, static_cast<uint32_t>(dataBytes));
     file_.WriteAt(40, size, 4);
     return file_.Close() && !tooLarge_ ? 1 : 0;
 }
