@@ -2,8 +2,8 @@
 # Configures and builds Tonewright. Programs land in build/bin/.
 #   scripts/build.sh              Release build in build/
 #   scripts/build.sh --sanitize   address + undefined-behaviour sanitizers, in build-asan/
-#   scripts/build.sh --threads    thread sanitizer, in build-tsan/ (the command line and the
-#                                 core's tests only: Qt's own threads are not instrumented)
+#   scripts/build.sh --threads    tonewright-cli with the thread sanitizer, in build-tsan/
+#                                 (the tests that run it come from the Release build)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -16,8 +16,8 @@ case "${1:-}" in
     options=(-DCMAKE_BUILD_TYPE=RelWithDebInfo -DTONEWRIGHT_SANITIZE=ON) ;;
   --threads)
     build_dir=build-tsan
-    options=(-DCMAKE_BUILD_TYPE=RelWithDebInfo -DTONEWRIGHT_TSAN=ON)
-    targets=(--target tonewright_tests tonewright-cli) ;;
+    options=(-DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_FLAGS=-g1 -DTONEWRIGHT_TSAN=ON)
+    targets=(--target tonewright-cli) ;;
 esac
 
 generator=()

@@ -3,8 +3,8 @@
 #   scripts/test.sh              the Release build
 #   scripts/test.sh --sanitize   the same suite built with the address and
 #                                undefined-behaviour sanitizers
-#   scripts/test.sh --threads    the tests of rows converted at once, built with the
-#                                thread sanitizer
+#   scripts/test.sh --threads    the tests of rows converted at once, run against
+#                                tonewright-cli built with the thread sanitizer
 #   --long, with any of these    also the long runs (TONEWRIGHT_LONG_TESTS=1): the
 #                                kill test kills 50 batches instead of a few
 set -euo pipefail
@@ -15,6 +15,7 @@ for arg in "$@"; do
 done
 set -- "${other_args[@]}"
 scripts/setup.sh
+[[ "${1:-}" == "--threads" ]] && scripts/build.sh
 scripts/build.sh "$@"
 
 build_dir=build
@@ -27,7 +28,8 @@ export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktra
 mkdir -p "$HOME"
 if [[ "${1:-}" == "--threads" ]]; then
   export TSAN_OPTIONS="halt_on_error=1:second_deadlock_stack=1:suppressions=$PWD/tests/tsan.supp"
-  build-tsan/bin/tonewright_tests --gtest_filter='CliJobs*:*CliParallel*:BatchTest.*Cancel*'
+  TONEWRIGHT_TEST_CLI=$PWD/build-tsan/bin/tonewright-cli build/bin/tonewright_tests \
+    --gtest_filter='CliJobs*:*CliParallel*:CliCancel*:Kill*:Temporaries*'
   exit
 fi
 ctest --test-dir "$build_dir" --output-on-failure --parallel "$(nproc)"

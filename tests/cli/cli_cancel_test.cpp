@@ -47,7 +47,7 @@ TEST(CliCancelTest, InterruptCancelsTheRunningRowAndLeavesNothingBehind) {
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_addopen(&actions, 1, outFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    std::vector<std::string> args = {TONEWRIGHT_CLI_PATH, "-q", "-j", "1", "-f", "wav", "-o", out,
+    std::vector<std::string> args = {testutil::CliPath(), "-q", "-j", "1", "-f", "wav", "-o", out,
                                      "--set", "AutoDestWAVEncodingParam=0", "--set", "WAVSampleRate=48000",
                                      dir.file("long.wav"), dir.file("next.wav")};
     std::vector<char*> argv;

@@ -1,11 +1,19 @@
 #pragma once
 
+#include <cstdlib>
 #include <string>
 #include <vector>
 
 #include "support/testutil.h"
 
 namespace testutil {
+
+// The tonewright-cli the tests run: the one built beside them, or the one TONEWRIGHT_TEST_CLI
+// names (the thread-sanitizer build of the program, run by the ordinary test build).
+inline std::string CliPath() {
+    const char* other = std::getenv("TONEWRIGHT_TEST_CLI");
+    return other && *other ? other : TONEWRIGHT_CLI_PATH;
+}
 
 // Runs tonewright-cli with its settings store and home folder inside a test folder, so
 // no test sees the user's settings or another test's.
@@ -26,10 +34,10 @@ public:
     CommandResult Cli(std::vector<std::string> args, const std::string& shellPrefix = "") const {
         const std::vector<std::string> env = Environment();
         if (shellPrefix.empty()) {
-            args.insert(args.begin(), TONEWRIGHT_CLI_PATH);
+            args.insert(args.begin(), CliPath());
             return Run(args, env);
         }
-        std::string line = shellPrefix + "; exec " + Quote(TONEWRIGHT_CLI_PATH);
+        std::string line = shellPrefix + "; exec " + Quote(CliPath());
         for (const auto& a : args) line += " " + Quote(a);
         return Run({"/bin/sh", "-c", line}, env);
     }

@@ -38,7 +38,7 @@ std::vector<char*> Pointers(std::vector<std::string>& texts) {
 }  // namespace
 
 BackgroundCli::BackgroundCli(const CliFixture& fixture, const std::vector<std::string>& args) {
-    std::vector<std::string> argv = {TONEWRIGHT_CLI_PATH};
+    std::vector<std::string> argv = {testutil::CliPath()};
     argv.insert(argv.end(), args.begin(), args.end());
     std::vector<std::string> env = MergedEnvironment(fixture.Environment());
     std::vector<char*> argp = Pointers(argv), envp = Pointers(env);
