@@ -8,6 +8,8 @@ extern "C" {
 
 #include <cstdio>
 
+#include "encoders/ffmpegoutput.h"
+
 namespace tonewright {
 
 namespace {
@@ -65,6 +67,8 @@ int64_t MuxerOutput::Seek(void* opaque, int64_t offset, int whence) {
     self.position_ = static_cast<uint64_t>(target);
     return target;
 }
+
+std::string MuxerOutput::FailureText(int code) const { return Failed() ? ErrorText() : FfmpegErrorText(code); }
 
 bool MuxerOutput::Close() {
     if (io_) {

@@ -28,6 +28,9 @@ public:
     bool Close();
     bool Failed() const { return file_.Failed() || !error_.empty(); }
     const std::string& ErrorText() const { return file_.Failed() ? file_.ErrorText() : error_; }
+    // The reason to show for a muxer call that failed with FFmpeg's `code`: a failed write
+    // reaches FFmpeg as a bare I/O error, so the file's own reason says more when it has one.
+    std::string FailureText(int code) const;
 
 private:
     struct ContextFree {

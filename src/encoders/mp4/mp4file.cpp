@@ -87,10 +87,9 @@ std::unique_ptr<Mp4File> Mp4File::Create(const std::string& path, Mp4Brand brand
     return std::unique_ptr<Mp4File>(new Mp4File(std::move(state)));
 }
 
-// A failed write shows up in FFmpeg as a bare I/O error; the file's own reason says more.
 bool Mp4File::Fail(int code) {
     state_->failed = true;
-    if (error_.empty()) error_ = state_->output.Failed() ? state_->output.ErrorText() : FfmpegErrorText(code);
+    if (error_.empty()) error_ = state_->output.FailureText(code);
     return false;
 }
 

@@ -75,11 +75,9 @@ void WmaWriter::SetTags(const std::string& title, const std::string& album, cons
     track_ = track;
 }
 
-// A failed write shows up in FFmpeg as a bare I/O error; the file's own reason says more.
 bool WmaWriter::Fail(int code) {
     if (state_) state_->failed = true;
-    if (error_.empty())
-        error_ = state_ && state_->output.Failed() ? state_->output.ErrorText() : FfmpegErrorText(code);
+    if (error_.empty()) error_ = state_ ? state_->output.FailureText(code) : FfmpegErrorText(code);
     return false;
 }
 
