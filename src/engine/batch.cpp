@@ -6,7 +6,6 @@
 #include "engine/inputtype.h"
 #include "engine/outputformat.h"
 #include "engine/pathutil.h"
-#include "engine/pipelines.h"
 #include "engine/soundfont.h"
 #include "engine/batchrow.h"
 #include "engine/parallelrows.h"

@@ -9,7 +9,7 @@
 #include "engine/fileentry.h"
 #include "engine/outputformat.h"
 #include "engine/pathutil.h"
-#include "engine/pipelines.h"
+#include "engine/pipeline.h"
 #include "engine/targetpath.h"
 
 namespace tonewright {
@@ -57,7 +57,7 @@ RowResult ConvertToRowTarget(const FileEntry& entry, int number, const BatchCont
     job.trackNumber = number;
     job.failureReason = &failureReason;
     job.wmaFormats = &context.wmaFormats;
-    const int result = format.pipeline ? format.pipeline(job) : 0;
+    const int result = RunPipeline(job, *format.writer);
 
     RowResult row;
     row.converted = result && IsCompleteFile(paths.temporary) && CommitTarget(paths.temporary, paths.target);

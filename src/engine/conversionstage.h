@@ -3,15 +3,10 @@
 #include <cstdint>
 #include <memory>
 
+#include "encoders/samplewriter.h"
 #include "engine/resampler.h"
 
 namespace tonewright {
-
-struct PcmFormat {
-    int rate = 0;
-    int channels = 0;  // 1 or 2
-    int bits = 0;      // 8 or 16
-};
 
 // Takes delivered blocks to the format an encoder wants. A conversion through the
 // Resampler is needed when the rate or the width differ, when the source has fewer

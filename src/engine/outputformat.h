@@ -5,8 +5,7 @@
 
 namespace tonewright {
 
-struct ConversionJob;
-using PipelineFunction = int (*)(const ConversionJob& job);
+struct OutputWriterFactory;
 
 // Output format codes as stored in the OutputFormat setting.
 enum OutputFormatCode {
@@ -28,7 +27,7 @@ struct OutputFormatInfo {
     const char* displayName;  // as in "Converting 1 of 3 file(s) to MP3..."
     const char* extension;    // target extension, dot included
     const char* commandName;  // the command line's -f value
-    PipelineFunction pipeline;  // null while the format has no pipeline
+    const OutputWriterFactory* writer;  // how its targets are written
 };
 
 const std::vector<OutputFormatInfo>& OutputFormats();

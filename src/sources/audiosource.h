@@ -3,15 +3,13 @@
 #include <cstdint>
 #include <string>
 
+#include "base/channelmode.h"
 #include "metadata/taginfo.h"
 
 namespace tonewright {
 
 // Samples per channel of one delivered block; callers size each channel buffer for this many.
 constexpr int kBlockSamples = 1152;
-
-// MPEG channel modes as reported by GetChannelMode.
-enum ChannelMode { kModeStereo = 0, kModeJointStereo = 1, kModeDualChannel = 2, kModeMono = 3, kModeUnknown = 4 };
 
 // One decoder for one file. A source is either closed (all fields at their initial values,
 // nothing held) or open. Every Open first closes what the object held; every Close ends

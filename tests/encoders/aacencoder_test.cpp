@@ -6,7 +6,7 @@
 
 #include "encoders/aac/aacencoder.h"
 #include "encoders/aac/samplegatherer.h"
-#include "engine/aacsettings.h"
+#include "encoders/aac/aacchoices.h"
 #include "support/testutil.h"
 
 using namespace tonewright;

@@ -2,7 +2,7 @@
 
 #include "encoders/winmedia/wmaformats.h"
 #include "encoders/winmedia/wmawriter.h"
-#include "engine/wmarequest.h"
+#include "encoders/winmedia/wmarequest.h"
 #include "settings/settings.h"
 #include "support/testutil.h"
 

@@ -20,7 +20,7 @@
 #include "engine/filelist.h"
 #include "engine/inputtype.h"
 #include "engine/outputformat.h"
-#include "engine/pipelines.h"
+#include "engine/pipeline.h"
 #include "settings/settings.h"
 #include "support/recordinghost.h"
 #include "support/testutil.h"
@@ -191,7 +191,7 @@ TEST_P(FaultsPipelineTest, FailedConversionRemovesItsPartialTarget) {
         job.progress = &progress;
         job.failureReason = &reason;
         job.wmaFormats = &wmaFormats;
-        EXPECT_EQ(FindOutputFormat(format.code)->pipeline(job), 0) << plan;
+        EXPECT_EQ(RunPipeline(job, *FindOutputFormat(format.code)->writer), 0) << plan;
         EXPECT_EQ(reason, "No space left on device") << plan;
         EXPECT_FALSE(testutil::Exists(job.targetPath)) << plan;
     }

@@ -9,7 +9,8 @@
 
 #include "app/desktop.h"
 #include "app/options/optionvalues.h"
-#include "engine/encodingparams.h"
+#include "encoders/automaticencoding.h"
+#include "encoders/mp3/mp3encoding.h"
 
 namespace tonewright {
 

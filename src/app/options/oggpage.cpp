@@ -1,7 +1,8 @@
 #include "app/options/oggpage.h"
 
 #include "app/options/optionvalues.h"
-#include "engine/encodingparams.h"
+#include "encoders/automaticencoding.h"
+#include "encoders/vorbis/vorbisencoding.h"
 
 namespace tonewright {
 

@@ -1,6 +1,7 @@
 #include "app/options/optionrules.h"
 
-#include "engine/encodingparams.h"
+#include "encoders/mp3/mp3encoding.h"
+#include "encoders/vorbis/vorbisencoding.h"
 
 namespace tonewright {
 

@@ -1,4 +1,4 @@
-#include "engine/aacsettings.h"
+#include "encoders/aac/aacchoices.h"
 
 namespace tonewright {
 

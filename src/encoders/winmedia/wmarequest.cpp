@@ -1,4 +1,4 @@
-#include "engine/wmarequest.h"
+#include "encoders/winmedia/wmarequest.h"
 
 #include "settings/settings.h"
 

@@ -1,0 +1,30 @@
+#include "encoders/aac/aacoutput.h"
+
+#include "encoders/aac/aacencoder.h"
+#include "engine/amplify.h"
+#include "settings/settings.h"
+
+namespace tonewright {
+
+namespace {
+
+int RenderRate(const Settings&) { return RenderRateOf(1, 0); }
+
+OutputPlan Plan(const PlanRequest& request) {
+    const Settings& s = request.settings;
+    AacPlan plan;
+    plan.samples = {request.source.rate, request.source.channels, request.source.bits};
+    plan.automatic = s.AutoDestAACEncodingParam != 0;
+    plan.choices = {s.AACVBR, s.AACVBRQuality, s.AACABRBitRate, s.AACEnableTNS, s.AACEnableMidside, s.AACBlockType};
+    const int mpegVersion = s.AACMpegVersion;
+    plan.configure = [mpegVersion](AacConfiguration& config) { config.mpegVersion = mpegVersion; };
+    const PcmFormat samples = plan.samples;
+    return {std::make_unique<AacOutput<AacEncoder>>(std::move(plan), nullptr), samples,
+            GainFromSettings(s.AmplifyAAC, s.AmplifyAACCoef), {}};
+}
+
+}  // namespace
+
+const OutputWriterFactory kAacWriter{RenderRate, Plan};
+
+}  // namespace tonewright

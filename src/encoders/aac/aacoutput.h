@@ -1,0 +1,61 @@
+#pragma once
+
+#include <functional>
+#include <string>
+#include <utility>
+
+#include "encoders/aac/aacchoices.h"
+#include "encoders/outputplan.h"
+
+namespace tonewright {
+
+// AAC in an ADTS stream (.aac).
+extern const OutputWriterFactory kAacWriter;
+
+// What the AAC writers (ADTS and MP4) set apart: the user's choices unless automatic, and
+// what a writer does after its start (the MP4 tags).
+struct AacPlan {
+    PcmFormat samples;  // the source's own rate, channels and width
+    bool automatic = true;
+    AacChoices choices;
+    std::function<void(AacConfiguration&)> configure;
+};
+
+// The writer both AAC outputs share: no conversion of any kind (the source's rate, channels
+// and width go to the encoder), the preset configuration changed by the choices, then
+// `afterStart` once the writer has started.
+template <typename Writer>
+class AacOutput : public SampleWriter {
+public:
+    template <typename... WriterArguments>
+    AacOutput(AacPlan plan, std::function<void(Writer&)> afterStart, WriterArguments... arguments)
+        : writer_(arguments...), plan_(std::move(plan)), afterStart_(std::move(afterStart)) {}
+
+    bool Start(const std::string& path) override {
+        const PcmFormat& format = plan_.samples;
+        if (!writer_.Open(path, format.rate, format.channels, format.bits)) return false;
+        if (!plan_.automatic) {
+            ApplyAacChoices(plan_.choices, format.channels, *writer_.Configuration());
+            if (plan_.configure) plan_.configure(*writer_.Configuration());
+        }
+        if (!writer_.Start()) {
+            refused_ = true;
+            return false;
+        }
+        if (afterStart_) afterStart_(writer_);
+        return true;
+    }
+    bool Write(const SampleBlock& block) override { return WriteAtWidth(writer_, block); }
+    bool Finish(bool complete) override { return CloseAfter(writer_, complete); }
+    std::string ErrorText() const override {
+        return refused_ ? "the AAC encoder refused its settings" : writer_.ErrorText();
+    }
+
+private:
+    Writer writer_;
+    AacPlan plan_;
+    std::function<void(Writer&)> afterStart_;
+    bool refused_ = false;
+};
+
+}  // namespace tonewright

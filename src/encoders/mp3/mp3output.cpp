@@ -1,0 +1,91 @@
+#include "encoders/mp3/mp3output.h"
+
+#include <vector>
+
+#include "encoders/mp3/mp3encoder.h"
+#include "encoders/mp3/mp3encoding.h"
+#include "engine/amplify.h"
+#include "engine/inputtype.h"
+#include "metadata/id3tagbuilder.h"
+#include "metadata/tagresolution.h"
+#include "settings/settings.h"
+
+namespace tonewright {
+
+namespace {
+
+constexpr size_t kId3v1Size = 128;
+
+struct Id3Blocks {
+    std::vector<uint8_t> v1, v2;
+};
+
+// MP3 to MP3 with tag transfer copies the source's own ID3 blocks byte for byte, whatever
+// ID3 version is asked for; every other case builds the asked-for blocks from the resolved
+// values.
+Id3Blocks ChooseId3Blocks(const PlanRequest& request) {
+    const Settings& s = request.settings;
+    Id3Blocks blocks;
+    if (s.MP3ID3TagType == kTagFromSource && request.source.inputType == kInputMp3) {
+        if (const uint8_t* v1 = request.tags.Id3v1Block()) blocks.v1.assign(v1, v1 + kId3v1Size);
+        int length = 0;
+        const uint8_t* v2 = request.tags.Id3v2Block(length);
+        if (v2 && length > 0) blocks.v2.assign(v2, v2 + length);
+        return blocks;
+    }
+    TagInfo tags;
+    if (!request.tags.Resolve(s.MP3ID3TagType, s.MP3Tag, tags)) return blocks;
+    const int track = TrackNumber(tags.track);
+    const int version = s.MP3WriteID3Version;  // 0 ID3v1, 1 ID3v2, 2 both
+    if (version == 0 || version == 2) {
+        std::vector<uint8_t> block = BuildId3Tag(kId3v1, tags, track, 0);
+        if (block.size() == kId3v1Size) blocks.v1 = std::move(block);
+    }
+    if (version == 1 || version == 2) blocks.v2 = BuildId3Tag(kId3v2, tags, track, 0);
+    return blocks;
+}
+
+class Mp3Output : public SampleWriter {
+public:
+    Mp3Output(const Mp3Encoding& encoding, Id3Blocks tags) : encoding_(encoding), tags_(std::move(tags)) {}
+
+    bool Start(const std::string& path) override {
+        if (!encoder_.Open(path)) return false;
+        if (!tags_.v1.empty()) encoder_.SetId3v1Tag(tags_.v1.data());
+        if (!tags_.v2.empty()) encoder_.SetId3v2Tag(tags_.v2.data(), static_cast<uint32_t>(tags_.v2.size()));
+        encoder_.SetInSampleRate(encoding_.inputRate);
+        encoder_.SetChannels(encoding_.channels);
+        if (encoding_.mode >= 0) encoder_.SetMode(encoding_.mode);
+        encoder_.SetOutSampleRate(encoding_.outputRate);
+        if (encoding_.bitrateKbps > 0) encoder_.SetBitrate(encoding_.bitrateKbps);
+        return encoder_.Start() != 0;
+    }
+    bool Write(const SampleBlock& block) override {
+        return encoder_.WriteSamples16(block.Left16(), block.Right16(), block.count) != 0;
+    }
+    bool Finish(bool complete) override { return CloseAfter(encoder_, complete); }
+    std::string ErrorText() const override { return encoder_.ErrorText(); }
+
+private:
+    Mp3Encoding encoding_;
+    Id3Blocks tags_;
+    Mp3Encoder encoder_;
+};
+
+int RenderRate(const Settings& s) { return RenderRateOf(s.AutoDestMP3EncodingParam, s.MP3SampleRate); }
+
+// LAME converts the rate itself and takes 16-bit samples only: the sample road widens 8-bit
+// samples and picks one channel, at the source's rate.
+OutputPlan Plan(const PlanRequest& request) {
+    const Settings& s = request.settings;
+    const Mp3Encoding encoding = ChooseMp3Encoding(s, request.source);
+    const PcmFormat samples{request.source.rate, encoding.channels == 1 ? 1 : 2, 16};
+    return {std::make_unique<Mp3Output>(encoding, ChooseId3Blocks(request)), samples,
+            GainFromSettings(s.AmplifyMp3, s.AmplifyMp3Coeff), {}};
+}
+
+}  // namespace
+
+const OutputWriterFactory kMp3Writer{RenderRate, Plan};
+
+}  // namespace tonewright

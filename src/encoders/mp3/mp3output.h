@@ -1,0 +1,11 @@
+#pragma once
+
+#include "encoders/outputplan.h"
+
+namespace tonewright {
+
+// MP3 output through LAME: constant bit rate, ID3 blocks built from the resolved tags, or
+// an MP3 source's own blocks copied byte for byte when its tags are transferred.
+extern const OutputWriterFactory kMp3Writer;
+
+}  // namespace tonewright

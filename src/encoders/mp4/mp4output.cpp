@@ -1,0 +1,43 @@
+#include "encoders/mp4/mp4output.h"
+
+#include <optional>
+
+#include "encoders/aac/aacoutput.h"
+#include "encoders/mp4/mp4aacwriter.h"
+#include "engine/amplify.h"
+#include "metadata/tagresolution.h"
+#include "settings/settings.h"
+
+namespace tonewright {
+
+namespace {
+
+int RenderRate(const Settings&) { return RenderRateOf(1, 0); }
+
+// MP4 output always keeps the preset MPEG-4 version; its tags follow the start.
+template <Mp4Brand brand>
+OutputPlan Plan(const PlanRequest& request) {
+    const Settings& s = request.settings;
+    AacPlan plan;
+    plan.samples = {request.source.rate, request.source.channels, request.source.bits};
+    plan.automatic = s.AutoDestM4AEncodingParam != 0;
+    plan.choices = {s.M4AVBR, s.M4AVBRQuality, s.M4AABRBitRate, s.M4AEnableTNS, s.M4AEnableMidside, s.M4ABlockType};
+    std::function<void(Mp4AacWriter&)> setTags;
+    if (const std::optional<TagInfo> tags = request.tags.Resolved(s.M4AID3TagType, s.M4ATag)) {
+        setTags = [t = *tags](Mp4AacWriter& writer) {
+            writer.SetTags(t.title, t.artist, t.album, t.genre, t.year, t.comment, t.composer, t.copyright,
+                           TrackNumber(t.track));
+        };
+    }
+    const PcmFormat samples = plan.samples;
+    return {std::make_unique<AacOutput<Mp4AacWriter>>(std::move(plan), std::move(setTags), brand), samples,
+            GainFromSettings(s.AmplifyM4A, s.AmplifyM4ACoef), {}};
+}
+
+}  // namespace
+
+const OutputWriterFactory kM4aWriter{RenderRate, Plan<Mp4Brand::M4a>};
+const OutputWriterFactory kMp4Writer{RenderRate, Plan<Mp4Brand::Mp4>};
+const OutputWriterFactory kM4bWriter{RenderRate, Plan<Mp4Brand::M4b>};
+
+}  // namespace tonewright

@@ -1,0 +1,70 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "encoders/samplewriter.h"
+#include "metadata/taginfo.h"
+
+namespace tonewright {
+
+struct Settings;
+struct TagTemplate;
+struct WmaFormatList;
+
+// What an output format knows about its source when it decides the output parameters.
+struct SourceFormat {
+    int inputType = 0;
+    int rate = 0;
+    int channels = 0;     // delivered: 1 or 2
+    int channelMode = 4;  // MPEG mode of an MP3 source, 4 when not known
+    int bitrateKbps = 0;
+    int bits = 16;        // delivered: 8 or 16
+};
+
+// The tags a plan may ask of its source, read only when asked.
+class SourceTags {
+public:
+    virtual ~SourceTags() = default;
+    // The tags the target gets by the format's tag mode and template; false when it gets none.
+    virtual bool Resolve(int tagMode, const TagTemplate& tagTemplate, TagInfo& tags) = 0;
+    std::optional<TagInfo> Resolved(int tagMode, const TagTemplate& tagTemplate) {
+        TagInfo tags;
+        if (!Resolve(tagMode, tagTemplate, tags)) return std::nullopt;
+        return tags;
+    }
+    // The source's own ID3v1 block (128 bytes) and ID3v2 block, null when it has none.
+    virtual const uint8_t* Id3v1Block() = 0;
+    virtual const uint8_t* Id3v2Block(int& length) = 0;
+};
+
+struct PlanRequest {
+    const Settings& settings;
+    SourceFormat source;
+    SourceTags& tags;
+    const WmaFormatList* wmaFormats = nullptr;  // the Windows Media codec formats, once found
+};
+
+// A format's answer: the writer with its parameters chosen and the sample form it takes,
+// or no writer and the reason.
+struct OutputPlan {
+    std::unique_ptr<SampleWriter> writer;
+    PcmFormat samples;
+    float gain = 0.0f;  // 0 = no amplification
+    std::string reason;
+};
+
+// How an output format is written: the rate rendered sources (MIDI, tracker modules) play
+// at for it, and its plan.
+struct OutputWriterFactory {
+    int (*renderRate)(const Settings& settings);
+    OutputPlan (*plan)(const PlanRequest& request);
+};
+
+// The render rate of a format with an automatic flag and a rate setting: 44100 Hz with
+// "Auto" or a rate below 1, else the rate.
+int RenderRateOf(int automatic, int rate);
+
+}  // namespace tonewright

@@ -1,0 +1,58 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace tonewright {
+
+// The form of the samples a writer takes: rate in Hz, 1 or 2 channels, 8 bits (unsigned,
+// silence at 128) or 16 bits (signed).
+struct PcmFormat {
+    int rate = 0;
+    int channels = 0;
+    int bits = 0;
+};
+
+// One block of planar samples at the writer's width; `right` is null for one channel. The
+// buffers hold int16_t samples when `bits` is 16 and uint8_t samples when it is 8.
+struct SampleBlock {
+    int bits = 16;
+    int count = 0;
+    uint8_t* left = nullptr;
+    uint8_t* right = nullptr;
+
+    int16_t* Left16() const { return reinterpret_cast<int16_t*>(left); }
+    int16_t* Right16() const { return reinterpret_cast<int16_t*>(right); }
+};
+
+// What every output format offers the conversion: created with its parameters chosen, it
+// writes the target from blocks of samples at the width its plan names.
+class SampleWriter {
+public:
+    virtual ~SampleWriter() = default;
+    // Creates the target and writes what comes before the samples. False on failure.
+    virtual bool Start(const std::string& targetPath) = 0;
+    // False when encoding or writing failed.
+    virtual bool Write(const SampleBlock& block) = 0;
+    // Ends the file and closes it; also after a failed Start. With `complete` false (the
+    // samples stopped early) only what closing needs is done. True when the file was
+    // complete and everything written reached it.
+    virtual bool Finish(bool complete) = 0;
+    // Why the last failure happened, for the row's status.
+    virtual std::string ErrorText() const = 0;
+};
+
+// Hands a block to an encoder that has WriteSamples16 and WriteSamples8, by the block's width.
+template <typename Encoder>
+bool WriteAtWidth(Encoder& encoder, const SampleBlock& block) {
+    if (block.bits == 16) return encoder.WriteSamples16(block.Left16(), block.Right16(), block.count) != 0;
+    return encoder.WriteSamples8(block.left, block.right, block.count) != 0;
+}
+
+// Closes an encoder whose Close reports whether everything reached the file.
+template <typename Encoder>
+bool CloseAfter(Encoder& encoder, bool complete) {
+    return encoder.Close() != 0 && complete;
+}
+
+}  // namespace tonewright

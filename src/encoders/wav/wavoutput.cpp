@@ -1,0 +1,48 @@
+#include "encoders/wav/wavoutput.h"
+
+#include "encoders/wav/wavwriter.h"
+#include "engine/amplify.h"
+#include "settings/settings.h"
+
+namespace tonewright {
+
+namespace {
+
+class WavOutput : public SampleWriter {
+public:
+    explicit WavOutput(const PcmFormat& format) : format_(format) {}
+
+    bool Start(const std::string& path) override {
+        return writer_.Open(path, format_.channels == 2, format_.bits, format_.rate) != 0;
+    }
+    bool Write(const SampleBlock& block) override { return WriteAtWidth(writer_, block); }
+    bool Finish(bool complete) override { return CloseAfter(writer_, complete); }
+    std::string ErrorText() const override { return writer_.ErrorText(); }
+
+private:
+    PcmFormat format_;
+    WavWriter writer_;
+};
+
+PcmFormat ChooseWavFormat(const Settings& s, const PcmFormat& source) {
+    if (s.AutoDestWAVEncodingParam) return source;
+    PcmFormat target;
+    target.rate = s.WAVSampleRate > 0 ? s.WAVSampleRate : source.rate;
+    target.channels = s.WAVChannelNum == 0 ? source.channels : s.WAVChannelNum == 1 ? 1 : 2;
+    target.bits = s.WAVBitsPerSample == 0 ? source.bits : s.WAVBitsPerSample == 8 ? 8 : 16;
+    return target;
+}
+
+int RenderRate(const Settings& s) { return RenderRateOf(s.AutoDestWAVEncodingParam, s.WAVSampleRate); }
+
+OutputPlan Plan(const PlanRequest& request) {
+    const Settings& s = request.settings;
+    const PcmFormat target = ChooseWavFormat(s, {request.source.rate, request.source.channels, request.source.bits});
+    return {std::make_unique<WavOutput>(target), target, GainFromSettings(s.AmplifyWav, s.AmplifyWavCoeff), {}};
+}
+
+}  // namespace
+
+const OutputWriterFactory kWavWriter{RenderRate, Plan};
+
+}  // namespace tonewright

@@ -1,0 +1,11 @@
+#pragma once
+
+#include "encoders/outputplan.h"
+
+namespace tonewright {
+
+// WAV output: the source's own format with "Auto", otherwise the stored rate, channels and
+// width, each following the source when 0.
+extern const OutputWriterFactory kWavWriter;
+
+}  // namespace tonewright

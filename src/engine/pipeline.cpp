@@ -1,0 +1,102 @@
+#include "engine/pipeline.h"
+
+#include <cstdio>
+
+#include "encoders/outputplan.h"
+#include "engine/amplify.h"
+#include "engine/blockloop.h"
+#include "engine/conversionstage.h"
+#include "engine/pathutil.h"
+#include "engine/sourcefactory.h"
+#include "metadata/tagresolution.h"
+#include "settings/settings.h"
+
+namespace tonewright {
+
+namespace {
+
+// The tags of the job's source, resolved for the target when the plan asks.
+class JobSourceTags : public SourceTags {
+public:
+    JobSourceTags(const ConversionJob& job, AudioSource& source) : job_(job), source_(source) {}
+
+    bool Resolve(int tagMode, const TagTemplate& tagTemplate, TagInfo& tags) override {
+        return ResolveTags(tagMode, tagTemplate, job_.trackNumber, job_.sourcePath, job_.inputType, source_, tags);
+    }
+    const uint8_t* Id3v1Block() override { return source_.GetId3v1Tag(); }
+    const uint8_t* Id3v2Block(int& length) override { return source_.GetId3v2Tag(length); }
+
+private:
+    const ConversionJob& job_;
+    AudioSource& source_;
+};
+
+SourceFormat DescribeSource(const AudioSource& source, int inputType) {
+    SourceFormat format;
+    format.inputType = inputType;
+    format.rate = source.GetSampleRate();
+    format.channels = source.GetChannels();
+    format.bits = source.GetBitsPerSample();
+    format.channelMode = source.GetChannelMode();
+    format.bitrateKbps = source.GetBitrate();
+    return format;
+}
+
+// Reads the source to its end and hands every block, taken to the writer's form and
+// amplified, to the writer, the samples the rate converter still holds at the end included.
+// False on cancel, a failed write, or (with `reason` set) formats that cannot be converted.
+bool CopySamples(AudioSource& source, const PcmFormat& target, float gain, const ConversionJob& job,
+                 SampleWriter& writer, std::string& reason) {
+    ConversionStage stage;
+    const PcmFormat from{source.GetSampleRate(), source.GetChannels(), source.GetBitsPerSample()};
+    if (!stage.Setup(from, target, job.settings->MonoType)) {
+        reason = "unsupported sample format";
+        return false;
+    }
+    auto deliver = [&](uint8_t* left, uint8_t* right, int count) {
+        if (count <= 0) return 1;
+        const SampleBlock block{target.bits, count, left, right};
+        if (gain != 0.0f && target.bits == 16)
+            AmplifySamples16(block.Left16(), block.Right16(), count, target.channels, gain);
+        else if (gain != 0.0f)
+            AmplifySamples8(left, right, count, target.channels, gain);
+        return writer.Write(block) ? 1 : 0;
+    };
+    auto consume = [&](uint8_t* left, uint8_t* right, int count) {
+        uint8_t *outLeft = nullptr, *outRight = nullptr;
+        const int made = stage.Process(left, right, count, outLeft, outRight);
+        return deliver(outLeft, outRight, made);
+    };
+    const LoopOutcome outcome =
+        RunBlockLoop(source, job.inputType, *job.progress, LastPathComponent(job.sourcePath), consume);
+    if (outcome != LoopOutcome::Finished) return false;
+    uint8_t *tailLeft = nullptr, *tailRight = nullptr;
+    const int tail = stage.Flush(tailLeft, tailRight);
+    return deliver(tailLeft, tailRight, tail) != 0;
+}
+
+}  // namespace
+
+int RunPipeline(const ConversionJob& job, const OutputWriterFactory& factory) {
+    const Settings& settings = *job.settings;
+    auto source = OpenSource(job.sourcePath, job.inputType, factory.renderRate(settings), 1, *job.failureReason);
+    if (!source) return 0;
+
+    JobSourceTags tags(job, *source);
+    OutputPlan plan = factory.plan({settings, DescribeSource(*source, job.inputType), tags, job.wmaFormats});
+    std::string reason = plan.reason;
+    bool complete = false;
+    if (plan.writer && plan.writer->Start(job.targetPath))
+        complete = CopySamples(*source, plan.samples, plan.gain, job, *plan.writer, reason);
+    source->Close();
+    if (plan.writer) complete = plan.writer->Finish(complete);
+    if (complete) return 1;
+
+    // The failure's reason: what the plan or the sample road found, else the writer's own.
+    if (reason.empty() && plan.writer) reason = plan.writer->ErrorText();
+    if (job.failureReason->empty()) *job.failureReason = reason;
+    if (!SameFile(job.targetPath, job.sourcePath)) std::remove(job.targetPath.c_str());
+    return 0;
+}
+
+}  // namespace tonewright

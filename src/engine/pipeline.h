@@ -1,0 +1,31 @@
+#pragma once
+
+#include <string>
+
+namespace tonewright {
+
+class FileProgress;
+struct OutputWriterFactory;
+struct Settings;
+struct WmaFormatList;
+
+// One conversion of one source file into one target file.
+struct ConversionJob {
+    int inputType = 0;
+    std::string sourcePath;
+    std::string targetPath;       // where the writer writes
+    const Settings* settings = nullptr;
+    FileProgress* progress = nullptr;
+    int trackNumber = 1;          // 1-based position of the row in its batch
+    std::string* failureReason = nullptr;  // the first reason the row failed, when one is known
+    const WmaFormatList* wmaFormats = nullptr;  // the WMA codec formats, once the runtime is found
+};
+
+// Converts the job's source with the format's writer: opens the source, lets the format plan
+// its writer from the settings and the source, reads every block through the one sample
+// road (channel pick, width and rate conversion, gain) into the writer, and closes the source
+// before the writer. 1 when the target was written to the end; otherwise 0, the first
+// reason kept in the job and the partial target removed.
+int RunPipeline(const ConversionJob& job, const OutputWriterFactory& writer);
+
+}  // namespace tonewright
