@@ -6,9 +6,9 @@
 #include <iterator>
 #include <memory>
 
+#include "base/pathutil.h"
 #include "engine/cellorder.h"
 #include "engine/fileentry.h"
-#include "engine/pathutil.h"
 
 namespace tonewright {
 

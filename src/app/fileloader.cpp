@@ -9,10 +9,10 @@
 #include "app/eventpump.h"
 #include "app/filelistwidget.h"
 #include "app/progresswindow.h"
+#include "base/pathutil.h"
 #include "engine/filelist.h"
 #include "engine/folderscan.h"
 #include "engine/loadreport.h"
-#include "engine/pathutil.h"
 
 namespace tonewright {
 

@@ -14,16 +14,16 @@
 
 #include "app/closekeys.h"
 #include "app/desktop.h"
-#include "app/fileloader.h"
 #include "app/filelistwidget.h"
+#include "app/fileloader.h"
 #include "app/formatselector.h"
 #include "app/openfilters.h"
 #include "app/options/optionssheet.h"
 #include "app/qtbatchhost.h"
 #include "app/weblinks.h"
+#include "base/pathutil.h"
 #include "encoders/winmedia/runtime.h"
 #include "encoders/winmedia/wmaformats.h"
-#include "engine/pathutil.h"
 #include "engine/soundfont.h"
 #include "settings/settingsstore.h"
 

@@ -8,15 +8,15 @@
 #include <thread>
 #include <vector>
 
+#include "base/pathutil.h"
 #include "cli/clioptions.h"
 #include "cli/terminalhost.h"
 #include "engine/batch.h"
 #include "engine/filelist.h"
 #include "engine/folderscan.h"
 #include "engine/outputformat.h"
-#include "engine/pathutil.h"
-#include "settings/settingsstore.h"
 #include "settings/settings.h"
+#include "settings/settingsstore.h"
 
 using namespace tonewright;
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "engine/inputtype.h"
+#include "base/inputtype.h"
 
 namespace tonewright {
 

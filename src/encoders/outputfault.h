@@ -10,7 +10,8 @@ namespace tonewright {
 // writer and the batch meet a refused file, a full disk, a disk that takes fewer bytes per
 // write than asked, or a failing close. Nothing is planned unless a test asks for it, in
 // process through PlanOutputFault or in a child process through the environment variable
-// TONEWRIGHT_FAULT (read once, at the first file created). Its value is a comma-separated
+// TONEWRIGHT_FAULT (read once, at the first file created, and only by builds made with
+// TONEWRIGHT_FAULT_HOOK, which the test builds turn on). Its value is a comma-separated
 // list of "open", "close", "after=N", "short=N", "buffer=N" and "files=N" (see
 // OutputFault); an unset, empty or malformed value plans nothing. With rows converted at
 // once, which row's file a plan hits first is left to chance.

@@ -13,6 +13,12 @@ struct PcmFormat {
     int bits = 0;
 };
 
+// A stereo source gives one of its channels, not their mix, when fewer channels are asked
+// for and the mono choice names the left (1) or the right (2) one.
+inline bool PicksOneChannel(int sourceChannels, int targetChannels, int monoType) {
+    return sourceChannels > targetChannels && monoType > 0;
+}
+
 // One block of planar samples at the writer's width; `right` is null for one channel. The
 // buffers hold int16_t samples when `bits` is 16 and uint8_t samples when it is 8.
 struct SampleBlock {

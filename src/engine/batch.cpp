@@ -1,14 +1,14 @@
 #include "engine/batch.h"
 
+#include "base/inputtype.h"
+#include "base/pathutil.h"
 #include "encoders/winmedia/runtime.h"
+#include "engine/batchrow.h"
 #include "engine/fileentry.h"
 #include "engine/helppages.h"
-#include "engine/inputtype.h"
 #include "engine/outputformat.h"
-#include "engine/pathutil.h"
-#include "engine/soundfont.h"
-#include "engine/batchrow.h"
 #include "engine/parallelrows.h"
+#include "engine/soundfont.h"
 #include "engine/targetreservations.h"
 #include "settings/settings.h"
 

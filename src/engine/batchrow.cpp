@@ -5,10 +5,10 @@
 
 #include <cstdio>
 
+#include "base/pathutil.h"
 #include "engine/batch.h"
 #include "engine/fileentry.h"
 #include "engine/outputformat.h"
-#include "engine/pathutil.h"
 #include "engine/pipeline.h"
 #include "engine/targetpath.h"
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "engine/inputtype.h"
+#include "base/inputtype.h"
 #include "engine/progress.h"
 #include "sources/audiosource.h"
 

@@ -7,7 +7,7 @@ int ConversionStage::Setup(const PcmFormat& source, const PcmFormat& target, int
     pickedChannel_ = -1;
     resampler_.reset();
     PcmFormat fed = source;
-    if (source.channels > target.channels && monoType > 0) {
+    if (PicksOneChannel(source.channels, target.channels, monoType)) {
         pickedChannel_ = monoType == 2 ? 1 : 0;
         fed.channels = 1;
     }

@@ -1,6 +1,6 @@
 #include "engine/decoderstartup.h"
 
-#include "engine/pathutil.h"
+#include "base/pathutil.h"
 #include "sources/bass/bass.h"
 
 namespace tonewright {

@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "engine/inputtype.h"
+#include "base/inputtype.h"
 
 namespace tonewright {
 

@@ -1,7 +1,7 @@
 #include "engine/filelist.h"
 
-#include "engine/inputtype.h"
-#include "engine/pathutil.h"
+#include "base/inputtype.h"
+#include "base/pathutil.h"
 #include "engine/sourcefactory.h"
 
 namespace tonewright {

@@ -8,7 +8,7 @@
 #include <climits>
 #include <memory>
 
-#include "engine/pathutil.h"
+#include "base/pathutil.h"
 #include "settings/settings.h"
 
 namespace tonewright {

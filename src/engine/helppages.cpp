@@ -1,6 +1,6 @@
 #include "engine/helppages.h"
 
-#include "engine/pathutil.h"
+#include "base/pathutil.h"
 
 namespace tonewright {
 

@@ -7,10 +7,10 @@
 #include <mutex>
 #include <thread>
 
+#include "base/inputtype.h"
 #include "engine/batch.h"
 #include "engine/batchrow.h"
 #include "engine/fileentry.h"
-#include "engine/inputtype.h"
 #include "engine/targetpath.h"
 
 namespace tonewright {

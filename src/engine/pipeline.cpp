@@ -2,13 +2,13 @@
 
 #include <cstdio>
 
+#include "base/pathutil.h"
 #include "encoders/outputplan.h"
 #include "engine/amplify.h"
 #include "engine/blockloop.h"
 #include "engine/conversionstage.h"
-#include "engine/pathutil.h"
 #include "engine/sourcefactory.h"
-#include "metadata/tagresolution.h"
+#include "engine/tagresolution.h"
 #include "settings/settings.h"
 
 namespace tonewright {

@@ -2,7 +2,7 @@
 
 #include <cstdlib>
 
-#include "engine/pathutil.h"
+#include "base/pathutil.h"
 #include "sources/bass/bass.h"
 
 namespace tonewright {

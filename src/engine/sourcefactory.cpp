@@ -4,7 +4,7 @@
 
 #include <initializer_list>
 
-#include "engine/inputtype.h"
+#include "base/inputtype.h"
 #include "sources/aiff/aiffsource.h"
 #include "sources/au/ausource.h"
 #include "sources/bass/basssource.h"

@@ -1,8 +1,8 @@
 #include "engine/targetpath.h"
 
+#include "base/pathutil.h"
 #include "engine/fileentry.h"
 #include "engine/outputformat.h"
-#include "engine/pathutil.h"
 #include "engine/targetreservations.h"
 #include "settings/settings.h"
 

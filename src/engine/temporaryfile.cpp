@@ -12,7 +12,7 @@
 #include <cstdio>
 #include <memory>
 
-#include "engine/pathutil.h"
+#include "base/pathutil.h"
 
 namespace tonewright {
 

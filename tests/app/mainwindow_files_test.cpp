@@ -14,8 +14,8 @@
 #include "app/mainwindow.h"
 #include "app/progresswindow.h"
 #include "apptestsupport.h"
+#include "base/inputtype.h"
 #include "engine/fileentry.h"
-#include "engine/inputtype.h"
 
 using namespace tonewright;
 using apptest::WindowHarness;

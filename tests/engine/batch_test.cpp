@@ -2,10 +2,10 @@
 
 #include <filesystem>
 
+#include "base/inputtype.h"
 #include "engine/batch.h"
 #include "engine/fileentry.h"
 #include "engine/filelist.h"
-#include "engine/inputtype.h"
 #include "engine/outputformat.h"
 #include "settings/settings.h"
 #include "support/recordinghost.h"

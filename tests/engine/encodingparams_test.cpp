@@ -2,10 +2,10 @@
 // bit-rate limits and clamps, and the choices the pipelines derive from settings and source.
 #include <gtest/gtest.h>
 
+#include "base/inputtype.h"
 #include "encoders/automaticencoding.h"
 #include "encoders/mp3/mp3encoding.h"
 #include "encoders/vorbis/vorbisencoding.h"
-#include "engine/inputtype.h"
 #include "settings/settings.h"
 
 using namespace tonewright;

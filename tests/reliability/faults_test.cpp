@@ -13,12 +13,12 @@
 #include <tuple>
 #include <vector>
 
+#include "base/inputtype.h"
 #include "encoders/outputfault.h"
 #include "encoders/winmedia/wmaformats.h"
 #include "engine/batch.h"
 #include "engine/fileentry.h"
 #include "engine/filelist.h"
-#include "engine/inputtype.h"
 #include "engine/outputformat.h"
 #include "engine/pipeline.h"
 #include "settings/settings.h"

@@ -6,8 +6,8 @@
 
 #include <map>
 
+#include "base/inputtype.h"
 #include "cli/clitest.h"
-#include "engine/inputtype.h"
 #include "reliability/hostilemutations.h"
 #include "reliability/hostileseeds.h"
 #include "sources/codecs/littleendian.h"

@@ -16,8 +16,8 @@
 #include <sanitizer/common_interface_defs.h>
 #endif
 
+#include "base/inputtype.h"
 #include "engine/blockloop.h"
-#include "engine/inputtype.h"
 #include "engine/progress.h"
 #include "engine/sourcefactory.h"
 #include "sources/aiff/aiffsource.h"

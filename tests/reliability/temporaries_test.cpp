@@ -14,8 +14,8 @@
 #include <fstream>
 #include <thread>
 
+#include "base/pathutil.h"
 #include "encoders/outputfile.h"
-#include "engine/pathutil.h"
 #include "engine/temporaryfile.h"
 #include "reliability/kill_spawn.h"
 

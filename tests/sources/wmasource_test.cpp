@@ -2,7 +2,7 @@
 
 #include <memory>
 
-#include "engine/inputtype.h"
+#include "base/inputtype.h"
 #include "engine/sourcefactory.h"
 #include "sources/wma/wmasource.h"
 #include "support/testutil.h"

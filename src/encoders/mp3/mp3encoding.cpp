@@ -3,8 +3,8 @@
 #include <algorithm>
 
 #include "base/channelmode.h"
+#include "base/inputtype.h"
 #include "encoders/automaticencoding.h"
-#include "engine/inputtype.h"
 #include "settings/settings.h"
 
 namespace tonewright {
@@ -31,8 +31,7 @@ Mp3Encoding ChooseMp3Encoding(const Settings& s, const SourceFormat& source) {
         else e.mode = source.channels == 2 ? kModeJointStereo : kModeMono;
     }
     const int outputChannels = e.mode == kModeMono ? 1 : 2;
-    const bool pickOne = source.channels == 2 && e.mode == kModeMono && s.MonoType != 0;
-    e.channels = pickOne ? 1 : source.channels;
+    e.channels = PicksOneChannel(source.channels, outputChannels, s.MonoType) ? 1 : source.channels;
     e.outputRate = SnapToTable(s.MP3SampleRate != 0 ? s.MP3SampleRate : source.rate, kSampleRateTable);
 
     int kbps = s.MP3BitRate;

@@ -2,12 +2,11 @@
 
 #include <vector>
 
+#include "base/inputtype.h"
 #include "encoders/mp3/mp3encoder.h"
 #include "encoders/mp3/mp3encoding.h"
 #include "engine/amplify.h"
-#include "engine/inputtype.h"
 #include "metadata/id3tagbuilder.h"
-#include "metadata/tagresolution.h"
 #include "settings/settings.h"
 
 namespace tonewright {

@@ -5,7 +5,6 @@
 #include "encoders/aac/aacoutput.h"
 #include "encoders/mp4/mp4aacwriter.h"
 #include "engine/amplify.h"
-#include "metadata/tagresolution.h"
 #include "settings/settings.h"
 
 namespace tonewright {

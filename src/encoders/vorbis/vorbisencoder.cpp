@@ -6,7 +6,6 @@
 #include <atomic>
 #include <utility>
 
-#include "metadata/tagresolution.h"
 #include "metadata/textconversion.h"
 
 namespace tonewright {

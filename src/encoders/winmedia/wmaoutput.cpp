@@ -7,7 +7,6 @@
 #include "encoders/winmedia/wmarequest.h"
 #include "encoders/winmedia/wmawriter.h"
 #include "engine/amplify.h"
-#include "metadata/tagresolution.h"
 #include "settings/settings.h"
 
 namespace tonewright {

@@ -1,5 +1,6 @@
 #include "encoders/winmedia/wmarequest.h"
 
+#include "encoders/samplewriter.h"
 #include "settings/settings.h"
 
 namespace tonewright {
@@ -38,8 +39,8 @@ WmaRequest ChooseWmaRequest(const Settings& settings, int sourceRate, int source
     request.sampleRate = settings.WMASampleRate;
     request.bitRate = settings.WMABitRate;
     request.channels = settings.WMAChannels;
-    const bool pick = settings.WMAChannels < sourceChannels && settings.MonoType > 0;
-    request.inputChannels = pick ? 1 : sourceChannels;
+    request.inputChannels =
+        PicksOneChannel(sourceChannels, settings.WMAChannels, settings.MonoType) ? 1 : sourceChannels;
     return request;
 }
 

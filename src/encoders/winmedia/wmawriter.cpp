@@ -18,9 +18,6 @@ namespace {
 
 constexpr double kTicksPerSecond = 10000000.0;
 
-struct SwrFree {
-    void operator()(SwrContext* s) const { swr_free(&s); }
-};
 struct FifoFree {
     void operator()(AVAudioFifo* f) const { av_audio_fifo_free(f); }
 };

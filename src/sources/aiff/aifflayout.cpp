@@ -5,7 +5,7 @@
 #include <cctype>
 #include <cstring>
 
-#include "sources/codecs/bigendian.h"
+#include "base/bigendian.h"
 #include "sources/codecs/extendedfloat.h"
 
 namespace tonewright {

@@ -144,7 +144,7 @@ void AiffSource::Close() {
 
 int AiffSource::Open(const std::string& path, int /*renderRate*/) {
     Close();
-    FilePtr file(std::fopen(path.c_str(), "rb"));
+    UniqueFile file(std::fopen(path.c_str(), "rb"));
     AiffLayout layout;
     if (!file || !ReadAiffLayout(file.get(), layout)) return 0;
     // The bit rate of the measures is taken over the whole file. Sound data that would start
@@ -166,7 +166,7 @@ int AiffSource::ReadBlock(void* left, void* right) {
     return frames;
 }
 
-bool AiffSource::StartReading(FilePtr file, const AiffLayout& layout) {
+bool AiffSource::StartReading(UniqueFile file, const AiffLayout& layout) {
     const CompressionType* type = FindCompressionType(layout.compression);
     ChannelPick pick;
     // A rate below 1 Hz describes no playable stream (and the duration divides by it);

@@ -29,7 +29,7 @@ public:
     int ReadBlock(void* left, void* right) override;
 
 private:
-    bool StartReading(FilePtr file, const AiffLayout& layout);
+    bool StartReading(UniqueFile file, const AiffLayout& layout);
 
     PlanarReader reader_;
     uint64_t dataStart_ = 0;

@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "sources/codecs/bigendian.h"
+#include "base/bigendian.h"
 #include "sources/codecs/littleendian.h"
 
 namespace tonewright {

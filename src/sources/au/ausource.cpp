@@ -56,7 +56,7 @@ void AuSource::Close() {
 
 int AuSource::Open(const std::string& path, int /*renderRate*/) {
     Close();
-    FilePtr file(std::fopen(path.c_str(), "rb"));
+    UniqueFile file(std::fopen(path.c_str(), "rb"));
     AuHeader header;
     if (!file || !ReadAuHeader(file.get(), header)) return 0;
     // Streaming writers leave the size unknown: the data runs to the end of the file.
@@ -77,7 +77,7 @@ int AuSource::ReadBlock(void* left, void* right) {
     return frames;
 }
 
-bool AuSource::StartReading(FilePtr file, const AuHeader& header, uint64_t dataBytes) {
+bool AuSource::StartReading(UniqueFile file, const AuHeader& header, uint64_t dataBytes) {
     const Encoding* encoding = FindEncoding(header.encoding);
     if (!encoding) return false;
     const uint32_t rate = header.sampleRate < kMinSampleRate || header.sampleRate > kMaxSampleRate

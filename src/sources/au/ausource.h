@@ -26,7 +26,7 @@ public:
     int ReadBlock(void* left, void* right) override;
 
 private:
-    bool StartReading(FilePtr file, const AuHeader& header, uint64_t dataBytes);
+    bool StartReading(UniqueFile file, const AuHeader& header, uint64_t dataBytes);
 
     PlanarReader reader_;
 };

@@ -7,7 +7,7 @@
 #include <unordered_map>
 #include <vector>
 
-#include "engine/pathutil.h"
+#include "base/pathutil.h"
 #include "sources/bass/cdchannel.h"
 #include "sources/bass/channel.h"
 #include "sources/bass/fontregistry.h"

@@ -2,7 +2,7 @@
 
 #include <iterator>
 
-#include "engine/pathutil.h"
+#include "base/pathutil.h"
 #include "metadata/textconversion.h"
 #include "sources/bass/bass.h"
 #include "sources/bass/filebytes.h"

@@ -6,13 +6,9 @@
 #include <string>
 #include <vector>
 
-namespace tonewright {
+#include "base/filecloser.h"
 
-struct FileCloser {
-    void operator()(std::FILE* file) const { std::fclose(file); }
-};
-// A C file that is closed when its owner goes.
-using UniqueFile = std::unique_ptr<std::FILE, FileCloser>;
+namespace tonewright {
 
 // Opens a file for reading; null when it cannot be opened.
 UniqueFile OpenForReading(const std::string& path);

@@ -1,3 +1,4 @@
+#include "base/bigendian.h"
 #include "sources/bass/midifile.h"
 
 #include <algorithm>
@@ -27,11 +28,6 @@ enum : uint8_t {
     kMetaTimeSignature = 0x58,
     kMetaKeySignature = 0x59,
 };
-
-uint32_t LoadBe32(const uint8_t* p) {
-    return static_cast<uint32_t>(p[0]) << 24 | static_cast<uint32_t>(p[1]) << 16 | static_cast<uint32_t>(p[2]) << 8 | p[3];
-}
-uint16_t LoadBe16(const uint8_t* p) { return static_cast<uint16_t>(p[0] << 8 | p[1]); }
 
 struct TempoChange {
     uint64_t tick;

@@ -18,10 +18,6 @@ constexpr const char* kTrackerDemuxer = "libopenmpt";
 // Packets of other streams (video) that may come before the first audio packet.
 constexpr int kMaxPacketsBeforeAudio = 1000;
 
-struct PacketFreer {
-    void operator()(AVPacket* packet) const { av_packet_free(&packet); }
-};
-
 // Where the first packet of the audio stream lies in the file: after the container's
 // headers (FLAC metadata with its pictures, the WAV header), a leading tag, and an MP3
 // file's Xing or Info frame, which holds no sound. -1 when the demuxer does not tell.
@@ -29,7 +25,7 @@ int64_t FirstAudioPacketOffset(const std::string& path) {
     const FormatContextPtr container = OpenContainer(path);
     if (!container) return -1;
     const int stream = FirstStreamOf(*container, AVMEDIA_TYPE_AUDIO);
-    const std::unique_ptr<AVPacket, PacketFreer> packet(av_packet_alloc());
+    const std::unique_ptr<AVPacket, PacketFree> packet(av_packet_alloc());
     if (stream < 0 || !packet) return -1;
     for (int i = 0; i < kMaxPacketsBeforeAudio && av_read_frame(container.get(), packet.get()) >= 0; ++i) {
         const bool found = packet->stream_index == stream;

@@ -1,6 +1,6 @@
 #include "sources/codecs/bigendiansamples.h"
 
-#include "sources/codecs/bigendian.h"
+#include "base/bigendian.h"
 #include "sources/codecs/floatsample.h"
 
 namespace tonewright {

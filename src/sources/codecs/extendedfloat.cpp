@@ -2,7 +2,7 @@
 
 #include <limits>
 
-#include "sources/codecs/bigendian.h"
+#include "base/bigendian.h"
 
 namespace tonewright {
 

@@ -3,7 +3,7 @@
 #include <cstdlib>
 #include <vector>
 
-#include "sources/codecs/bigendian.h"
+#include "base/bigendian.h"
 #include "sources/codecs/imaadpcm.h"
 
 namespace tonewright {

@@ -29,14 +29,14 @@ int Deliver(size_t frames, const ChannelPick& pick, void* left, void* right, Sam
 
 }  // namespace
 
-void PlanarReader::Start(FilePtr file, uint64_t dataSize, const ChannelPick& pick) {
+void PlanarReader::Start(UniqueFile file, uint64_t dataSize, const ChannelPick& pick) {
     Stop();
     file_ = std::move(file);
     data_ = SoundData(file_.get(), dataSize);
     pick_ = pick;
 }
 
-void PlanarReader::StartDirect(FilePtr file, uint64_t dataSize, const ChannelPick& pick,
+void PlanarReader::StartDirect(UniqueFile file, uint64_t dataSize, const ChannelPick& pick,
                                StoredSampleDecoder decoder, size_t storedSampleBytes, bool eightBit) {
     Start(std::move(file), dataSize, pick);
     decodeSample_ = decoder;
@@ -46,7 +46,7 @@ void PlanarReader::StartDirect(FilePtr file, uint64_t dataSize, const ChannelPic
     raw_.resize(frameBytes * FramesPerRead(frameBytes));
 }
 
-void PlanarReader::StartCoded(FilePtr file, uint64_t dataSize, const ChannelPick& pick,
+void PlanarReader::StartCoded(UniqueFile file, uint64_t dataSize, const ChannelPick& pick,
                               std::unique_ptr<FrameDecoder> decoder) {
     Start(std::move(file), dataSize, pick);
     frameDecoder_ = std::move(decoder);

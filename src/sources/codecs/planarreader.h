@@ -31,9 +31,9 @@ class PlanarReader {
 public:
     // Takes the sound data from the file's current offset on. With eightBit the delivered
     // samples are unsigned bytes, else 16-bit.
-    void StartDirect(FilePtr file, uint64_t dataSize, const ChannelPick& pick, StoredSampleDecoder decoder,
+    void StartDirect(UniqueFile file, uint64_t dataSize, const ChannelPick& pick, StoredSampleDecoder decoder,
                      size_t storedSampleBytes, bool eightBit);
-    void StartCoded(FilePtr file, uint64_t dataSize, const ChannelPick& pick, std::unique_ptr<FrameDecoder> decoder);
+    void StartCoded(UniqueFile file, uint64_t dataSize, const ChannelPick& pick, std::unique_ptr<FrameDecoder> decoder);
     // Closes the file and frees the buffers.
     void Stop();
 
@@ -43,12 +43,12 @@ public:
     uint64_t Consumed() const { return data_.Consumed(); }
 
 private:
-    void Start(FilePtr file, uint64_t dataSize, const ChannelPick& pick);
+    void Start(UniqueFile file, uint64_t dataSize, const ChannelPick& pick);
     template <typename Sample>
     int ReadDirect(void* left, void* right);
     int ReadCoded(void* left, void* right);
 
-    FilePtr file_;
+    UniqueFile file_;
     SoundData data_;
     ChannelPick pick_;
     StoredSampleDecoder decodeSample_ = nullptr;  // direct data

@@ -5,12 +5,9 @@
 #include <cstdio>
 #include <memory>
 
-namespace tonewright {
+#include "base/filecloser.h"
 
-struct FileCloser {
-    void operator()(std::FILE* file) const { std::fclose(file); }
-};
-using FilePtr = std::unique_ptr<std::FILE, FileCloser>;
+namespace tonewright {
 
 // The sound data of an open file: a run of bytes from the file's current offset, read front
 // to back in pieces. Reading ends at the end of the run or, when the run claims more than

@@ -91,7 +91,7 @@ int64_t MeasureStreamBitrate(AVFormatContext& container, int streamIndex) {
     constexpr double kSecondsToMeasure = 10.0;
     constexpr int kMaxPackets = 20000;
     constexpr int64_t kMaxBytesToRead = 8 << 20;
-    std::unique_ptr<AVPacket, PacketFreer> packet(av_packet_alloc());
+    std::unique_ptr<AVPacket, PacketFree> packet(av_packet_alloc());
     // Containers that read their files themselves (image sequences) have no byte stream.
     if (!packet || !container.pb) return 0;
     const double secondsPerTick = av_q2d(container.streams[streamIndex]->time_base);

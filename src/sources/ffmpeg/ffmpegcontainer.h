@@ -6,17 +6,13 @@
 
 extern "C" {
 #include <libavformat/avformat.h>
+
+#include "base/ffmpegfree.h"
 }
 
 namespace tonewright {
 
-struct FormatContextCloser {
-    void operator()(AVFormatContext* context) const { avformat_close_input(&context); }
-};
-using FormatContextPtr = std::unique_ptr<AVFormatContext, FormatContextCloser>;
-struct PacketFreer {
-    void operator()(AVPacket* packet) const { av_packet_free(&packet); }
-};
+using FormatContextPtr = std::unique_ptr<AVFormatContext, InputContextClose>;
 
 // Opens a local file with any container FFmpeg knows and reads its stream information;
 // null when either fails. Only the file protocol is allowed, also for files that a

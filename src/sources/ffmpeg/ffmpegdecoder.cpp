@@ -4,6 +4,7 @@
 #include <cstring>
 #include <vector>
 
+#include "base/ffmpegfree.h"
 #include "sources/ffmpeg/ffmpegcontainer.h"
 
 extern "C" {
@@ -23,16 +24,6 @@ constexpr int kMaxChannels = 64;
 // stream is given up (each error normally drops one packet, so this only stops a decoder
 // that keeps failing on its own).
 constexpr int kMaxErrorsWithoutInput = 64;
-
-struct CodecContextFreer {
-    void operator()(AVCodecContext* context) const { avcodec_free_context(&context); }
-};
-struct ResamplerFreer {
-    void operator()(SwrContext* context) const { swr_free(&context); }
-};
-struct FrameFreer {
-    void operator()(AVFrame* frame) const { av_frame_free(&frame); }
-};
 
 struct ChannelLayout {
     AVChannelLayout layout{};
@@ -63,10 +54,10 @@ bool IsEightBit(AVSampleFormat format) { return format == AV_SAMPLE_FMT_U8 || fo
 
 struct FfmpegDecoder::State {
     FormatContextPtr container;
-    std::unique_ptr<AVCodecContext, CodecContextFreer> codec;
-    std::unique_ptr<SwrContext, ResamplerFreer> converter;
-    std::unique_ptr<AVPacket, PacketFreer> packet;
-    std::unique_ptr<AVFrame, FrameFreer> frame;
+    std::unique_ptr<AVCodecContext, CodecContextFree> codec;
+    std::unique_ptr<SwrContext, SwrFree> converter;
+    std::unique_ptr<AVPacket, PacketFree> packet;
+    std::unique_ptr<AVFrame, FrameFree> frame;
     int streamIndex = -1;
     int storedChannels = 0;
     int64_t totalFrames = 0;

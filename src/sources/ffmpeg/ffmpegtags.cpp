@@ -2,7 +2,6 @@
 
 #include <string>
 
-#include "metadata/tagresolution.h"
 #include "metadata/textconversion.h"
 
 extern "C" {

@@ -1,3 +1,4 @@
+#include "base/bigendian.h"
 #include "sources/ffmpeg/mp3infoframe.h"
 
 #include <algorithm>
@@ -14,14 +15,6 @@ constexpr size_t kId3v2HeaderBytes = 10;
 // Frame header, the longest side information, the Xing fields and the LAME extension up
 // to its delay field.
 constexpr size_t kInfoFrameBytes = 4 + 32 + 120 + 24;
-
-struct FileCloser {
-    void operator()(std::FILE* file) const { std::fclose(file); }
-};
-
-uint32_t BigEndian32(const uint8_t* bytes) {
-    return uint32_t{bytes[0]} << 24 | uint32_t{bytes[1]} << 16 | uint32_t{bytes[2]} << 8 | bytes[3];
-}
 
 // Moves the file past every ID3v2 tag at its start.
 bool SkipId3v2Tags(std::FILE* file) {
@@ -42,7 +35,7 @@ bool SkipId3v2Tags(std::FILE* file) {
 // Parses the bytes of a first frame; see the Xing and LAME header layouts.
 bool ParseInfoFrame(const uint8_t* frame, size_t size, Mp3InfoFrame& info) {
     if (size < 4) return false;
-    const uint32_t header = BigEndian32(frame);
+    const uint32_t header = LoadBe32(frame);
     const uint32_t version = header >> 19 & 3;  // 0 MPEG 2.5, 2 MPEG 2, 3 MPEG 1
     const bool layer3 = (header >> 17 & 3) == 1;
     if ((header & 0xFFE00000u) != 0xFFE00000u || version == 1 || !layer3 || (header >> 12 & 0xF) == 0xF ||
@@ -54,10 +47,10 @@ bool ParseInfoFrame(const uint8_t* frame, size_t size, Mp3InfoFrame& info) {
     size_t at = 4 + sideInfo;
     if (size < at + 8 || (std::memcmp(frame + at, "Xing", 4) != 0 && std::memcmp(frame + at, "Info", 4) != 0))
         return false;
-    const uint32_t flags = BigEndian32(frame + at + 4);
+    const uint32_t flags = LoadBe32(frame + at + 4);
     at += 8;
     if (!(flags & 1)) return false;
-    info.frames = BigEndian32(frame + at);
+    info.frames = LoadBe32(frame + at);
     at += 4;
     if (flags & 2) at += 4;    // byte count
     if (flags & 4) at += 100;  // seek table

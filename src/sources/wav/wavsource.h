@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "base/filecloser.h"
 #include "sources/audiosource.h"
 #include "sources/codecs/blockdecoder.h"
 #include "sources/wav/wavsamples.h"
@@ -32,9 +33,6 @@ public:
 
 private:
     using Reader = int (WavSource::*)(void* left, void* right);
-    struct FileCloser {
-        void operator()(std::FILE* file) const { std::fclose(file); }
-    };
 
     bool SetUpDecoding(const WavFormat& format);
     bool SetUpPcm(uint16_t storedBits);

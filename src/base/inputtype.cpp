@@ -1,8 +1,8 @@
-#include "engine/inputtype.h"
+#include "base/inputtype.h"
 
 #include <initializer_list>
 
-#include "engine/pathutil.h"
+#include "base/pathutil.h"
 
 namespace tonewright {
 

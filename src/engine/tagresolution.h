@@ -9,10 +9,6 @@ namespace tonewright {
 class AudioSource;
 struct TagTemplate;
 
-// Tag modes of the tag-carrying formats (MP3ID3TagType, OGGID3TagType, M4AID3TagType,
-// WMAID3TagType): 0 the format's template, 1 the source's own tags, anything else none.
-enum TagMode { kTagFromTemplate = 0, kTagFromSource = 1, kTagNone = 2 };
-
 // Resolves the tags one target gets, once per file. Template: the title is the source's
 // file name without extension when TitleAsFileName is set, the track is the row's position
 // in the batch (TrackNumType 1), CustomTrackNum (2) or 0, written as "%d" into tags.track.
@@ -20,8 +16,5 @@ enum TagMode { kTagFromTemplate = 0, kTagFromSource = 1, kTagNone = 2 };
 // Returns false (tags untouched) when the target gets no tag.
 bool ResolveTags(int tagMode, const TagTemplate& tagTemplate, int batchNumber, const std::string& sourcePath,
                  int inputType, AudioSource& source, TagInfo& tags);
-
-// The leading decimal integer of a track text such as "7/12"; 0 when it has no digits.
-int TrackNumber(const std::string& trackText);
 
 }  // namespace tonewright

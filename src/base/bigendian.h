@@ -4,7 +4,7 @@
 
 namespace tonewright {
 
-// Big-endian field loads from byte buffers (IFF/AIFF and Sun/NeXT AU files).
+// Big-endian field loads from byte buffers (IFF/AIFF, Sun/NeXT AU, MIDI, MPEG headers).
 
 inline uint16_t LoadBe16(const uint8_t* bytes) { return static_cast<uint16_t>(bytes[0] << 8 | bytes[1]); }
 

@@ -1,12 +1,12 @@
 // ResolveTags: the template, the transfer from the source (MP4 metadata first for MP4
 // inputs) and no tag; TrackNumber's reading of track texts.
-#include "metadata/tagresolution.h"
+#include "engine/tagresolution.h"
 
 #include <gtest/gtest.h>
 
 #include <climits>
 
-#include "engine/inputtype.h"
+#include "base/inputtype.h"
 #include "settings/settings.h"
 #include "sources/ffmpeg/ffmpegsource.h"
 #include "sources/vorbis/vorbissource.h"

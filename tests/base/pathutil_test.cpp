@@ -2,7 +2,7 @@
 
 #include <unistd.h>
 
-#include "engine/pathutil.h"
+#include "base/pathutil.h"
 #include "support/testutil.h"
 
 using namespace tonewright;

@@ -1,10 +1,10 @@
-#include "metadata/tagresolution.h"
+#include "engine/tagresolution.h"
 
 #include <cctype>
 #include <climits>
 
-#include "engine/inputtype.h"
-#include "engine/pathutil.h"
+#include "base/inputtype.h"
+#include "base/pathutil.h"
 #include "metadata/mp4tags.h"
 #include "metadata/textconversion.h"
 #include "settings/settings.h"
@@ -65,18 +65,6 @@ bool ResolveTags(int tagMode, const TagTemplate& tagTemplate, int batchNumber, c
         default:
             return false;
     }
-}
-
-int TrackNumber(const std::string& trackText) {
-    size_t at = 0;
-    while (at < trackText.size() && std::isspace(static_cast<unsigned char>(trackText[at]))) ++at;
-    int number = 0;
-    for (; at < trackText.size() && std::isdigit(static_cast<unsigned char>(trackText[at])); ++at) {
-        const int digit = trackText[at] - '0';
-        if (number > (INT_MAX - digit) / 10) return INT_MAX;
-        number = number * 10 + digit;
-    }
-    return number;
 }
 
 }  // namespace tonewright

@@ -1,4 +1,4 @@
-#include "engine/pathutil.h"
+#include "base/pathutil.h"
 
 #include <QDir>
 #include <QStandardPaths>

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "engine/inputtype.h"
+#include "base/inputtype.h"
 
 using namespace tonewright;
 
