@@ -3,15 +3,12 @@
 #include <string>
 
 #include "metadata/taginfo.h"
+#include "settings/settingcodes.h"
 
 namespace tonewright {
 
 class AudioSource;
 struct TagTemplate;
-
-// Tag modes of the tag-carrying formats (MP3ID3TagType, OGGID3TagType, M4AID3TagType,
-// WMAID3TagType): 0 the format's template, 1 the source's own tags, anything else none.
-enum TagMode { kTagFromTemplate = 0, kTagFromSource = 1, kTagNone = 2 };
 
 // Resolves the tags one target gets, once per file. Template: the title is the source's
 // file name without extension when TitleAsFileName is set, the track is the row's position
