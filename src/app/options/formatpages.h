@@ -20,7 +20,7 @@ struct FormatPageEntry {
 // them; OptStartPageIndex stores a tab's place, so the order stays.
 const std::vector<FormatPageEntry>& FormatPages();
 
-// "AMR/AWB Options": the display names of the page's formats.
+// The tab caption: the display names of the page's formats joined by "/", then " Options".
 QString PageCaption(const FormatPageEntry& page);
 
 }  // namespace tonewright
