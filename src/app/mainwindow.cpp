@@ -22,7 +22,7 @@
 #include "app/qtbatchhost.h"
 #include "app/weblinks.h"
 #include "base/pathutil.h"
-#include "encoders/winmedia/runtime.h"
+#include "base/windowsmediaprobe.h"
 #include "encoders/winmedia/wmaformats.h"
 #include "engine/soundfont.h"
 #include "settings/settingsstore.h"

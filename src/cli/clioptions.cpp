@@ -1,35 +1,54 @@
 #include "cli/clioptions.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
+#include <vector>
+
+#include "engine/outputformat.h"
 
 namespace tonewright {
 
-const char* const kUsageText =
-    "Usage: tonewright-cli [OPTIONS] PATH...\n"
-    "Converts audio files (and the audio of video files, tracker modules, MIDI files) to one\n"
-    "output format. A PATH that is a folder is searched with all its subfolders.\n"
-    "\n"
-    "Options:\n"
-    "  -f, --format FMT        output format: mp3 wav wma ogg aac m4a mp4 m4b amr awb\n"
-    "                          (default: the one chosen last in the desktop program)\n"
-    "  -o, --output-dir DIR    write the converted files into DIR\n"
-    "      --next-to-source    write each converted file next to its source\n"
-    "      --mirror            below the output folder, rebuild each source's folder path\n"
-    "      --if-exists RULE    when the target exists: rename, overwrite or skip\n"
-    "  -j, --jobs N            convert up to N files at once (default: one per core)\n"
-    "      --set NAME=VALUE    set a stored option for this run (e.g. MP3BitRate=192,\n"
-    "                          MP3Tag/Artist=Name); may be repeated\n"
-    "      --save              also store what this command line set\n"
-    "      --info              print each file's duration, bit rate, frequency and channels\n"
-    "  -q, --quiet             no progress on the terminal\n"
-    "  -h, --help              show this text\n"
-    "      --version           show the version\n"
-    "\n"
-    "Output: one line per file, the source path, a TAB and the outcome.\n"
-    "Exit status: 0 when every file converted, 1 when any did not, 2 on a usage error.\n";
-
 namespace {
+
+// The output formats' command names, in the order the desktop program's selector offers them.
+std::string FormatNames() {
+    std::string names;
+    std::vector<int> listed;
+    for (const FormatSelectorRow& row : FormatSelectorRows()) {
+        if (std::find(listed.begin(), listed.end(), row.format->code) != listed.end()) continue;
+        listed.push_back(row.format->code);
+        names += std::string(names.empty() ? "" : " ") + row.format->commandName;
+    }
+    return names;
+}
+
+const std::string& UsageText() {
+    static const std::string text =
+        "Usage: tonewright-cli [OPTIONS] PATH...\n"
+        "Converts audio files (and the audio of video files, tracker modules, MIDI files) to one\n"
+        "output format. A PATH that is a folder is searched with all its subfolders.\n"
+        "\n"
+        "Options:\n"
+        "  -f, --format FMT        output format: " + FormatNames() + "\n"
+        "                          (default: the one chosen last in the desktop program)\n"
+        "  -o, --output-dir DIR    write the converted files into DIR\n"
+        "      --next-to-source    write each converted file next to its source\n"
+        "      --mirror            below the output folder, rebuild each source's folder path\n"
+        "      --if-exists RULE    when the target exists: rename, overwrite or skip\n"
+        "  -j, --jobs N            convert up to N files at once (default: one per core)\n"
+        "      --set NAME=VALUE    set a stored option for this run (e.g. MP3BitRate=192,\n"
+        "                          MP3Tag/Artist=Name); may be repeated\n"
+        "      --save              also store what this command line set\n"
+        "      --info              print each file's duration, bit rate, frequency and channels\n"
+        "  -q, --quiet             no progress on the terminal\n"
+        "  -h, --help              show this text\n"
+        "      --version           show the version\n"
+        "\n"
+        "Output: one line per file, the source path, a TAB and the outcome.\n"
+        "Exit status: 0 when every file converted, 1 when any did not, 2 on a usage error.\n";
+    return text;
+}
 
 // The value of an option given as "--name value", "--name=value" or "-xvalue".
 bool TakeValue(int argc, char** argv, int& i, const std::string& arg, const std::string& name,
@@ -64,6 +83,9 @@ bool Matches(const std::string& arg, const char* shortName, const char* longName
 }
 
 }  // namespace
+
+// Built when the program starts, as it lists the formats of the registry.
+const char* const kUsageText = UsageText().c_str();
 
 bool ParseCommandLine(int argc, char** argv, CliOptions& options, std::string& error) {
     bool onlyPaths = false;

@@ -4,6 +4,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 
 #include "encoders/samplewriter.h"
 #include "metadata/taginfo.h"
@@ -11,7 +12,6 @@
 namespace tonewright {
 
 struct Settings;
-struct TagTemplate;
 struct WmaFormatList;
 
 // What an output format knows about its source when it decides the output parameters.
@@ -28,13 +28,8 @@ struct SourceFormat {
 class SourceTags {
 public:
     virtual ~SourceTags() = default;
-    // The tags the target gets by the format's tag mode and template; false when it gets none.
-    virtual bool Resolve(int tagMode, const TagTemplate& tagTemplate, TagInfo& tags) = 0;
-    std::optional<TagInfo> Resolved(int tagMode, const TagTemplate& tagTemplate) {
-        TagInfo tags;
-        if (!Resolve(tagMode, tagTemplate, tags)) return std::nullopt;
-        return tags;
-    }
+    // The tags the target gets by its format's tag mode and template; none when it gets none.
+    virtual std::optional<TagInfo> Resolved() = 0;
     // The source's own ID3v1 block (128 bytes) and ID3v2 block, null when it has none.
     virtual const uint8_t* Id3v1Block() = 0;
     virtual const uint8_t* Id3v2Block(int& length) = 0;
@@ -50,9 +45,17 @@ struct PlanRequest {
 // A format's answer: the writer with its parameters chosen and the sample form it takes,
 // or no writer and the reason.
 struct OutputPlan {
+    OutputPlan() = default;
+    OutputPlan(std::unique_ptr<SampleWriter> planned, const PcmFormat& form)
+        : writer(std::move(planned)), samples(form) {}
+    static OutputPlan Refused(std::string why) {
+        OutputPlan plan;
+        plan.reason = std::move(why);
+        return plan;
+    }
+
     std::unique_ptr<SampleWriter> writer;
     PcmFormat samples;
-    float gain = 0.0f;  // 0 = no amplification
     std::string reason;
 };
 

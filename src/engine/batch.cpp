@@ -2,7 +2,7 @@
 
 #include "base/inputtype.h"
 #include "base/pathutil.h"
-#include "encoders/winmedia/runtime.h"
+#include "base/windowsmediaprobe.h"
 #include "engine/batchrow.h"
 #include "engine/fileentry.h"
 #include "engine/helppages.h"

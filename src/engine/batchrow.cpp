@@ -57,7 +57,7 @@ RowResult ConvertToRowTarget(const FileEntry& entry, int number, const BatchCont
     job.trackNumber = number;
     job.failureReason = &failureReason;
     job.wmaFormats = &context.wmaFormats;
-    const int result = RunPipeline(job, *format.writer);
+    const int result = RunPipeline(job, format);
 
     RowResult row;
     row.converted = result && IsCompleteFile(paths.temporary) && CommitTarget(paths.temporary, paths.target);

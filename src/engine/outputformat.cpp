@@ -1,5 +1,7 @@
 #include "engine/outputformat.h"
 
+#include <algorithm>
+
 #include "encoders/aac/aacoutput.h"
 #include "encoders/amr/amroutput.h"
 #include "encoders/mp3/mp3output.h"
@@ -10,18 +12,57 @@
 
 namespace tonewright {
 
+namespace {
+
+using S = Settings;
+
+constexpr TagSlot kNoTag = {nullptr, nullptr};
+
+// A tag template with the word the settings store files it under.
+TagSlot StoredTag(TagTemplate Settings::*member) {
+    for (const TagSlot& slot : TagSlots())
+        if (slot.member == member) return slot;
+    return kNoTag;
+}
+
+}  // namespace
+
 const std::vector<OutputFormatInfo>& OutputFormats() {
+    // AMR and AWB share one options page, as do M4A, MP4 and M4B.
+    static const OutputFormatSettings amrFamily = {nullptr, &S::AmplifyAMR, &S::AmplifyAMRCoef, nullptr, kNoTag};
+    static const OutputFormatSettings mp4Family = {&S::AutoDestM4AEncodingParam, &S::AmplifyM4A, &S::AmplifyM4ACoef,
+                                                   &S::M4AID3TagType, StoredTag(&S::M4ATag)};
     static const std::vector<OutputFormatInfo> formats = {
-        {kOutputMp3, "MP3", ".mp3", "mp3", &kMp3Writer},
-        {kOutputWav, "WAV", ".wav", "wav", &kWavWriter},
-        {kOutputOgg, "OGG", ".ogg", "ogg", &kVorbisWriter},
-        {kOutputAmr, "AMR", ".amr", "amr", &kAmrWriter},
-        {kOutputAwb, "AWB", ".awb", "awb", &kAwbWriter},
-        {kOutputAac, "AAC", ".aac", "aac", &kAacWriter},
-        {kOutputM4a, "M4A", ".m4a", "m4a", &kM4aWriter},
-        {kOutputMp4, "MP4", ".mp4", "mp4", &kMp4Writer},
-        {kOutputM4b, "M4B", ".m4b", "m4b", &kM4bWriter},
-        {kOutputWma, "WMA", ".wma", "wma", &kWmaWriter},
+        {kOutputMp3, "MP3", ".mp3", "mp3", &kMp3Writer,
+         {{0, "MP3"}},
+         {&S::AutoDestMP3EncodingParam, &S::AmplifyMp3, &S::AmplifyMp3Coeff, &S::MP3ID3TagType, StoredTag(&S::MP3Tag)}},
+        {kOutputWav, "WAV", ".wav", "wav", &kWavWriter,
+         {{1, "WAV"}},
+         {&S::AutoDestWAVEncodingParam, &S::AmplifyWav, &S::AmplifyWavCoeff, nullptr, kNoTag}},
+        {kOutputOgg, "OGG", ".ogg", "ogg", &kVorbisWriter,
+         {{3, "OGG"}},
+         {&S::AutoDestOGGEncodingParam, &S::AmplifyOGG, &S::AmplifyOGGCoeff, &S::OGGID3TagType, StoredTag(&S::OGGTag)}},
+        {kOutputAmr, "AMR", ".amr", "amr", &kAmrWriter,
+         {{9, "AMR"}},
+         amrFamily},
+        {kOutputAwb, "AWB", ".awb", "awb", &kAwbWriter,
+         {{10, "AWB"}},
+         amrFamily},
+        {kOutputAac, "AAC", ".aac", "aac", &kAacWriter,
+         {{4, "AAC"}},
+         {&S::AutoDestAACEncodingParam, &S::AmplifyAAC, &S::AmplifyAACCoef, nullptr, kNoTag}},
+        {kOutputM4a, "M4A", ".m4a", "m4a", &kM4aWriter,
+         {{5, "AAC for iPod / iTunes"}, {7, "M4A (MPEG-4 Audio)"}},
+         mp4Family},
+        {kOutputMp4, "MP4", ".mp4", "mp4", &kMp4Writer,
+         {{6, "MP4 (Audio only)"}},
+         mp4Family},
+        {kOutputM4b, "M4B", ".m4b", "m4b", &kM4bWriter,
+         {{8, "M4B (MPEG-4 Audiobook)"}},
+         mp4Family},
+        {kOutputWma, "WMA", ".wma", "wma", &kWmaWriter,
+         {{2, "WMA"}},
+         {&S::AutoDestWMAEncodingParam, &S::AmplifyWMA, &S::AmplifyWMACoeff, &S::WMAID3TagType, StoredTag(&S::WMATag)}},
     };
     return formats;
 }
@@ -36,6 +77,16 @@ const OutputFormatInfo* FindOutputFormatByCommandName(const std::string& name) {
     for (const auto& format : OutputFormats())
         if (name == format.commandName) return &format;
     return nullptr;
+}
+
+std::vector<FormatSelectorRow> FormatSelectorRows() {
+    std::vector<std::pair<int, FormatSelectorRow>> placed;
+    for (const auto& format : OutputFormats())
+        for (const SelectorLabel& label : format.selectorLabels) placed.push_back({label.row, {&format, label.text}});
+    std::sort(placed.begin(), placed.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    std::vector<FormatSelectorRow> rows;
+    for (const auto& row : placed) rows.push_back(row.second);
+    return rows;
 }
 
 }  // namespace tonewright

@@ -7,6 +7,7 @@
 #include "engine/amplify.h"
 #include "engine/blockloop.h"
 #include "engine/conversionstage.h"
+#include "engine/outputformat.h"
 #include "engine/sourcefactory.h"
 #include "engine/tagresolution.h"
 #include "settings/settings.h"
@@ -15,19 +16,27 @@ namespace tonewright {
 
 namespace {
 
-// The tags of the job's source, resolved for the target when the plan asks.
+// The tags of the job's source, resolved by the format's tag settings when the plan asks.
 class JobSourceTags : public SourceTags {
 public:
-    JobSourceTags(const ConversionJob& job, AudioSource& source) : job_(job), source_(source) {}
+    JobSourceTags(const ConversionJob& job, const OutputFormatSettings& format, AudioSource& source)
+        : job_(job), format_(format), source_(source) {}
 
-    bool Resolve(int tagMode, const TagTemplate& tagTemplate, TagInfo& tags) override {
-        return ResolveTags(tagMode, tagTemplate, job_.trackNumber, job_.sourcePath, job_.inputType, source_, tags);
+    std::optional<TagInfo> Resolved() override {
+        if (!format_.tagMode) return std::nullopt;
+        const Settings& s = *job_.settings;
+        TagInfo tags;
+        if (!ResolveTags(s.*format_.tagMode, s.*format_.tagTemplate.member, job_.trackNumber, job_.sourcePath,
+                         job_.inputType, source_, tags))
+            return std::nullopt;
+        return tags;
     }
     const uint8_t* Id3v1Block() override { return source_.GetId3v1Tag(); }
     const uint8_t* Id3v2Block(int& length) override { return source_.GetId3v2Tag(length); }
 
 private:
     const ConversionJob& job_;
+    const OutputFormatSettings& format_;
     AudioSource& source_;
 };
 
@@ -77,17 +86,19 @@ bool CopySamples(AudioSource& source, const PcmFormat& target, float gain, const
 
 }  // namespace
 
-int RunPipeline(const ConversionJob& job, const OutputWriterFactory& factory) {
+int RunPipeline(const ConversionJob& job, const OutputFormatInfo& format) {
     const Settings& settings = *job.settings;
+    const OutputWriterFactory& factory = *format.writer;
     auto source = OpenSource(job.sourcePath, job.inputType, factory.renderRate(settings), 1, *job.failureReason);
     if (!source) return 0;
 
-    JobSourceTags tags(job, *source);
+    JobSourceTags tags(job, format.settings, *source);
     OutputPlan plan = factory.plan({settings, DescribeSource(*source, job.inputType), tags, job.wmaFormats});
+    const float gain = GainFromSettings(settings.*format.settings.amplify, settings.*format.settings.amplifyCoeff);
     std::string reason = plan.reason;
     bool complete = false;
     if (plan.writer && plan.writer->Start(job.targetPath))
-        complete = CopySamples(*source, plan.samples, plan.gain, job, *plan.writer, reason);
+        complete = CopySamples(*source, plan.samples, gain, job, *plan.writer, reason);
     source->Close();
     if (plan.writer) complete = plan.writer->Finish(complete);
     if (complete) return 1;

@@ -5,7 +5,7 @@
 namespace tonewright {
 
 class FileProgress;
-struct OutputWriterFactory;
+struct OutputFormatInfo;
 struct Settings;
 struct WmaFormatList;
 
@@ -21,11 +21,11 @@ struct ConversionJob {
     const WmaFormatList* wmaFormats = nullptr;  // the WMA codec formats, once the runtime is found
 };
 
-// Converts the job's source with the format's writer: opens the source, lets the format plan
-// its writer from the settings and the source, reads every block through the one sample
-// road (channel pick, width and rate conversion, gain) into the writer, and closes the source
-// before the writer. 1 when the target was written to the end; otherwise 0, the first
+// Converts the job's source into the format: opens the source, lets the format plan its
+// writer from the settings and the source, reads every block through the one sample road
+// (channel pick, width and rate conversion, the format's amplification) into the writer,
+// and closes the source before the writer. 1 when the target was written to the end; otherwise 0, the first
 // reason kept in the job and the partial target removed.
-int RunPipeline(const ConversionJob& job, const OutputWriterFactory& writer);
+int RunPipeline(const ConversionJob& job, const OutputFormatInfo& format);
 
 }  // namespace tonewright

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "metadata/taginfo.h"
+#include "settings/settingcodes.h"
 
 namespace tonewright {
 

@@ -10,10 +10,6 @@ namespace tonewright {
 
 namespace {
 
-constexpr int kCustomFolder = 399;
-constexpr int kOverwrite = 22;
-constexpr int kSkip = 33;
-
 std::string FolderFailure(const std::string& folder) { return "Failed to create folder \"" + folder + "\""; }
 
 struct FolderRule {
@@ -28,7 +24,7 @@ bool TryFolderRule(const FolderRule& rule, const std::string& source, const std:
                    int targetExists, TargetReservations* reservations, TargetPaths& paths, std::string& message,
                    bool& final) {
     std::string stem;
-    if (rule.option == kCustomFolder) {
+    if (rule.option == kTargetsInCustomFolder) {
         if (rule.folder.empty() || !EnsureFolder(rule.folder, true)) {
             message = FolderFailure(rule.folder);
             return false;
@@ -55,12 +51,12 @@ bool TryFolderRule(const FolderRule& rule, const std::string& source, const std:
     std::string target = stem + extension;
     const bool givenToAnotherRow = reserved(target);
     if (givenToAnotherRow || FileExists(target)) {
-        if (targetExists == kSkip) {
+        if (targetExists == kSkipTarget) {
             message = "Target exists and skipped";
             final = true;
             return false;
         }
-        if (targetExists == kOverwrite && !givenToAnotherRow) {
+        if (targetExists == kOverwriteTarget && !givenToAnotherRow) {
             if (SameFile(target, source)) {
                 message = "Target file name is same as original file that can't be overwritten. "
                           "Please output files to a custom folder.";
@@ -100,7 +96,8 @@ bool ResolveTargetPath(FileEntry& entry, const Settings& settings, int outputFor
     if (final || !settings.OutputFiles2MyDocuments) return false;
     const std::string documents = DocumentsFolder();
     if (documents.empty()) return false;
-    rule = {kCustomFolder, documents, settings.DestOutputFolderOpt == kCustomFolder && settings.CreateDirs != 0};
+    const bool mirror = settings.DestOutputFolderOpt == kTargetsInCustomFolder && settings.CreateDirs != 0;
+    rule = {kTargetsInCustomFolder, documents, mirror};
     if (!TryFolderRule(rule, entry.sourcePath, extension, settings.TargetExistsOpt, reservations, paths, message, final))
         return false;
     entry.targetPath = paths.target;

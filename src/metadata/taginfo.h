@@ -18,10 +18,6 @@ struct TagInfo {
     std::string copyright;
 };
 
-// Tag modes of the tag-carrying formats (MP3ID3TagType, OGGID3TagType, M4AID3TagType,
-// WMAID3TagType): 0 the format's template, 1 the source's own tags, anything else none.
-enum TagMode { kTagFromTemplate = 0, kTagFromSource = 1, kTagNone = 2 };
-
 // The leading decimal integer of a track text such as "7/12"; 0 when it has no digits.
 int TrackNumber(const std::string& trackText);
 

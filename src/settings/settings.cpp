@@ -4,8 +4,6 @@ namespace tonewright {
 
 namespace {
 
-constexpr int kTargetsInCustomFolder = 399;
-
 char AsciiLower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 
 }  // namespace

@@ -3,12 +3,14 @@
 #include <string>
 #include <vector>
 
+#include "settings/settingcodes.h"
 #include "settings/settingsstore.h"
 
 namespace tonewright {
 
-// The tag written into a tagged output format when the format's tag choice is 0. Edited
-// with the "Edit ID3 Tag" dialog; one per format (MP3, OGG, WMA, M4A).
+// The tag written into a tagged output format when the format's tag mode is
+// kTagFromTemplate. Edited with the "Edit ID3 Tag" dialog; one per format (MP3, OGG, WMA,
+// M4A).
 struct TagTemplate {
     int TitleAsFileName = 1;  // 1 = the title is the source file name without extension
     std::string Title, Artist, Album, Year, Genre, Comment, Composer, Copyright;  // UTF-8
@@ -30,13 +32,13 @@ struct Settings {
 
     // General and output
     std::string Folder;
-    int DestOutputFolderOpt = 199;  // 199 next to the source, 399 the custom folder
+    int DestOutputFolderOpt = kTargetsNextToSource;  // an OutputFolderChoice
     std::string DestSpecifiedFolder;
     int CreateDirs = 0;
-    int TargetExistsOpt = 11;  // 11 auto rename, 22 overwrite, 33 skip
+    int TargetExistsOpt = kRenameTarget;  // a TargetExistsRule
     int OutputFiles2MyDocuments = 1;
     int BrowseOutputFolder = 1;
-    int MonoType = 0;  // 0 (L+R)/2, 1 left, 2 right
+    int MonoType = kMonoMix;  // a MonoPick
     int EnableExtFilter = 0;
     std::string FilterExts;  // extensions without dots, comma separated
     int ParallelJobs = 1;    // files the desktop program converts at once; 1 = one after the other
@@ -46,7 +48,7 @@ struct Settings {
     int MP3BitRate = 128;  // kbps, 0 = as the source
     int MP3SampleRate = 44100;
     int MP3ChannelMode = 1;  // 0 stereo, 1 joint stereo, 3 mono, 4 as the source
-    int MP3ID3TagType = 1;   // 0 template, 1 transfer, 2 none
+    int MP3ID3TagType = kTagFromSource;  // a TagMode, as the other formats' tag types
     int MP3WriteID3Version = 1;  // 0 v1, 1 v2, 2 both
     int AmplifyMp3 = 0;
     int AmplifyMp3Coeff = 100;  // percent
@@ -64,7 +66,7 @@ struct Settings {
     int WMABitRate = 128000;  // bits per second
     int WMASampleRate = 44100;
     int WMAChannels = 2;
-    int WMAID3TagType = 1;
+    int WMAID3TagType = kTagFromSource;
     int AmplifyWMA = 0;
     int AmplifyWMACoeff = 100;
 
@@ -73,7 +75,7 @@ struct Settings {
     int OGGBitRate = 128;  // kbps, 0 = as the source
     int OGGSampleRate = 44100;
     int OGGChannels = 2;
-    int OGGID3TagType = 1;
+    int OGGID3TagType = kTagFromSource;
     int AmplifyOGG = 0;
     int AmplifyOGGCoeff = 100;
 
@@ -99,7 +101,7 @@ struct Settings {
     int M4ABlockType = 0;
     int AmplifyM4A = 0;
     int AmplifyM4ACoef = 100;
-    int M4AID3TagType = 1;
+    int M4AID3TagType = kTagFromSource;
 
     // AMR
     int AMRType = 0;  // 0 narrow band (.amr), 1 wide band
@@ -118,8 +120,8 @@ struct Settings {
     std::vector<std::string> extensionFilter;
 };
 
-// The defaults. With a known documents folder, targets go there (399); without one they go
-// next to their sources (199).
+// The defaults. With a known documents folder, targets go there (kTargetsInCustomFolder);
+// without one they go next to their sources.
 Settings DefaultSettings(const std::string& documentsFolder);
 
 // Rebuilds settings.extensionFilter from FilterExts and EnableExtFilter: FilterExts

@@ -87,7 +87,8 @@ void OptionsPagesTest::mp3Coupling() {
     QFETCH(int, expectedKbps);
     ScriptedDesktop desktop;
     tonewright::Mp3Values values;
-    values.encoding = {false, rate, kbps, 0};
+    values.autoParams = false;
+    values.encoding = {rate, kbps, 0};
     tonewright::Mp3Page page(values, desktop);
     page.show();
     const Parameters controls = ParametersOf(&page);
@@ -103,7 +104,8 @@ void OptionsPagesTest::mp3Coupling() {
 void OptionsPagesTest::mp3PresetsAndAuto() {
     ScriptedDesktop desktop;
     tonewright::Mp3Values values;
-    values.encoding = {false, 32000, 96, 0};
+    values.autoParams = false;
+    values.encoding = {32000, 96, 0};
     tonewright::Mp3Page page(values, desktop);
     page.show();
     const Parameters controls = ParametersOf(&page);
@@ -125,7 +127,7 @@ void OptionsPagesTest::mp3PresetsAndAuto() {
     QVERIFY(!controls.rate->isEnabled());
     QVERIFY(!Button(&page, QStringLiteral("&Stereo"))->isEnabled());
     page.ApplyIfShown();
-    QVERIFY(values.encoding.autoParams);
+    QVERIFY(values.autoParams);
     QCOMPARE(values.encoding.channelRadio, 1);
 }
 
@@ -151,12 +153,12 @@ void OptionsPagesTest::oggBounds_data() {
     QTest::addColumn<QString>("change");  // "rate", "kbps" or a channel radio text
     QTest::addColumn<int>("chosen");
     QTest::addColumn<int>("expectedKbps");
-    QTest::newRow("mono at 44100 Hz") << EncodingChoice{false, 44100, 320, 0} << "&Mono" << 0 << 224;
-    QTest::newRow("stereo at 8000 Hz") << EncodingChoice{false, 44100, 128, 0} << "rate" << 8000 << 80;
-    QTest::newRow("16 kbps stereo at 32000 Hz") << EncodingChoice{false, 32000, 96, 0} << "kbps" << 16 << 40;
-    QTest::newRow("480 kbps mono at 16000 Hz") << EncodingChoice{false, 16000, 64, 1} << "kbps" << 480 << 80;
-    QTest::newRow("channels as the source") << EncodingChoice{false, 44100, 320, 2} << "rate" << 8000 << 320;
-    QTest::newRow("rate as the source") << EncodingChoice{false, 0, 320, 0} << "&Mono" << 0 << 320;
+    QTest::newRow("mono at 44100 Hz") << EncodingChoice{44100, 320, 0} << "&Mono" << 0 << 224;
+    QTest::newRow("stereo at 8000 Hz") << EncodingChoice{44100, 128, 0} << "rate" << 8000 << 80;
+    QTest::newRow("16 kbps stereo at 32000 Hz") << EncodingChoice{32000, 96, 0} << "kbps" << 16 << 40;
+    QTest::newRow("480 kbps mono at 16000 Hz") << EncodingChoice{16000, 64, 1} << "kbps" << 480 << 80;
+    QTest::newRow("channels as the source") << EncodingChoice{44100, 320, 2} << "rate" << 8000 << 320;
+    QTest::newRow("rate as the source") << EncodingChoice{0, 320, 0} << "&Mono" << 0 << 320;
 }
 
 void OptionsPagesTest::oggBounds() {
@@ -165,7 +167,8 @@ void OptionsPagesTest::oggBounds() {
     QFETCH(int, chosen);
     QFETCH(int, expectedKbps);
     ScriptedDesktop desktop;
-    tonewright::OggValues values;
+    tonewright::PresetValues values;
+    values.autoParams = false;
     values.encoding = start;
     tonewright::OggPage page(values, desktop);
     page.show();

@@ -6,10 +6,18 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QTabWidget>
 #include <QTest>
 
+#include <map>
+
 #include "optionstestsupport.h"
-#include "app/options/optionvalues.h"
+#include "app/options/aacpage.h"
+#include "app/options/formatpages.h"
+#include "app/options/mp3page.h"
+#include "app/options/oggpage.h"
+#include "app/options/wmapage.h"
+#include "engine/outputformat.h"
 #include "settings/settings.h"
 
 using namespace apptest;
@@ -38,7 +46,7 @@ private slots:
     void switchingPagesRunsTheLeaveCheck();
     void generalPageButtons();
     void remembersPageAfterCancel();
-    void storedPageIndexBeyondPagesOpensGeneral();
+    void tabsThatTheStoredPageIndexCounts();
     void cancelDiscardsEdits();
     void copyOutKeepsRatesWhileAutoIsOn();
     void wmaPageOffersTheEncoderFormats();
@@ -165,14 +173,33 @@ void OptionsSheetTest::remembersPageAfterCancel() {
     QCOMPARE(Stored(harness).OptStartPageIndex, kWavPage);
 }
 
-void OptionsSheetTest::storedPageIndexBeyondPagesOpensGeneral() {
+// OptStartPageIndex counts tabs: their order is stored, and an index beyond them opens
+// General. Every output format is set on one page, which its formats' settings share.
+void OptionsSheetTest::tabsThatTheStoredPageIndexCounts() {
     WindowHarness harness;
-    harness.store.preset("Options", "OptStartPageIndex", "9");
+    harness.store.preset("Options", "OptStartPageIndex", "8");
     harness.Open();
     RunOptions(*harness.window, [](OptionsSheet& sheet) {
         QCOMPARE(sheet.pageIndex(), kGeneralPage);
+        QStringList captions;
+        for (int i = 0; i < sheet.findChild<QTabWidget*>()->count(); ++i)
+            captions << sheet.findChild<QTabWidget*>()->tabText(i);
+        QCOMPARE(captions, (QStringList{"General", "MP3 Options", "WAV Options", "WMA Options", "OGG Options",
+                                        "AMR/AWB Options", "AAC Options", "MP4/M4A/M4B Options"}));
         sheet.reject();
     });
+    std::map<int, int> pagesSetting;
+    for (const tonewright::FormatPageEntry& page : tonewright::FormatPages()) {
+        const auto& first = tonewright::FindOutputFormat(page.codes.front())->settings;
+        for (int code : page.codes) {
+            ++pagesSetting[code];
+            const auto& settings = tonewright::FindOutputFormat(code)->settings;
+            QVERIFY(settings.autoParams == first.autoParams && settings.amplify == first.amplify &&
+                    settings.tagMode == first.tagMode && settings.tagTemplate.member == first.tagTemplate.member);
+        }
+    }
+    for (const tonewright::OutputFormatInfo& format : tonewright::OutputFormats())
+        QVERIFY2(pagesSetting[format.code] == 1, format.displayName);
 }
 
 void OptionsSheetTest::cancelDiscardsEdits() {
@@ -199,16 +226,24 @@ void OptionsSheetTest::copyOutKeepsRatesWhileAutoIsOn() {
     settings.AACVBRQuality = 250;
     settings.AACMpegVersion = 1;
     settings.WMABitRate = 64000;
-    tonewright::OptionValues values = tonewright::CopyOptionsIn(settings);
-    QCOMPARE(values.mp3.encoding.channelRadio, 2);
-    values.mp3.encoding = {true, 8000, 8, 0};
-    values.mp3.amplify = {true, 150};
-    values.aac.autoParams = true;
-    values.aac.quality = 40;
-    values.aac.mpegRadio = 0;
-    values.wma.bitRate = 32000;
-    values.ogg.encoding = {false, 22050, 64, 2};
-    tonewright::CopyOptionsOut(values, settings);
+    tonewright::Mp3Values mp3 = tonewright::CopyMp3In(settings);
+    QCOMPARE(mp3.encoding.channelRadio, 2);
+    mp3.autoParams = true;
+    mp3.encoding = {8000, 8, 0};
+    mp3.amplify = {true, 150};
+    tonewright::AacValues aac = tonewright::CopyAacIn(settings);
+    aac.autoParams = true;
+    aac.quality = 40;
+    aac.mpegRadio = 0;
+    tonewright::WmaValues wma = tonewright::CopyWmaIn(settings);
+    wma.bitRate = 32000;
+    tonewright::PresetValues ogg = tonewright::CopyOggIn(settings);
+    ogg.autoParams = false;
+    ogg.encoding = {22050, 64, 2};
+    tonewright::CopyMp3Out(mp3, settings);
+    tonewright::CopyAacOut(aac, settings);
+    tonewright::CopyWmaOut(wma, settings);
+    tonewright::CopyOggOut(ogg, settings);
     QCOMPARE(settings.AutoDestMP3EncodingParam, 1);
     QCOMPARE(settings.MP3BitRate, 96);
     QCOMPARE(settings.MP3SampleRate, 44100);

@@ -39,7 +39,10 @@ TEST_F(CliOptionsTest, UsageErrorsExitWithTwo) {
         EXPECT_TRUE(r.out.empty());
         EXPECT_NE(r.err.find("tonewright-cli: "), std::string::npos);
     }
-    EXPECT_EQ(Cli({"--help"}).exitCode, 0);
+    const auto help = Cli({"--help"});
+    EXPECT_EQ(help.exitCode, 0);
+    EXPECT_NE(help.out.find("output format: mp3 wav wma ogg aac m4a mp4 m4b amr awb\n"), std::string::npos)
+        << "the formats in the desktop program's selector order";
     EXPECT_EQ(Cli({"--version"}).out.rfind("tonewright-cli ", 0), 0u);
 }
 

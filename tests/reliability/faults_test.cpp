@@ -191,7 +191,7 @@ TEST_P(FaultsPipelineTest, FailedConversionRemovesItsPartialTarget) {
         job.progress = &progress;
         job.failureReason = &reason;
         job.wmaFormats = &wmaFormats;
-        EXPECT_EQ(RunPipeline(job, *FindOutputFormat(format.code)->writer), 0) << plan;
+        EXPECT_EQ(RunPipeline(job, *FindOutputFormat(format.code)), 0) << plan;
         EXPECT_EQ(reason, "No space left on device") << plan;
         EXPECT_FALSE(testutil::Exists(job.targetPath)) << plan;
     }

@@ -10,12 +10,57 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/options/optionrules.h"
-#include "app/options/optionvalues.h"
+#include "engine/outputformat.h"
 
 namespace tonewright {
 
 namespace {
+
+constexpr int kMinQuality = 10;
+constexpr int kMaxQuality = 500;
+
+// Where a page's encoder details are stored, and the format whose settings group it sets.
+struct StoredDetails {
+    int code;
+    int Settings::*vbr;
+    int Settings::*quality;
+    int Settings::*bitRate;
+    int Settings::*tns;
+    int Settings::*midSide;
+    int Settings::*blockType;
+    int Settings::*mpegVersion;  // the AAC page's only
+};
+
+using S = Settings;
+const StoredDetails kAdtsDetails = {kOutputAac,       &S::AACVBR,           &S::AACVBRQuality, &S::AACABRBitRate,
+                                    &S::AACEnableTNS, &S::AACEnableMidside, &S::AACBlockType,  &S::AACMpegVersion};
+const StoredDetails kMp4Details = {kOutputM4a,       &S::M4AVBR,           &S::M4AVBRQuality, &S::M4AABRBitRate,
+                                   &S::M4AEnableTNS, &S::M4AEnableMidside, &S::M4ABlockType,  nullptr};
+
+AacValues CopyDetailsIn(const Settings& s, const StoredDetails& stored) {
+    AacValues values;
+    CopyFormatIn(s, stored.code, values);
+    values.vbrRadio = s.*stored.vbr != 0 ? 1 : 0;
+    values.quality = s.*stored.quality;
+    values.bitRate = s.*stored.bitRate;
+    values.tns = s.*stored.tns != 0;
+    values.midSide = s.*stored.midSide != 0;
+    values.blockType = s.*stored.blockType;
+    if (stored.mpegVersion) values.mpegRadio = s.*stored.mpegVersion != 0 ? 1 : 0;
+    return values;
+}
+
+void CopyDetailsOut(const AacValues& values, const StoredDetails& stored, Settings& s) {
+    CopyFormatOut(values, stored.code, s);
+    if (values.autoParams) return;
+    s.*stored.vbr = values.vbrRadio == 1 ? 1 : 0;
+    s.*stored.quality = values.quality;
+    s.*stored.bitRate = values.bitRate;
+    s.*stored.tns = values.tns ? 1 : 0;
+    s.*stored.midSide = values.midSide ? 1 : 0;
+    s.*stored.blockType = values.blockType;
+    if (stored.mpegVersion) s.*stored.mpegVersion = values.mpegRadio == 1 ? 1 : 0;
+}
 
 const std::vector<int> kAacBitRates = {16, 24, 32, 40, 48, 56, 64, 80, 96, 112, 128, 144, 160, 192, 224, 256, 320};
 
@@ -25,12 +70,17 @@ void Check(QButtonGroup* group, int id) {
 
 }  // namespace
 
+AacValues CopyAacIn(const Settings& settings) { return CopyDetailsIn(settings, kAdtsDetails); }
+void CopyAacOut(const AacValues& values, Settings& settings) { CopyDetailsOut(values, kAdtsDetails, settings); }
+AacValues CopyMp4In(const Settings& settings) { return CopyDetailsIn(settings, kMp4Details); }
+void CopyMp4Out(const AacValues& values, Settings& settings) { CopyDetailsOut(values, kMp4Details, settings); }
+
 AacPage::AacPage(AacValues& values, Container container, Desktop& desktop, QWidget* parent)
     : OptionPage(desktop, parent),
       values_(values),
       auto_(new QCheckBox(QStringLiteral("A&uto (let the program choose the best parameters)"), this)),
       bitRate_(new QComboBox(this)),
-      quality_(new RangeSpinBox(kMinAacQuality, kMaxAacQuality, this)),
+      quality_(new RangeSpinBox(kMinQuality, kMaxQuality, this)),
       tns_(new QCheckBox(QStringLiteral("Use &Temporal Noise Shaping (TNS)"), this)),
       midSide_(new QCheckBox(QStringLiteral("Allow &Mid/Side"), this)),
       details_(new QGroupBox(QStringLiteral("Encoder"), this)),
@@ -110,7 +160,7 @@ void AacPage::ApplyEnableRules() {
     quality_->setEnabled(manual && vbr_->checkedId() == 1);
 }
 
-// A fresh AacValues holds the recommended details; amplification and the tag stay.
+// The recommended details; amplification and the tag stay.
 void AacPage::Reset() { WriteDetails(AacValues{}); }
 
 void AacPage::WriteDetails(const AacValues& details) {
@@ -127,7 +177,7 @@ void AacPage::WriteDetails(const AacValues& details) {
 
 bool AacPage::LeavePage() {
     const int quality = quality_->value();
-    if (!auto_->isChecked() && vbr_->checkedId() == 1 && (quality < kMinAacQuality || quality > kMaxAacQuality))
+    if (!auto_->isChecked() && vbr_->checkedId() == 1 && (quality < kMinQuality || quality > kMaxQuality))
         return Refuse(quality_, QStringLiteral("Invalid quality value. It's betwen 10 and 500."));
     return AcceptAmplify(*amplify_);
 }

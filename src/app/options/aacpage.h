@@ -1,12 +1,29 @@
 #pragma once
 
 #include "app/options/optionpage.h"
+#include "app/options/optionvalues.h"
 
 class QRadioButton;
 
 namespace tonewright {
 
-struct AacValues;
+// The AAC and the MP4 page's values; the MP4 page has no MPEG version, the AAC page no tag.
+// A fresh AacValues holds the recommended encoder details.
+struct AacValues : FormatValues {
+    int vbrRadio = 1;  // 0 ABR, 1 VBR
+    int quality = 100;
+    int bitRate = 128;
+    bool tns = false;
+    bool midSide = true;
+    int mpegRadio = 0;  // 0 MPEG-4, 1 MPEG-2
+    int blockType = 0;
+};
+
+// The encoder details stay as stored while Auto is on.
+AacValues CopyAacIn(const Settings& settings);
+void CopyAacOut(const AacValues& values, Settings& settings);
+AacValues CopyMp4In(const Settings& settings);
+void CopyMp4Out(const AacValues& values, Settings& settings);
 
 // "AAC Options" and "MP4/M4A/M4B Options": Auto or the encoder's details (ABR with a bit
 // rate or VBR with a quality, TNS, mid/side, block types, and for AAC the MPEG version),

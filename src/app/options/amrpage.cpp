@@ -9,8 +9,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "app/options/optionrules.h"
-#include "app/options/optionvalues.h"
+#include "engine/outputformat.h"
 
 namespace tonewright {
 
@@ -26,7 +25,7 @@ QComboBox* ModeList(QWidget* owner, const char* name, const QStringList& rows, i
     auto* list = new QComboBox(owner);
     list->setObjectName(QLatin1String(name));
     list->addItems(rows);
-    list->setCurrentIndex(AmrModeRow(mode, list->count()));
+    list->setCurrentIndex(mode >= 0 && mode < list->count() ? mode : 4);
     return list;
 }
 
@@ -37,6 +36,28 @@ QStringList WideBandRows() {
 }
 
 }  // namespace
+
+AmrValues CopyAmrIn(const Settings& settings) {
+    AmrValues values;
+    CopyFormatIn(settings, kOutputAmr, values);
+    values.type = settings.AMRType;
+    values.nbMode = settings.AMRMode;
+    values.wbMode = settings.AMRWBMode;
+    values.nbDtx = settings.AMRDTX != 0;
+    values.awbMode = settings.AWBMode;
+    values.awbDtx = settings.AWBDTX != 0;
+    return values;
+}
+
+void CopyAmrOut(const AmrValues& values, Settings& settings) {
+    CopyFormatOut(values, kOutputAmr, settings);
+    settings.AMRType = values.type;
+    settings.AMRMode = values.nbMode;
+    settings.AMRWBMode = values.wbMode;
+    settings.AMRDTX = values.nbDtx;
+    settings.AWBMode = values.awbMode;
+    settings.AWBDTX = values.awbDtx;
+}
 
 AmrPage::AmrPage(AmrValues& values, Desktop& desktop, QWidget* parent)
     : OptionPage(desktop, parent),

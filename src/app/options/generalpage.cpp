@@ -22,9 +22,6 @@ namespace tonewright {
 
 namespace {
 
-constexpr int kSameFolder = 199;
-constexpr int kCustomFolder = 399;
-
 QComboBox* ChoiceList(QWidget* owner, const char* name, const std::vector<std::pair<QString, int>>& rows, int& value) {
     auto* list = new QComboBox(owner);
     list->setObjectName(QLatin1String(name));
@@ -54,8 +51,8 @@ QLayout* ParallelJobsRow(QSpinBox* jobs) {
 GeneralPage::GeneralPage(GeneralValues& values, Desktop& desktop, QWidget* parent)
     : OptionPage(desktop, parent), values_(values) {
     outputFolder_ = ChoiceList(this, "outputFolder",
-                               {{QStringLiteral("Same as original file"), kSameFolder},
-                                {QStringLiteral("A custom folder"), kCustomFolder}},
+                               {{QStringLiteral("Same as original file"), kTargetsNextToSource},
+                                {QStringLiteral("A custom folder"), kTargetsInCustomFolder}},
                                values.outputFolderOpt);
     customFolder_ = new QLineEdit(QString::fromStdString(values.customFolder), this);
     customFolder_->setObjectName(QStringLiteral("customFolder"));
@@ -70,9 +67,9 @@ GeneralPage::GeneralPage(GeneralValues& values, Desktop& desktop, QWidget* paren
         this);
     createDirsExample_->setWordWrap(true);
     targetExists_ = ChoiceList(this, "targetExists",
-                               {{QStringLiteral("Auto rename (add number at end of file name)"), 11},
-                                {QStringLiteral("Overwrite"), 22},
-                                {QStringLiteral("Skip (not convert)"), 33}},
+                               {{QStringLiteral("Auto rename (add number at end of file name)"), kRenameTarget},
+                                {QStringLiteral("Overwrite"), kOverwriteTarget},
+                                {QStringLiteral("Skip (not convert)"), kSkipTarget}},
                                values.targetExistsOpt);
     parallelJobs_ = new QSpinBox(this);
     parallelJobs_->setObjectName(QStringLiteral("parallelJobs"));
@@ -123,6 +120,7 @@ GeneralPage::GeneralPage(GeneralValues& values, Desktop& desktop, QWidget* paren
     introRow->addWidget(help, 0, Qt::AlignTop);
     monoLayout->addLayout(introRow);
     auto* monoRow = new QHBoxLayout;
+    // In MonoPick order.
     monoType_ = AddRadios(
         this, monoRow, {QStringLiteral("(L+R) / &2"), QStringLiteral("&L channel"), QStringLiteral("&R channel")},
         values.monoType);
@@ -142,9 +140,9 @@ GeneralPage::GeneralPage(GeneralValues& values, Desktop& desktop, QWidget* paren
     layout->addWidget(filter);
     layout->addStretch();
 
-    EnableCustomFolder(values.outputFolderOpt == kCustomFolder);
+    EnableCustomFolder(values.outputFolderOpt == kTargetsInCustomFolder);
     connect(outputFolder_, &QComboBox::currentIndexChanged, this,
-            [this] { EnableCustomFolder(SelectedValue(outputFolder_) == kCustomFolder); });
+            [this] { EnableCustomFolder(SelectedValue(outputFolder_) == kTargetsInCustomFolder); });
     connect(browse_, &QPushButton::clicked, this, &GeneralPage::Browse);
     connect(open_, &QPushButton::clicked, this, &GeneralPage::OpenFolder);
     connect(help, &QPushButton::clicked, this, &GeneralPage::ExplainMono);
@@ -187,7 +185,7 @@ void GeneralPage::ExplainMono() {
 }
 
 bool GeneralPage::LeavePage() {
-    if (SelectedValue(outputFolder_) == kCustomFolder && customFolder_->text().isEmpty())
+    if (SelectedValue(outputFolder_) == kTargetsInCustomFolder && customFolder_->text().isEmpty())
         return Refuse(customFolder_, QStringLiteral("Please choose an output folder."));
     filterText_->setText(QString::fromStdString(CleanFilterText(filterText_->text().toStdString())));
     if (filterOn_->isChecked() && filterText_->text().isEmpty())

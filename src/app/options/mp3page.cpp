@@ -8,13 +8,49 @@
 #include <QUrl>
 
 #include "app/desktop.h"
-#include "app/options/optionvalues.h"
 #include "encoders/automaticencoding.h"
 #include "encoders/mp3/mp3encoding.h"
+#include "engine/outputformat.h"
 
 namespace tonewright {
 
 namespace {
+
+// MP3ChannelMode: 0 stereo, 1 joint stereo, 3 mono, 4 as the source.
+int Mp3ChannelRadio(int channelMode) {
+    switch (channelMode) {
+        case 1: return 0;
+        case 0: return 1;
+        case 3: return 2;
+        default: return 3;
+    }
+}
+
+int Mp3ChannelMode(int radio) {
+    static constexpr int kModes[] = {1, 0, 3, 4};
+    return radio >= 0 && radio < 4 ? kModes[radio] : 4;
+}
+
+const StoredEncoding kMp3Encoding = {&Settings::MP3SampleRate, &Settings::MP3BitRate, &Settings::MP3ChannelMode,
+                                     Mp3ChannelRadio, Mp3ChannelMode};
+
+// The sample rate kept when the bit rate becomes `kbps`: 8 to 24 kbps need at most
+// 24000 Hz, 80 to 160 kbps at least 16000 Hz, 192 to 320 kbps at least 32000 Hz. A zero
+// ("as the source") on either side applies no constraint.
+int RateForBitrate(int kbps, int rate) {
+    if (kbps == 0 || rate == 0) return rate;
+    if (kbps <= 24) return rate > 24000 ? 24000 : rate;
+    if (kbps >= 80 && kbps <= 160) return rate < 16000 ? 16000 : rate;
+    if (kbps >= 192) return rate < 32000 ? 32000 : rate;
+    return rate;
+}
+
+// The bit rate kept when the sample rate becomes `rate`: at most 64 kbps up to 12000 Hz,
+// at most 160 kbps up to 24000 Hz, at least 32 kbps above. Zero applies none.
+int BitrateForRate(int rate, int kbps) {
+    if (kbps == 0 || rate == 0) return kbps;
+    return LimitMp3Bitrate(kbps, rate);
+}
 
 PresetPageLayout Mp3Layout() {
     return {{kSampleRateTable.begin(), kSampleRateTable.end()},
@@ -37,16 +73,26 @@ QLabel* Link(QWidget* owner, Desktop& desktop, const char* url, const QString& t
 
 }  // namespace
 
+Mp3Values CopyMp3In(const Settings& settings) {
+    return {CopyPresetIn(settings, kOutputMp3, kMp3Encoding), settings.MP3WriteID3Version};
+}
+
+void CopyMp3Out(const Mp3Values& values, Settings& settings) {
+    CopyPresetOut(values, kOutputMp3, kMp3Encoding, settings);
+    settings.MP3WriteID3Version = values.id3Version;
+}
+
 Mp3Page::Mp3Page(Mp3Values& values, Desktop& desktop, QWidget* parent)
-    : PresetPage(values.encoding, Mp3Layout(), values.amplify, &values.tag, desktop, parent), values_(values) {
+    : PresetPage(values, Mp3Layout(), true, desktop, parent), values_(values) {
     auto* versions = new QGroupBox(QStringLiteral("Write ID3 tag as:"), this);
     auto* versionRow = new QHBoxLayout(versions);
     id3Version_ = AddRadios(versions, versionRow,
                             {QStringLiteral("ID3v&1"), QStringLiteral("ID3v&2"), QStringLiteral("I&D3v1 && ID3v2")},
                             values.id3Version);
     versionRow->addStretch();
-    versions->setEnabled(values.tag.type != 2);
-    connect(tagBlock(), &TagBlock::choiceChanged, versions, [versions](int choice) { versions->setEnabled(choice != 2); });
+    versions->setEnabled(values.tag.type != kTagNone);
+    connect(tagBlock(), &TagBlock::choiceChanged, versions,
+            [versions](int choice) { versions->setEnabled(choice != kTagNone); });
 
     auto* links = new QHBoxLayout;
     links->addWidget(Link(this, desktop, "https://wiki.hydrogenaud.io/index.php?title=Joint_stereo",
@@ -64,11 +110,11 @@ void Mp3Page::Apply() {
 }
 
 void Mp3Page::AdjustAfterRateChange(EncodingChoice& choice) {
-    choice.detail = Mp3BitrateForRate(choice.sampleRate, choice.detail);
+    choice.detail = BitrateForRate(choice.sampleRate, choice.detail);
 }
 
 void Mp3Page::AdjustAfterDetailChange(EncodingChoice& choice) {
-    choice.sampleRate = Mp3RateForBitrate(choice.detail, choice.sampleRate);
+    choice.sampleRate = RateForBitrate(choice.detail, choice.sampleRate);
 }
 
 }  // namespace tonewright

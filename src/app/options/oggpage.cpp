@@ -1,12 +1,15 @@
 #include "app/options/oggpage.h"
 
-#include "app/options/optionvalues.h"
 #include "encoders/automaticencoding.h"
 #include "encoders/vorbis/vorbisencoding.h"
+#include "engine/outputformat.h"
 
 namespace tonewright {
 
 namespace {
+
+const StoredEncoding kOggEncoding = {&Settings::OGGSampleRate, &Settings::OGGBitRate, &Settings::OGGChannels,
+                                     ChannelCountRadio, ChannelCountFromRadio};
 
 PresetPageLayout OggLayout() {
     return {{kSampleRateTable.begin(), kSampleRateTable.end()},
@@ -22,11 +25,20 @@ PresetPageLayout OggLayout() {
 
 }  // namespace
 
-OggPage::OggPage(OggValues& values, Desktop& desktop, QWidget* parent)
-    : PresetPage(values.encoding, OggLayout(), values.amplify, &values.tag, desktop, parent) {}
+PresetValues CopyOggIn(const Settings& settings) { return CopyPresetIn(settings, kOutputOgg, kOggEncoding); }
 
+void CopyOggOut(const PresetValues& values, Settings& settings) {
+    CopyPresetOut(values, kOutputOgg, kOggEncoding, settings);
+}
+
+OggPage::OggPage(PresetValues& values, Desktop& desktop, QWidget* parent)
+    : PresetPage(values, OggLayout(), true, desktop, parent) {}
+
+// The bit rate moved into what libvorbis allows at the rate and channel count; unchanged
+// when either value is zero or the channels follow the source (radio 2).
 void OggPage::Bound(EncodingChoice& choice) {
-    choice.detail = OggBoundedBitrate(choice.detail, choice.sampleRate, choice.channelRadio);
+    if (choice.detail == 0 || choice.sampleRate == 0 || choice.channelRadio == 2) return;
+    choice.detail = ClampVorbisBitrate(choice.detail, choice.sampleRate, choice.channelRadio == 0 ? 2 : 1);
 }
 
 }  // namespace tonewright

@@ -1,17 +1,20 @@
 #pragma once
 
+#include "app/options/optionvalues.h"
 #include "app/options/presetpage.h"
 
 namespace tonewright {
 
-struct OggValues;
+// The page's values; channel radio: stereo, mono, as the source.
+PresetValues CopyOggIn(const Settings& settings);
+void CopyOggOut(const PresetValues& values, Settings& settings);
 
 // "OGG Options": the bit rate stays within what libvorbis encodes at the rate and
 // channel count chosen.
 class OggPage : public PresetPage {
     Q_OBJECT
 public:
-    OggPage(OggValues& values, Desktop& desktop, QWidget* parent = nullptr);
+    OggPage(PresetValues& values, Desktop& desktop, QWidget* parent = nullptr);
 
 protected:
     void AdjustAfterRateChange(EncodingChoice& choice) override { Bound(choice); }

@@ -111,6 +111,7 @@ TagBlock::TagBlock(TagValues& values, bool withCopyright, QWidget* parent)
       edit_(new QPushButton(QStringLiteral("Edit ID3 &tag"), this)) {
     auto* layout = new QHBoxLayout(this);
     auto* radios = new QVBoxLayout;
+    // In TagMode order.
     choices_ = AddRadios(this, radios,
                          {QStringLiteral("Add &ID3 tag"), QStringLiteral("T&ransfer ID3 tag from source file"),
                           QStringLiteral("&None")},
@@ -119,9 +120,9 @@ TagBlock::TagBlock(TagValues& values, bool withCopyright, QWidget* parent)
     layout->addWidget(edit_, 0, Qt::AlignTop);
     layout->addStretch();
     edit_->setObjectName(QStringLiteral("editTag"));
-    edit_->setEnabled(values.type == 0);
+    edit_->setEnabled(values.type == kTagFromTemplate);
     connect(choices_, &QButtonGroup::idClicked, this, [this](int choice) {
-        edit_->setEnabled(choice == 0);
+        edit_->setEnabled(choice == kTagFromTemplate);
         emit choiceChanged(choice);
     });
     connect(edit_, &QPushButton::clicked, this, &TagBlock::EditTag);

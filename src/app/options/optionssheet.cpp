@@ -5,36 +5,29 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-#include "app/options/aacpage.h"
-#include "app/options/amrpage.h"
+#include "app/options/formatpages.h"
 #include "app/options/generalpage.h"
-#include "app/options/mp3page.h"
-#include "app/options/oggpage.h"
-#include "app/options/wavpage.h"
-#include "app/options/wmapage.h"
+#include "app/options/optionpage.h"
+#include "app/options/optionvalues.h"
 #include "settings/settings.h"
 
 namespace tonewright {
 
-OptionsSheet::OptionsSheet(OptionValues& values, int startPage, Desktop& desktop, const WmaFormatSource& wmaFormats,
-                           QWidget* parent)
-    : QDialog(parent), values_(values), edited_(values), tabs_(new QTabWidget(this)) {
+OptionsSheet::OptionsSheet(Settings& settings, const PageServices& services, QWidget* parent)
+    : QDialog(parent), settings_(settings), tabs_(new QTabWidget(this)) {
     setWindowTitle(QStringLiteral("Options"));
     // Every tab caption stays in view: the sheet is as wide as its tabs.
     tabs_->setUsesScrollButtons(false);
-    const auto add = [this](OptionPage* page, const QString& caption) {
-        pages_.push_back(page);
-        tabs_->addTab(page, caption);
+    const auto add = [this](std::unique_ptr<SheetPage> page, const QString& caption) {
+        tabs_->addTab(page->page(), caption);
+        pages_.push_back(std::move(page));
     };
-    add(new GeneralPage(edited_.general, desktop), QStringLiteral("General"));
-    add(new Mp3Page(edited_.mp3, desktop), QStringLiteral("MP3 Options"));
-    add(new WavPage(edited_.wav, desktop), QStringLiteral("WAV Options"));
-    add(new WmaPage(edited_.wma, wmaFormats, desktop), QStringLiteral("WMA Options"));
-    add(new OggPage(edited_.ogg, desktop), QStringLiteral("OGG Options"));
-    add(new AmrPage(edited_.amr, desktop), QStringLiteral("AMR/AWB Options"));
-    add(new AacPage(edited_.aac, AacPage::Container::Adts, desktop), QStringLiteral("AAC Options"));
-    add(new AacPage(edited_.m4a, AacPage::Container::Mp4, desktop), QStringLiteral("MP4/M4A/M4B Options"));
+    add(BindPage(CopyGeneralIn(settings), CopyGeneralOut,
+                 [&](GeneralValues& values) { return new GeneralPage(values, services.desktop); }),
+        QStringLiteral("General"));
+    for (const FormatPageEntry& entry : FormatPages()) add(entry.make(settings, services), PageCaption(entry));
 
+    const int startPage = settings.OptStartPageIndex;
     if (startPage >= 0 && startPage < tabs_->count()) tabs_->setCurrentIndex(startPage);
     current_ = tabs_->currentIndex();
     connect(tabs_, &QTabWidget::currentChanged, this, &OptionsSheet::SwitchedTo);
@@ -49,36 +42,34 @@ OptionsSheet::OptionsSheet(OptionValues& values, int startPage, Desktop& desktop
 
 int OptionsSheet::pageIndex() const { return tabs_->currentIndex(); }
 
+OptionPage* OptionsSheet::page(int index) const { return pages_[index]->page(); }
+
 // The page left must agree to being left; if it does not, the sheet goes back to it.
 void OptionsSheet::SwitchedTo(int index) {
     if (returning_) return;
-    if (!pages_[current_]->LeavePage()) {
+    if (!page(current_)->LeavePage()) {
         returning_ = true;
         tabs_->setCurrentIndex(current_);
         returning_ = false;
-        pages_[current_]->FocusRefusedControl();
+        page(current_)->FocusRefusedControl();
         return;
     }
     current_ = index;
 }
 
 void OptionsSheet::accept() {
-    if (!pages_[current_]->LeavePage()) return;
-    for (OptionPage* page : pages_) page->ApplyIfShown();
-    values_ = edited_;
+    if (!page(current_)->LeavePage()) return;
+    for (const auto& page : pages_) page->page()->ApplyIfShown();
+    for (const auto& page : pages_) page->CopyOut(settings_);
     QDialog::accept();
 }
 
 void ShowOptions(Settings& settings, SettingsStore& store, Desktop& desktop, const WmaFormatSource& wmaFormats,
                  QWidget* parent) {
-    OptionValues values = CopyOptionsIn(settings);
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    OptionsSheet sheet(values, settings.OptStartPageIndex, desktop, wmaFormats, parent);
+    OptionsSheet sheet(settings, {desktop, wmaFormats}, parent);
     QApplication::restoreOverrideCursor();
-    if (sheet.exec() == QDialog::Accepted) {
-        CopyOptionsOut(values, settings);
-        SaveSettings(settings, store, kSaveOptions);
-    }
+    if (sheet.exec() == QDialog::Accepted) SaveSettings(settings, store, kSaveOptions);
     settings.OptStartPageIndex = sheet.pageIndex();
 }
 

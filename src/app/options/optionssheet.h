@@ -2,44 +2,42 @@
 
 #include <QDialog>
 
+#include <memory>
 #include <vector>
 
-#include "app/options/optionvalues.h"
-#include "app/options/wmapage.h"
+#include "app/options/sheetpage.h"
 
 class QTabWidget;
 
 namespace tonewright {
 
-class Desktop;
-class OptionPage;
 class SettingsStore;
 
-// The "Options" sheet: the General page and one page per output format, with OK and
-// Cancel. It edits `values` only when closed with OK. pageIndex() is the page that was
+// The "Options" sheet: the General page and the format pages, with OK and Cancel. The
+// pages edit copies of `settings`, which they write back only when the sheet is closed
+// with OK. It opens on the tab OptStartPageIndex names; pageIndex() is the tab that was
 // active when it closed, whichever way.
 class OptionsSheet : public QDialog {
     Q_OBJECT
 public:
-    OptionsSheet(OptionValues& values, int startPage, Desktop& desktop, const WmaFormatSource& wmaFormats,
-                 QWidget* parent = nullptr);
+    OptionsSheet(Settings& settings, const PageServices& services, QWidget* parent = nullptr);
 
     int pageIndex() const;
     void accept() override;
 
 private:
     void SwitchedTo(int index);
+    OptionPage* page(int index) const;
 
-    OptionValues& values_;
-    OptionValues edited_;
+    Settings& settings_;
     QTabWidget* tabs_;
-    std::vector<OptionPage*> pages_;
+    std::vector<std::unique_ptr<SheetPage>> pages_;
     int current_ = 0;
     bool returning_ = false;
 };
 
-// The whole options command: copies the settings into the sheet, runs it, on OK copies
-// them back and saves the options; remembers the page in OptStartPageIndex either way.
+// The whole options command: runs the sheet, on OK saves the options; remembers the page
+// in OptStartPageIndex either way.
 void ShowOptions(Settings& settings, SettingsStore& store, Desktop& desktop, const WmaFormatSource& wmaFormats,
                  QWidget* parent);
 

@@ -6,114 +6,80 @@
 
 namespace tonewright {
 
-// The copies of the settings that the pages of the options sheet edit, in the form the
-// pages show them: channel settings as radio indexes, flags as bools. CopyOptionsIn fills
-// them from Settings; CopyOptionsOut writes them back after OK.
+// The values the pages of the options sheet edit, in the form the pages show them: channel
+// settings as radio indexes, flags as bools. Each page's values are copied in from Settings
+// when the sheet opens and written back after OK.
 
 struct AmplifyValues {
     bool on = false;
     int coeff = 100;  // percent
 };
 
+// The tag choice of a tagged format.
+struct TagValues {
+    int type = kTagFromSource;  // a TagMode
+    TagTemplate tag;
+};
+
+// What a format's settings group (OutputFormatSettings in the format registry) holds, as
+// the format's page shows it. Members the format has no setting for stay unused.
+struct FormatValues {
+    bool autoParams = true;
+    TagValues tag;
+    AmplifyValues amplify;
+};
+
+// Fills the members of `values` that the settings group of the format `code` holds.
+void CopyFormatIn(const Settings& settings, int code, FormatValues& values);
+// Writes them back.
+void CopyFormatOut(const FormatValues& values, int code, Settings& settings);
+
+// The encoding parameters of a page with a preset list.
+struct EncodingChoice {
+    int sampleRate = 44100;  // 0 = as the source
+    int detail = 128;        // bit rate in kbps or bits per sample; 0 = as the source
+    int channelRadio = 0;
+};
+
+// Where a preset page's parameters are stored, and how its channel radio stands for the
+// stored channel value.
+struct StoredEncoding {
+    int Settings::*sampleRate;
+    int Settings::*detail;
+    int Settings::*channels;
+    int (*channelRadio)(int stored);
+    int (*storedChannels)(int radio);
+};
+
+// The values of a page with a preset list.
+struct PresetValues : FormatValues {
+    EncodingChoice encoding;
+};
+
+// The settings group of the format `code` and the encoding parameters. Written back, the
+// parameters keep their stored values while Auto is on.
+PresetValues CopyPresetIn(const Settings& settings, int code, const StoredEncoding& stored);
+void CopyPresetOut(const PresetValues& values, int code, const StoredEncoding& stored, Settings& settings);
+
+// The radio index of a channel count (stereo, mono, as the source) and back.
+int ChannelCountRadio(int channels);
+int ChannelCountFromRadio(int radio);
+
 struct GeneralValues {
-    int outputFolderOpt = 199;  // 199 next to the source, 399 the custom folder
+    int outputFolderOpt = kTargetsNextToSource;  // an OutputFolderChoice
     std::string customFolder;
     bool createDirs = false;
-    int targetExistsOpt = 11;  // 11 rename, 22 overwrite, 33 skip
+    int targetExistsOpt = kRenameTarget;  // a TargetExistsRule
     bool documentsFallback = true;
     bool browseWhenDone = true;
-    int monoType = 0;
+    int monoType = kMonoMix;  // a MonoPick
     bool filterOn = false;
     std::string filterText;
     int parallelJobs = 1;  // files converted at once
 };
 
-// The tag choice of a tagged format: 0 the template, 1 transfer from the source, 2 none.
-struct TagValues {
-    int type = 1;
-    TagTemplate tag;
-};
-
-// The encoding parameters of a page with a preset list (MP3, WAV, OGG).
-struct EncodingChoice {
-    bool autoParams = true;
-    int sampleRate = 44100;  // 0 = as the source
-    int detail = 128;        // bit rate in kbps, bits per sample for WAV; 0 = as the source
-    int channelRadio = 0;
-};
-
-struct Mp3Values {
-    EncodingChoice encoding;  // channel radio: joint stereo, stereo, mono, as the source
-    int id3Version = 1;    // 0 v1, 1 v2, 2 both
-    TagValues tag;
-    AmplifyValues amplify;
-};
-
-struct WavValues {
-    EncodingChoice encoding;  // channel radio: stereo, mono, as the source
-    AmplifyValues amplify;
-};
-
-struct WmaValues {
-    bool autoParams = true;
-    int sampleRate = 44100;
-    int bitRate = 128000;  // bits per second
-    int channels = 2;
-    TagValues tag;
-    AmplifyValues amplify;
-};
-
-struct OggValues {
-    EncodingChoice encoding;  // channel radio: stereo, mono, as the source
-    TagValues tag;
-    AmplifyValues amplify;
-};
-
-struct AmrValues {
-    int type = 0;  // 0 narrow band, 1 wide band
-    int nbMode = 6;
-    int wbMode = 6;
-    bool nbDtx = false;
-    int awbMode = 6;
-    bool awbDtx = false;
-    AmplifyValues amplify;
-};
-
-// The AAC and the MP4 page; the MP4 page has no MPEG version, the AAC page no tag.
-struct AacValues {
-    bool autoParams = true;
-    int vbrRadio = 1;  // 0 ABR, 1 VBR
-    int quality = 100;
-    int bitRate = 128;
-    bool tns = false;
-    bool midSide = true;
-    int mpegRadio = 0;  // 0 MPEG-4, 1 MPEG-2
-    int blockType = 0;
-    TagValues tag;
-    AmplifyValues amplify;
-};
-
-struct OptionValues {
-    GeneralValues general;
-    Mp3Values mp3;
-    WavValues wav;
-    WmaValues wma;
-    OggValues ogg;
-    AmrValues amr;
-    AacValues aac;
-    AacValues m4a;
-};
-
-OptionValues CopyOptionsIn(const Settings& settings);
-// Writes the values back. A format whose Auto choice is on keeps its rate, bit-rate and
-// channel settings (and, for AAC and MP4, every encoder detail); tags and amplification
-// are always written. Rebuilds the extension filter.
-void CopyOptionsOut(const OptionValues& values, Settings& settings);
-
-// The radio indexes of the channel settings and back.
-int Mp3ChannelRadio(int channelMode);
-int Mp3ChannelMode(int radio);
-int ChannelCountRadio(int channels);
-int ChannelCountFromRadio(int radio);
+GeneralValues CopyGeneralIn(const Settings& settings);
+// Also rebuilds the extension filter.
+void CopyGeneralOut(const GeneralValues& values, Settings& settings);
 
 }  // namespace tonewright

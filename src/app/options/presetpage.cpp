@@ -11,19 +11,17 @@
 
 namespace tonewright {
 
-PresetPage::PresetPage(EncodingChoice& values, const PresetPageLayout& layout, AmplifyValues& amplify, TagValues* tag,
-                       Desktop& desktop, QWidget* parent)
+PresetPage::PresetPage(PresetValues& values, const PresetPageLayout& layout, bool withTag, Desktop& desktop,
+                       QWidget* parent)
     : OptionPage(desktop, parent),
       values_(values),
-      amplifyValues_(amplify),
-      tagValues_(tag),
       presets_(layout.presets),
       presetList_(new QComboBox(this)),
       rateList_(new QComboBox(this)),
       detailList_(new QComboBox(this)),
       parameters_(new QGroupBox(QStringLiteral("Parameters"), this)),
       extras_(new QVBoxLayout),
-      amplify_(new AmplifyBlock(amplify, this)) {
+      amplify_(new AmplifyBlock(values.amplify, this)) {
     presetList_->setObjectName(QStringLiteral("presets"));
     rateList_->setObjectName(QStringLiteral("sampleRate"));
     detailList_->setObjectName(QStringLiteral("detail"));
@@ -32,8 +30,8 @@ PresetPage::PresetPage(EncodingChoice& values, const PresetPageLayout& layout, A
     presetList_->addItem(QStringLiteral("Custom"));
     FillValueList(rateList_, layout.sampleRates, QStringLiteral("%1 Hz"));
     FillValueList(detailList_, layout.details, layout.detailFormat);
-    SelectValue(rateList_, values.sampleRate);
-    SelectValue(detailList_, values.detail);
+    SelectValue(rateList_, values.encoding.sampleRate);
+    SelectValue(detailList_, values.encoding.detail);
 
     auto* form = new QFormLayout;
     form->addRow(QStringLiteral("&Encoding Options:"), presetList_);
@@ -41,7 +39,7 @@ PresetPage::PresetPage(EncodingChoice& values, const PresetPageLayout& layout, A
     parameterForm->addRow(QStringLiteral("Sample &Frequency:"), rateList_);
     parameterForm->addRow(layout.detailLabel, detailList_);
     auto* channelRow = new QHBoxLayout;
-    channels_ = AddRadios(parameters_, channelRow, layout.channelTexts, values.channelRadio);
+    channels_ = AddRadios(parameters_, channelRow, layout.channelTexts, values.encoding.channelRadio);
     channelRow->addStretch();
     parameterForm->addRow(QStringLiteral("Channels:"), channelRow);
 
@@ -49,8 +47,8 @@ PresetPage::PresetPage(EncodingChoice& values, const PresetPageLayout& layout, A
     page->addLayout(form);
     page->addWidget(parameters_);
     page->addLayout(extras_);
-    if (tag) {
-        tagBlock_ = new TagBlock(*tag, true, this);
+    if (withTag) {
+        tagBlock_ = new TagBlock(values.tag, true, this);
         page->addWidget(tagBlock_);
     }
     auto* amplifyBox = new QGroupBox(QStringLiteral("Volume"), this);
@@ -76,7 +74,7 @@ PresetPage::PresetPage(EncodingChoice& values, const PresetPageLayout& layout, A
 bool PresetPage::autoRow() const { return presetList_->currentIndex() == 0; }
 
 EncodingChoice PresetPage::ReadControls() const {
-    return {autoRow(), SelectedValue(rateList_), SelectedValue(detailList_), channels_->checkedId()};
+    return {SelectedValue(rateList_), SelectedValue(detailList_), channels_->checkedId()};
 }
 
 void PresetPage::WriteControls(const EncodingChoice& choice) {
@@ -97,7 +95,7 @@ void PresetPage::PresetChosen(int row) {
     const int preset = row - 1;
     if (preset < 0 || preset >= static_cast<int>(presets_.size())) return;
     const EncodingPreset& chosen = presets_[preset];
-    WriteControls({false, chosen.sampleRate, chosen.second, chosen.channelRadio});
+    WriteControls({chosen.sampleRate, chosen.second, chosen.channelRadio});
 }
 
 void PresetPage::ParameterChanged(Changed what) {
@@ -125,9 +123,10 @@ bool PresetPage::LeavePage() {
 }
 
 void PresetPage::Apply() {
-    values_ = ReadControls();
-    amplify_->Read(amplifyValues_);
-    if (tagBlock_) tagBlock_->Read(*tagValues_);
+    values_.autoParams = autoRow();
+    values_.encoding = ReadControls();
+    amplify_->Read(values_.amplify);
+    if (tagBlock_) tagBlock_->Read(values_.tag);
 }
 
 }  // namespace tonewright

@@ -11,6 +11,7 @@ class QVBoxLayout;
 namespace tonewright {
 
 struct EncodingChoice;
+struct PresetValues;
 
 // What a page with a preset list shows: the rows of its lists and its presets.
 struct PresetPageLayout {
@@ -29,8 +30,8 @@ struct PresetPageLayout {
 class PresetPage : public OptionPage {
     Q_OBJECT
 public:
-    PresetPage(EncodingChoice& values, const PresetPageLayout& layout, AmplifyValues& amplify, TagValues* tag,
-               Desktop& desktop, QWidget* parent = nullptr);
+    PresetPage(PresetValues& values, const PresetPageLayout& layout, bool withTag, Desktop& desktop,
+               QWidget* parent = nullptr);
     bool LeavePage() override;
 
 protected:
@@ -54,9 +55,7 @@ private:
     void ParameterChanged(Changed what);
     bool autoRow() const;
 
-    EncodingChoice& values_;
-    AmplifyValues& amplifyValues_;
-    TagValues* tagValues_;
+    PresetValues& values_;
     std::vector<EncodingPreset> presets_;
     QComboBox* presetList_;
     QComboBox* rateList_;

@@ -14,7 +14,7 @@ class QSpinBox;
 namespace tonewright {
 
 // "Edit ID3 Tag": edits a copy of a format's tag template; tag() holds the edits after OK.
-// The copyright field is left out for MP4 files.
+// The copyright field shows only where the format's tag carries one (withCopyright).
 class TagEditDialog : public QDialog {
     Q_OBJECT
 public:

@@ -1,10 +1,13 @@
 #include "app/options/wavpage.h"
 
-#include "app/options/optionvalues.h"
+#include "engine/outputformat.h"
 
 namespace tonewright {
 
 namespace {
+
+const StoredEncoding kWavEncoding = {&Settings::WAVSampleRate, &Settings::WAVBitsPerSample, &Settings::WAVChannelNum,
+                                     ChannelCountRadio, ChannelCountFromRadio};
 
 PresetPageLayout WavLayout() {
     return {{6000, 8000, 11025, 12000, 16000, 22050, 24000, 32000, 44100, 48000, 88200, 96000},
@@ -20,7 +23,13 @@ PresetPageLayout WavLayout() {
 
 }  // namespace
 
-WavPage::WavPage(WavValues& values, Desktop& desktop, QWidget* parent)
-    : PresetPage(values.encoding, WavLayout(), values.amplify, nullptr, desktop, parent) {}
+PresetValues CopyWavIn(const Settings& settings) { return CopyPresetIn(settings, kOutputWav, kWavEncoding); }
+
+void CopyWavOut(const PresetValues& values, Settings& settings) {
+    CopyPresetOut(values, kOutputWav, kWavEncoding, settings);
+}
+
+WavPage::WavPage(PresetValues& values, Desktop& desktop, QWidget* parent)
+    : PresetPage(values, WavLayout(), false, desktop, parent) {}
 
 }  // namespace tonewright

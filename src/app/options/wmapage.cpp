@@ -5,9 +5,26 @@
 #include <QGroupBox>
 #include <QVBoxLayout>
 
-#include "app/options/optionvalues.h"
+#include "engine/outputformat.h"
 
 namespace tonewright {
+
+WmaValues CopyWmaIn(const Settings& settings) {
+    WmaValues values;
+    CopyFormatIn(settings, kOutputWma, values);
+    values.sampleRate = settings.WMASampleRate;
+    values.bitRate = settings.WMABitRate;
+    values.channels = settings.WMAChannels;
+    return values;
+}
+
+void CopyWmaOut(const WmaValues& values, Settings& settings) {
+    CopyFormatOut(values, kOutputWma, settings);
+    if (values.autoParams) return;
+    settings.WMASampleRate = values.sampleRate;
+    settings.WMABitRate = values.bitRate;
+    settings.WMAChannels = values.channels;
+}
 
 WmaPage::WmaPage(WmaValues& values, const WmaFormatSource& formats, Desktop& desktop, QWidget* parent)
     : OptionPage(desktop, parent),

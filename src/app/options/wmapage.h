@@ -4,11 +4,20 @@
 #include <vector>
 
 #include "app/options/optionpage.h"
+#include "app/options/optionvalues.h"
 #include "encoders/winmedia/wmaformats.h"
 
 namespace tonewright {
 
-struct WmaValues;
+struct WmaValues : FormatValues {
+    int sampleRate = 44100;
+    int bitRate = 128000;  // bits per second
+    int channels = 2;
+};
+
+WmaValues CopyWmaIn(const Settings& settings);
+// The rate, bit rate and channels stay as stored while Auto is on.
+void CopyWmaOut(const WmaValues& values, Settings& settings);
 
 // Makes sure of the WMA encoder and returns its codec formats; an empty list without it.
 using WmaFormatSource = std::function<WmaFormatList()>;

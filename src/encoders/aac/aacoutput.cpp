@@ -1,7 +1,6 @@
 #include "encoders/aac/aacoutput.h"
 
 #include "encoders/aac/aacencoder.h"
-#include "engine/amplify.h"
 #include "settings/settings.h"
 
 namespace tonewright {
@@ -19,8 +18,7 @@ OutputPlan Plan(const PlanRequest& request) {
     const int mpegVersion = s.AACMpegVersion;
     plan.configure = [mpegVersion](AacConfiguration& config) { config.mpegVersion = mpegVersion; };
     const PcmFormat samples = plan.samples;
-    return {std::make_unique<AacOutput<AacEncoder>>(std::move(plan), nullptr), samples,
-            GainFromSettings(s.AmplifyAAC, s.AmplifyAACCoef), {}};
+    return {std::make_unique<AacOutput<AacEncoder>>(std::move(plan), nullptr), samples};
 }
 
 }  // namespace

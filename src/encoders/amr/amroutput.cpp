@@ -1,7 +1,6 @@
 #include "encoders/amr/amroutput.h"
 
 #include "encoders/amr/amrencoder.h"
-#include "engine/amplify.h"
 #include "settings/settings.h"
 
 namespace tonewright {
@@ -54,7 +53,7 @@ OutputPlan Plan(const PlanRequest& request) {
     const Settings& s = request.settings;
     const AmrChoice choice = Choose(s);
     const PcmFormat samples{choice.narrowband ? kNarrowbandRate : kWidebandRate, 1, 16};
-    return {std::make_unique<AmrOutput>(choice), samples, GainFromSettings(s.AmplifyAMR, s.AmplifyAMRCoef), {}};
+    return {std::make_unique<AmrOutput>(choice), samples};
 }
 
 }  // namespace

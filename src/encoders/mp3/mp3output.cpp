@@ -1,11 +1,11 @@
 #include "encoders/mp3/mp3output.h"
 
+#include <optional>
 #include <vector>
 
 #include "base/inputtype.h"
 #include "encoders/mp3/mp3encoder.h"
 #include "encoders/mp3/mp3encoding.h"
-#include "engine/amplify.h"
 #include "metadata/id3tagbuilder.h"
 #include "settings/settings.h"
 
@@ -32,8 +32,9 @@ Id3Blocks ChooseId3Blocks(const PlanRequest& request) {
         if (v2 && length > 0) blocks.v2.assign(v2, v2 + length);
         return blocks;
     }
-    TagInfo tags;
-    if (!request.tags.Resolve(s.MP3ID3TagType, s.MP3Tag, tags)) return blocks;
+    const std::optional<TagInfo> resolved = request.tags.Resolved();
+    if (!resolved) return blocks;
+    const TagInfo& tags = *resolved;
     const int track = TrackNumber(tags.track);
     const int version = s.MP3WriteID3Version;  // 0 ID3v1, 1 ID3v2, 2 both
     if (version == 0 || version == 2) {
@@ -79,8 +80,7 @@ OutputPlan Plan(const PlanRequest& request) {
     const Settings& s = request.settings;
     const Mp3Encoding encoding = ChooseMp3Encoding(s, request.source);
     const PcmFormat samples{request.source.rate, encoding.channels == 1 ? 1 : 2, 16};
-    return {std::make_unique<Mp3Output>(encoding, ChooseId3Blocks(request)), samples,
-            GainFromSettings(s.AmplifyMp3, s.AmplifyMp3Coeff), {}};
+    return {std::make_unique<Mp3Output>(encoding, ChooseId3Blocks(request)), samples};
 }
 
 }  // namespace

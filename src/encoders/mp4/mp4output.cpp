@@ -4,7 +4,6 @@
 
 #include "encoders/aac/aacoutput.h"
 #include "encoders/mp4/mp4aacwriter.h"
-#include "engine/amplify.h"
 #include "settings/settings.h"
 
 namespace tonewright {
@@ -22,15 +21,14 @@ OutputPlan Plan(const PlanRequest& request) {
     plan.automatic = s.AutoDestM4AEncodingParam != 0;
     plan.choices = {s.M4AVBR, s.M4AVBRQuality, s.M4AABRBitRate, s.M4AEnableTNS, s.M4AEnableMidside, s.M4ABlockType};
     std::function<void(Mp4AacWriter&)> setTags;
-    if (const std::optional<TagInfo> tags = request.tags.Resolved(s.M4AID3TagType, s.M4ATag)) {
+    if (const std::optional<TagInfo> tags = request.tags.Resolved()) {
         setTags = [t = *tags](Mp4AacWriter& writer) {
             writer.SetTags(t.title, t.artist, t.album, t.genre, t.year, t.comment, t.composer, t.copyright,
                            TrackNumber(t.track));
         };
     }
     const PcmFormat samples = plan.samples;
-    return {std::make_unique<AacOutput<Mp4AacWriter>>(std::move(plan), std::move(setTags), brand), samples,
-            GainFromSettings(s.AmplifyM4A, s.AmplifyM4ACoef), {}};
+    return {std::make_unique<AacOutput<Mp4AacWriter>>(std::move(plan), std::move(setTags), brand), samples};
 }
 
 }  // namespace

@@ -4,7 +4,6 @@
 
 #include "encoders/vorbis/vorbisencoder.h"
 #include "encoders/vorbis/vorbisencoding.h"
-#include "engine/amplify.h"
 #include "settings/settings.h"
 
 namespace tonewright {
@@ -52,8 +51,7 @@ OutputPlan Plan(const PlanRequest& request) {
     const Settings& s = request.settings;
     const VorbisEncoding encoding = ChooseVorbisEncoding(s, request.source);
     const PcmFormat samples{encoding.rate, encoding.channels, 16};
-    return {std::make_unique<VorbisOutput>(encoding, request.tags.Resolved(s.OGGID3TagType, s.OGGTag)), samples,
-            GainFromSettings(s.AmplifyOGG, s.AmplifyOGGCoeff), {}};
+    return {std::make_unique<VorbisOutput>(encoding, request.tags.Resolved()), samples};
 }
 
 }  // namespace

@@ -1,7 +1,6 @@
 #include "encoders/wav/wavoutput.h"
 
 #include "encoders/wav/wavwriter.h"
-#include "engine/amplify.h"
 #include "settings/settings.h"
 
 namespace tonewright {
@@ -38,7 +37,7 @@ int RenderRate(const Settings& s) { return RenderRateOf(s.AutoDestWAVEncodingPar
 OutputPlan Plan(const PlanRequest& request) {
     const Settings& s = request.settings;
     const PcmFormat target = ChooseWavFormat(s, {request.source.rate, request.source.channels, request.source.bits});
-    return {std::make_unique<WavOutput>(target), target, GainFromSettings(s.AmplifyWav, s.AmplifyWavCoeff), {}};
+    return {std::make_unique<WavOutput>(target), target};
 }
 
 }  // namespace

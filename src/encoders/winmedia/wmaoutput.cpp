@@ -2,11 +2,10 @@
 
 #include <optional>
 
-#include "encoders/winmedia/runtime.h"
+#include "base/windowsmediaprobe.h"
 #include "encoders/winmedia/wmaformats.h"
 #include "encoders/winmedia/wmarequest.h"
 #include "encoders/winmedia/wmawriter.h"
-#include "engine/amplify.h"
 #include "settings/settings.h"
 
 namespace tonewright {
@@ -47,14 +46,10 @@ OutputPlan Plan(const PlanRequest& request) {
     const Settings& s = request.settings;
     const WmaRequest wanted = ChooseWmaRequest(s, request.source.rate, request.source.channels);
     WmaFormat format;
-    if (!FindWmaFormat(*request.wmaFormats, wanted.sampleRate, wanted.bitRate, wanted.channels, format)) {
-        OutputPlan refused;
-        refused.reason = "no WMA codec format with " + std::to_string(wanted.channels) + " channel(s)";
-        return refused;
-    }
+    if (!FindWmaFormat(*request.wmaFormats, wanted.sampleRate, wanted.bitRate, wanted.channels, format))
+        return OutputPlan::Refused("no WMA codec format with " + std::to_string(wanted.channels) + " channel(s)");
     const PcmFormat input{request.source.rate, wanted.inputChannels, request.source.bits};
-    return {std::make_unique<WmaOutput>(input, format, request.tags.Resolved(s.WMAID3TagType, s.WMATag)), input,
-            GainFromSettings(s.AmplifyWMA, s.AmplifyWMACoeff), {}};
+    return {std::make_unique<WmaOutput>(input, format, request.tags.Resolved()), input};
 }
 
 }  // namespace

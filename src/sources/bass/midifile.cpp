@@ -1,9 +1,9 @@
-#include "base/bigendian.h"
 #include "sources/bass/midifile.h"
 
 #include <algorithm>
 #include <cstring>
 
+#include "base/bigendian.h"
 #include "sources/bass/filebytes.h"
 #include "sources/codecs/littleendian.h"
 

@@ -1,10 +1,12 @@
-#include "base/bigendian.h"
 #include "sources/ffmpeg/mp3infoframe.h"
 
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <memory>
+
+#include "base/bigendian.h"
+#include "base/filecloser.h"
 
 namespace tonewright {
 
@@ -72,7 +74,7 @@ bool ParseInfoFrame(const uint8_t* frame, size_t size, Mp3InfoFrame& info) {
 }  // namespace
 
 bool ReadMp3InfoFrame(const std::string& path, Mp3InfoFrame& info) {
-    std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
+    UniqueFile file(std::fopen(path.c_str(), "rb"));
     if (!file || !SkipId3v2Tags(file.get())) return false;
     uint8_t frame[kInfoFrameBytes];
     const size_t got = std::fread(frame, 1, sizeof frame, file.get());

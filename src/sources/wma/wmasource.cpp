@@ -8,7 +8,7 @@ extern "C" {
 #include <cstdlib>
 #include <cstring>
 
-#include "encoders/winmedia/runtime.h"
+#include "base/windowsmediaprobe.h"
 #include "sources/clamptoint.h"
 #include "sources/deinterleave.h"
 

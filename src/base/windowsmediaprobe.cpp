@@ -1,4 +1,4 @@
-#include "encoders/winmedia/runtime.h"
+#include "base/windowsmediaprobe.h"
 
 extern "C" {
 #include <libavcodec/avcodec.h>

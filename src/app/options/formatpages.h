@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+
+#include <memory>
+#include <vector>
+
+#include "app/options/sheetpage.h"
+
+namespace tonewright {
+
+// A format page of the options sheet: the codes of the formats it sets, in the order its
+// tab caption names them, and how it is made from the settings.
+struct FormatPageEntry {
+    std::vector<int> codes;
+    std::unique_ptr<SheetPage> (*make)(const Settings& settings, const PageServices& services);
+};
+
+// The format pages in tab order. The General page, which sets no format, comes before
+// them; OptStartPageIndex stores a tab's place, so the order stays.
+const std::vector<FormatPageEntry>& FormatPages();
+
+// The tab caption: the display names of the page's formats joined by "/", then " Options".
+QString PageCaption(const FormatPageEntry& page);
+
+}  // namespace tonewright
