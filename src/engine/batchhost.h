@@ -47,13 +47,14 @@ struct Question {
     std::string page;
 };
 
-// What the batch driver tells and asks the program around it. The desktop program turns
-// the events into its windows, the command line into its report; neither has anything to
-// leave empty.
+// What the batch driver tells and asks the program around it: the batch's and the rows'
+// events, the questions, the cancel check. The desktop program decides what its windows
+// do with the events, the command line turns them into its report and progress line.
 //
 // Threads: with rows at once, RowStarted, RowProgressed, RowFinished and Cancelled come
-// from the worker threads as well. The engine makes every call but RowProgressed and the
-// workers' Cancelled under one lock; those two come from a row's own worker at any time.
+// from the worker threads as well. The engine makes these calls under one lock, except a
+// row's progress and the cancel checks while its file converts, which come from the row's
+// own worker at any time.
 class BatchHost {
 public:
     virtual ~BatchHost() = default;
