@@ -5,6 +5,8 @@
 #include <QThread>
 #include <QUrl>
 
+#include <algorithm>
+
 #include "app/desktop.h"
 #include "app/filelistwidget.h"
 #include "app/progresswindow.h"
