@@ -91,7 +91,8 @@ void QtBatchHost::ShowRowStart(int row, const RowStart& start) {
 void QtBatchHost::RowProgressed(int row, const RowProgress& progress) {
     if (rowsAtOnce_) {
         std::lock_guard<std::mutex> lock(percentsLock_);
-        if (const auto found = rowPercents_.find(row); found != rowPercents_.end()) found->second->Set(progress.percent);
+        const auto found = rowPercents_.find(row);
+        if (found != rowPercents_.end()) found->second->Set(progress.percent);
         return;
     }
     if (!progress_) return;
