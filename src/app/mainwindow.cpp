@@ -22,9 +22,7 @@
 #include "app/qtbatchhost.h"
 #include "app/weblinks.h"
 #include "base/pathutil.h"
-#include "base/windowsmediaprobe.h"
-#include "encoders/winmedia/wmaformats.h"
-#include "engine/soundfont.h"
+#include "engine/batch.h"
 #include "settings/settingsstore.h"
 
 namespace tonewright {
@@ -74,7 +72,7 @@ QString WithoutTrailingSlash(QString folder) {
 }  // namespace
 
 MainWindow::MainWindow(SettingsStore& store, Desktop& desktop) : store_(store), desktop_(desktop) {
-    batch_.soundFontReady = LoadDefaultSoundFont();
+    parts_.LoadSoundFont();
     settings_ = DefaultSettings(DocumentsFolder());
     LoadSettings(settings_, store_);
     setWindowTitle(QStringLiteral("Tonewright"));
@@ -263,19 +261,20 @@ void MainWindow::ConvertSelected() {
 void MainWindow::ConvertRows(const std::vector<int>& rows) {
     std::vector<FileEntry*> entries;
     for (int row : rows) entries.push_back(list_->EntryAt(row));
-    batch_.settings = &settings_;
-    batch_.outputFormat = settings_.OutputFormat;
-    batch_.jobs = settings_.ParallelJobs;
-    QtBatchHost host(*this, *list_, desktop_, batch_.jobs);
-    ConvertBatch(entries, rows, batch_, host);
+    BatchContext context;
+    context.settings = &settings_;
+    context.outputFormat = settings_.OutputFormat;
+    context.jobs = settings_.ParallelJobs;
+    context.parts = &parts_;
+    QtBatchHost host(*this, *list_, desktop_, settings_);
+    ConvertBatch(entries, rows, context, host);
 }
 
 void MainWindow::OpenOptionsSheet() {
     // The WMA page lists the codec formats that conversions use, found once per run.
     const auto wmaFormats = [this] {
-        if (!batch_.windowsMediaReady && ProbeWindowsMediaRuntime() && FillWmaFormatList(batch_.wmaFormats))
-            batch_.windowsMediaReady = true;
-        return batch_.wmaFormats;
+        parts_.FindWindowsMedia();
+        return parts_.wmaFormats();
     };
     ShowOptions(settings_, store_, desktop_, wmaFormats, this);
 }

@@ -5,8 +5,8 @@
 #include <memory>
 #include <vector>
 
-#include "engine/batch.h"
 #include "engine/filelist.h"
+#include "engine/optionalparts.h"
 #include "settings/settings.h"
 
 class QMenu;
@@ -68,7 +68,7 @@ private:
     Desktop& desktop_;
     Settings settings_;
     FileList files_;
-    BatchContext batch_;
+    OptionalParts parts_;
     FileListWidget* list_ = nullptr;
     FormatSelector* formatSelector_ = nullptr;
     std::unique_ptr<FileLoader> loader_;

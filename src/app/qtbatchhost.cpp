@@ -5,29 +5,41 @@
 #include <QThread>
 #include <QUrl>
 
+#include <algorithm>
+
 #include "app/desktop.h"
 #include "app/filelistwidget.h"
 #include "app/progresswindow.h"
-#include "app/rowprogress.h"
+#include "app/queuedpercent.h"
+#include "base/pathutil.h"
+#include "settings/settings.h"
 
 namespace tonewright {
 
 namespace {
 
+// The Status column's width, in layout units, once a row has failed with a reason.
+constexpr int kWideStatusColumn = 500;
+// A row converted among others reports whole percents.
+constexpr int kPercentSteps = 100;
+
 QString Text(const std::string& text) { return QString::fromStdString(text); }
 
 }  // namespace
 
-QtBatchHost::QtBatchHost(QWidget& window, FileListWidget& list, Desktop& desktop, int jobs)
+QtBatchHost::QtBatchHost(QWidget& window, FileListWidget& list, Desktop& desktop, const Settings& settings)
     : window_(window),
       list_(list),
       desktop_(desktop),
-      jobs_(jobs),
-      statusColumnWidth_(list.ColumnUnits(FileListWidget::kStatusColumn)) {}
+      barCountsEndedRows_(settings.ParallelJobs > 1),
+      revealFirstConverted_(settings.BrowseOutputFolder != 0),
+      statusColumnUnits_(list.ColumnUnits(FileListWidget::kStatusColumn)) {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+}
 
 QtBatchHost::~QtBatchHost() {
     CloseProgressWindow();
-    while (busyCursors_ > 0) SetBusyCursor(false);
+    QApplication::restoreOverrideCursor();
 }
 
 void QtBatchHost::OnGuiThread(std::function<void()> update) {
@@ -35,83 +47,95 @@ void QtBatchHost::OnGuiThread(std::function<void()> update) {
     else QMetaObject::invokeMethod(&gui_, std::move(update), Qt::QueuedConnection);
 }
 
-bool QtBatchHost::AskYesNo(const std::string& text) { return desktop_.AskYesNo(&window_, Text(text)); }
-
-void QtBatchHost::OpenUrl(const std::string& url) { desktop_.Open(QUrl(Text(url))); }
-
-void QtBatchHost::OpenFolder(const std::string& folder) { desktop_.Open(QUrl::fromLocalFile(Text(folder))); }
-
-void QtBatchHost::SetBusyCursor(bool busy) {
-    if (busy) {
-        QApplication::setOverrideCursor(Qt::WaitCursor);
-        ++busyCursors_;
-    } else if (busyCursors_ > 0) {
-        QApplication::restoreOverrideCursor();
-        --busyCursors_;
-    }
-}
-
-void QtBatchHost::SetMainWindowEnabled(bool enabled) { window_.setEnabled(enabled); }
-
-void QtBatchHost::OpenProgressWindow(int fileCount) {
+void QtBatchHost::BatchStarted(const BatchStart& start) {
+    rowsAtOnce_ = start.rowsAtOnce;
+    window_.setEnabled(false);
     progress_ = std::make_unique<ProgressWindow>(&window_);
-    progress_->batchBar()->setRange(0, fileCount);
+    progress_->batchBar()->setRange(0, start.fileCount);
     progress_->batchBar()->setValue(0);
     progress_->show();
+    events_.Pump();
 }
 
-void QtBatchHost::CloseProgressWindow() {
-    QCoreApplication::sendPostedEvents(&gui_);
-    runningRows_.clear();
-    progress_.reset();
+int QtBatchHost::RowStarted(int row, const RowStart& start) {
+    if (rowsAtOnce_) {
+        {
+            std::lock_guard<std::mutex> lock(percentsLock_);
+            rowPercents_[row] =
+                std::make_unique<QueuedPercent>(gui_, [this, row](int percent) { ShowRowPercent(row, percent); });
+        }
+        OnGuiThread([this, row, start] {
+            ShowRowStart(row, start);
+            runningRows_[row] = 0;
+            ShowRunningRows();
+        });
+        return kPercentSteps;
+    }
+    // One row after the other: the batch runs on the GUI thread.
+    ShowRowStart(row, start);
+    if (!progress_) return 1;
+    progress_->SetFileText(Text(start.fileText));
+    const int width = std::max(1, progress_->fileBar()->width());
+    progress_->fileBar()->setRange(0, width);
+    progress_->fileBar()->setValue(0);
+    return width;
 }
 
-void QtBatchHost::SetBatchText(const std::string& text) {
-    OnGuiThread([this, text] {
-        if (progress_) progress_->SetBatchText(Text(text));
-    });
+void QtBatchHost::ShowRowStart(int row, const RowStart& start) {
+    list_.ShowRow(row);
+    list_.SetStatus(row, Text(start.status));
+    if (progress_) progress_->SetBatchText(Text(start.batchText));
+    if (!barCountsEndedRows_) AdvanceBatchBar();
 }
 
-void QtBatchHost::StepBatchBar() {
-    if (!ConvertsRowsAtOnce()) OnGuiThread([this] { AdvanceBatchBar(); });
+void QtBatchHost::RowProgressed(int row, const RowProgress& progress) {
+    if (rowsAtOnce_) {
+        std::lock_guard<std::mutex> lock(percentsLock_);
+        const auto found = rowPercents_.find(row);
+        if (found != rowPercents_.end()) found->second->Set(progress.percent);
+        return;
+    }
+    if (!progress_) return;
+    progress_->SetFileText(Text(progress.text));
+    progress_->fileBar()->setValue(progress.bar);
 }
 
-void QtBatchHost::AdvanceBatchBar() {
-    if (progress_) progress_->batchBar()->setValue(progress_->batchBar()->value() + 1);
-}
-
-void QtBatchHost::EnsureRowVisible(int row) {
-    OnGuiThread([this, row] { list_.ShowRow(row); });
-}
-
-void QtBatchHost::SetRowStatus(int row, const std::string& status) {
-    OnGuiThread([this, row, status] { list_.SetStatus(row, Text(status)); });
-}
-
-void QtBatchHost::RowFinished(int row, bool, const std::string& status) {
-    OnGuiThread([this, row, status] {
-        list_.SetStatus(row, Text(status));
-        if (ConvertsRowsAtOnce()) AdvanceBatchBar();
+void QtBatchHost::RowFinished(int row, const RowEnd& end) {
+    if (rowsAtOnce_) {
+        std::lock_guard<std::mutex> lock(percentsLock_);
+        rowPercents_.erase(row);
+    }
+    OnGuiThread([this, row, end] {
+        if (end.failureHasReason && statusColumnUnits_ < kWideStatusColumn) {
+            statusColumnUnits_ = kWideStatusColumn;
+            list_.SetColumnUnits(FileListWidget::kStatusColumn, kWideStatusColumn);
+        }
+        list_.SetStatus(row, Text(end.status));
+        if (barCountsEndedRows_) AdvanceBatchBar();
         if (runningRows_.erase(row) > 0) ShowRunningRows();
     });
 }
 
-int QtBatchHost::StatusColumnWidth() const { return statusColumnWidth_; }
-
-void QtBatchHost::SetStatusColumnWidth(int width) {
-    statusColumnWidth_ = width;
-    OnGuiThread([this, width] { list_.SetColumnUnits(FileListWidget::kStatusColumn, width); });
+void QtBatchHost::BatchFinished(const BatchEnd& end) {
+    CloseProgressWindow();
+    window_.setEnabled(true);
+    if (!end.cancelled && revealFirstConverted_) RevealFirstConverted(end.convertedTargets);
 }
 
-void QtBatchHost::RevealFile(const std::string& path) { desktop_.RevealFile(Text(path)); }
+bool QtBatchHost::Ask(const Question& question) {
+    if (!desktop_.AskYesNo(&window_, Text(question.text))) return false;
+    if (!question.folder.empty()) desktop_.Open(QUrl::fromLocalFile(Text(question.folder)));
+    if (!question.page.empty()) desktop_.Open(QUrl(Text(question.page)));
+    return true;
+}
 
-std::unique_ptr<FileProgress> QtBatchHost::CreateRowProgress(int row) {
-    OnGuiThread([this, row] {
-        runningRows_[row] = 0;
-        ShowRunningRows();
-    });
-    return std::make_unique<RowProgress>(
-        gui_, [this] { return IsCancelled(); }, [this, row](int percent) { ShowRowPercent(row, percent); });
+bool QtBatchHost::Cancelled() {
+    if (QThread::currentThread() == gui_.thread()) events_.Pump();
+    return progress_ && progress_->cancelled();
+}
+
+void QtBatchHost::AdvanceBatchBar() {
+    if (progress_) progress_->batchBar()->setValue(progress_->batchBar()->value() + 1);
 }
 
 void QtBatchHost::ShowRowPercent(int row, int percent) {
@@ -132,29 +156,19 @@ void QtBatchHost::ShowRunningRows() {
     progress_->fileBar()->setValue(sum / count);
 }
 
-void QtBatchHost::SetFileText(const std::string& text) {
-    OnGuiThread([this, text] {
-        if (progress_) progress_->SetFileText(Text(text));
-    });
+void QtBatchHost::CloseProgressWindow() {
+    QCoreApplication::sendPostedEvents(&gui_);
+    runningRows_.clear();
+    progress_.reset();
 }
 
-// Asked only by a batch that converts one row after the other, on the GUI thread.
-int QtBatchHost::FileBarWidth() const { return progress_ ? std::max(1, progress_->fileBar()->width()) : 1; }
-
-void QtBatchHost::SetFileBarRange(int maximum) {
-    OnGuiThread([this, maximum] {
-        if (progress_) progress_->fileBar()->setRange(0, maximum);
-    });
+void QtBatchHost::RevealFirstConverted(const std::vector<std::string>& targets) {
+    for (const std::string& target : targets) {
+        if (FileExists(target)) {
+            desktop_.RevealFile(Text(target));
+            return;
+        }
+    }
 }
-
-void QtBatchHost::SetFileBarPosition(int position) {
-    OnGuiThread([this, position] {
-        if (progress_) progress_->fileBar()->setValue(position);
-    });
-}
-
-void QtBatchHost::PumpEvents() { events_.Pump(); }
-
-bool QtBatchHost::IsCancelled() const { return progress_ && progress_->cancelled(); }
 
 }  // namespace tonewright

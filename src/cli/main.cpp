@@ -14,6 +14,7 @@
 #include "engine/batch.h"
 #include "engine/filelist.h"
 #include "engine/folderscan.h"
+#include "engine/optionalparts.h"
 #include "engine/outputformat.h"
 #include "settings/settings.h"
 #include "settings/settingsstore.h"
@@ -119,7 +120,9 @@ int Convert(std::vector<ReportItem> items, FileList& list, const Settings& setti
     }
     TerminalHost host(std::move(items), list.size(), isatty(STDERR_FILENO) != 0, options.quiet);
     TerminalHost::InstallInterruptHandler();
+    OptionalParts parts;
     BatchContext context;
+    context.parts = &parts;
     context.settings = &settings;
     context.outputFormat = settings.OutputFormat;
     context.jobs = options.jobs > 0 ? options.jobs : static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));

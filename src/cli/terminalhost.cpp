@@ -11,6 +11,9 @@ namespace {
 // Lock-free, so the signal handler may set it and every converting thread may read it.
 std::atomic<bool> interrupted{false};
 
+// The progress line shows whole percents.
+constexpr int kProgressSteps = 100;
+
 void OnInterrupt(int) {
     interrupted = true;
     std::signal(SIGINT, SIG_DFL);
@@ -28,21 +31,27 @@ TerminalHost::TerminalHost(std::vector<ReportItem> items, size_t rowCount, bool 
 
 void TerminalHost::InstallInterruptHandler() { std::signal(SIGINT, OnInterrupt); }
 
-bool TerminalHost::AskYesNo(const std::string& text) {
-    if (!quiet_) std::fprintf(stderr, "%s\n(answered No)\n", text.c_str());
+bool TerminalHost::Ask(const Question& question) {
+    if (!quiet_) std::fprintf(stderr, "%s\n(answered No)\n", question.text.c_str());
     return false;
 }
 
-void TerminalHost::OpenProgressWindow(int fileCount) {
-    total_ = fileCount;
+void TerminalHost::BatchStarted(const BatchStart& start) {
+    total_ = start.fileCount;
     current_ = 0;
 }
 
-void TerminalHost::CloseProgressWindow() {
+void TerminalHost::BatchFinished(const BatchEnd&) {
     if (showProgress_) std::fputs("\r\033[K", stderr);
 }
 
-void TerminalHost::SetFileText(const std::string& text) { ShowProgress(text); }
+int TerminalHost::RowStarted(int, const RowStart& start) {
+    ++current_;
+    ShowProgress(start.fileText);
+    return kProgressSteps;
+}
+
+void TerminalHost::RowProgressed(int, const RowProgress& progress) { ShowProgress(progress.text); }
 
 void TerminalHost::ShowProgress(const std::string& text) {
     if (!showProgress_) return;
@@ -50,33 +59,11 @@ void TerminalHost::ShowProgress(const std::string& text) {
     std::fprintf(stderr, "\r\033[K[%d/%d] %s", current_.load(), total_, text.c_str());
 }
 
-namespace {
-
-// The progress of one of several rows converted at once: its text takes the shared
-// progress line; Ctrl+C cancels it like every other row.
-class RowProgress : public FileProgress {
-public:
-    explicit RowProgress(TerminalHost& host) : host_(host) {}
-    void SetFileText(const std::string& text) override { host_.SetFileText(text); }
-    int FileBarWidth() const override { return 100; }
-    void SetFileBarRange(int) override {}
-    void SetFileBarPosition(int) override {}
-    void PumpEvents() override {}
-    bool IsCancelled() const override { return host_.IsCancelled(); }
-
-private:
-    TerminalHost& host_;
-};
-
-}  // namespace
-
-std::unique_ptr<FileProgress> TerminalHost::CreateRowProgress(int) { return std::make_unique<RowProgress>(*this); }
-
-void TerminalHost::RowFinished(int row, bool converted, const std::string& status) {
+void TerminalHost::RowFinished(int row, const RowEnd& end) {
     if (row < 0 || static_cast<size_t>(row) >= statuses_.size()) return;
-    statuses_[row] = status;
+    statuses_[row] = end.status;
     finished_[row] = true;
-    converted_[row] = converted;
+    converted_[row] = end.converted;
     PrintDueLines();
 }
 
@@ -93,7 +80,7 @@ void TerminalHost::PrintDueLines() {
     if (wrote) std::fflush(stdout);
 }
 
-bool TerminalHost::IsCancelled() const { return interrupted; }
+bool TerminalHost::Cancelled() { return interrupted; }
 
 bool TerminalHost::FinishReport() {
     for (size_t row = 0; row < finished_.size(); ++row) {

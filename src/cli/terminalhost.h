@@ -2,7 +2,6 @@
 
 #include <atomic>
 #include <csignal>
-#include <memory>
 #include <mutex>
 #include <string>
 #include <vector>
@@ -30,30 +29,18 @@ public:
     // Makes the first Ctrl+C cancel the batch; a second one ends the program.
     static void InstallInterruptHandler();
 
-    bool AskYesNo(const std::string& text) override;
-    void OpenUrl(const std::string&) override {}
-    void OpenFolder(const std::string&) override {}
-    void SetBusyCursor(bool) override {}
-    void SetMainWindowEnabled(bool) override {}
-    void OpenProgressWindow(int fileCount) override;
-    void CloseProgressWindow() override;
-    void SetBatchText(const std::string&) override {}
-    void StepBatchBar() override { ++current_; }
-    void EnsureRowVisible(int) override {}
-    void SetRowStatus(int, const std::string&) override {}
-    void RowFinished(int row, bool converted, const std::string& status) override;
-    int StatusColumnWidth() const override { return 0; }
-    void SetStatusColumnWidth(int) override {}
-    void RevealFile(const std::string&) override {}
-    bool ConvertsRowsAtOnce() const override { return true; }
-    std::unique_ptr<FileProgress> CreateRowProgress(int row) override;
-
-    void SetFileText(const std::string& text) override;
-    int FileBarWidth() const override { return 100; }
-    void SetFileBarRange(int) override {}
-    void SetFileBarPosition(int) override {}
-    void PumpEvents() override {}
-    bool IsCancelled() const override;
+    // Counts the rows for the progress line.
+    void BatchStarted(const BatchStart& start) override;
+    // The row's number and its file on the progress line.
+    int RowStarted(int row, const RowStart& start) override;
+    void RowProgressed(int row, const RowProgress& progress) override;
+    // Prints the report lines that have become due.
+    void RowFinished(int row, const RowEnd& end) override;
+    // Clears the progress line.
+    void BatchFinished(const BatchEnd& end) override;
+    // Shows the question on stderr and answers No.
+    bool Ask(const Question& question) override;
+    bool Cancelled() override;
 
     // Prints what is still due; rows the batch never reached (after a cancel) read
     // "Cancelled". True when every file converted.

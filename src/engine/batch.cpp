@@ -2,15 +2,14 @@
 
 #include "base/inputtype.h"
 #include "base/pathutil.h"
-#include "base/windowsmediaprobe.h"
 #include "engine/batchrow.h"
 #include "engine/fileentry.h"
 #include "engine/helppages.h"
+#include "engine/optionalparts.h"
 #include "engine/outputformat.h"
 #include "engine/parallelrows.h"
-#include "engine/soundfont.h"
+#include "engine/progress.h"
 #include "engine/targetreservations.h"
-#include "settings/settings.h"
 
 namespace tonewright {
 
@@ -32,90 +31,62 @@ std::string SoundFontQuestion(const std::string& folder) {
 }
 
 // Step 1: WMA output needs the Windows Media codecs. False ends the batch untouched.
-bool EnsureWindowsMedia(BatchContext& context, BatchHost& host) {
-    if (context.outputFormat != kOutputWma || context.windowsMediaReady) return true;
-    if (ProbeWindowsMediaRuntime() && FillWmaFormatList(context.wmaFormats)) {
-        context.windowsMediaReady = true;
-        return true;
-    }
-    if (host.AskYesNo(kRuntimeQuestion)) host.OpenUrl(HelpPageUrl(kWindowsMediaHelpPage));
+bool EnsureWindowsMedia(const BatchContext& context, BatchHost& host) {
+    if (context.outputFormat != kOutputWma || context.parts->FindWindowsMedia()) return true;
+    host.Ask({kRuntimeQuestion, "", HelpPageUrl(kWindowsMediaHelpPage)});
     return false;
 }
 
 // Step 2: MIDI rows need a SoundFont. False when the user chose to go and get it, which
 // ends the batch untouched; on No the batch goes on and its MIDI rows fail.
-bool EnsureSoundFont(const std::vector<FileEntry*>& entries, BatchContext& context, BatchHost& host) {
-    if (context.soundFontReady) return true;
+bool EnsureSoundFont(const std::vector<FileEntry*>& entries, const BatchContext& context, BatchHost& host) {
     bool hasMidi = false;
     for (const FileEntry* entry : entries) hasMidi = hasMidi || entry->inputType == kInputMidi;
-    if (!hasMidi) return true;
-    if (LoadDefaultSoundFont()) {
-        context.soundFontReady = true;
-        return true;
-    }
+    if (!hasMidi || context.parts->LoadSoundFont()) return true;
     const std::string folder = ExecutableFolder();
-    if (!host.AskYesNo(SoundFontQuestion(folder))) return true;
-    host.OpenFolder(folder);
-    host.OpenUrl(HelpPageUrl(kSoundFontHelpPage));
-    return false;
+    return !host.Ask({SoundFontQuestion(folder), folder, HelpPageUrl(kSoundFontHelpPage)});
 }
 
 // One row after the other, as the window does by default. True when cancelled.
 bool ConvertRowsInTurn(const std::vector<FileEntry*>& entries, const std::vector<int>& rows,
                        const BatchContext& context, const OutputFormatInfo& format, BatchHost& host,
-                       TargetReservations& reservations) {
+                       TargetReservations& reservations, std::vector<std::string>& converted) {
     const int total = static_cast<int>(entries.size());
     for (int i = 0; i < total; ++i) {
         FileEntry& entry = *entries[i];
         RowResult result;
-        if (entry.inputType == kInputMidi && !context.soundFontReady) {
+        if (entry.inputType == kInputMidi && !context.parts->soundFontLoaded()) {
             result = MissingSoundFont();
         } else {
-            AnnounceRow(rows[i], i + 1, total, format, host);
-            result = ConvertRow(entry, i + 1, context, format, host, reservations);
+            FileProgress progress(host, rows[i], AnnounceRow(entry, rows[i], i + 1, total, format, host));
+            result = ConvertRow(entry, i + 1, context, format, progress, reservations);
         }
-        if (result.converted) host.PumpEvents();
-        const bool cancelled = host.IsCancelled();
+        const bool cancelled = host.Cancelled();
         FinishRow(entry, rows[i], result, cancelled && !result.converted, host);
+        if (result.converted) converted[i] = entry.targetPath;
         if (cancelled) return true;
     }
     return false;
 }
 
-void RevealFirstConverted(const std::vector<FileEntry*>& entries, BatchHost& host) {
-    for (const FileEntry* entry : entries) {
-        if (!entry->targetPath.empty() && FileExists(entry->targetPath)) {
-            host.RevealFile(entry->targetPath);
-            return;
-        }
-    }
-}
-
 }  // namespace
 
-void ConvertBatch(const std::vector<FileEntry*>& entries, const std::vector<int>& rows, BatchContext& context,
+void ConvertBatch(const std::vector<FileEntry*>& entries, const std::vector<int>& rows, const BatchContext& context,
                   BatchHost& host) {
     const OutputFormatInfo* format = FindOutputFormat(context.outputFormat);
-    if (!format || entries.size() != rows.size()) return;
-    host.SetBusyCursor(true);
-    if (!EnsureWindowsMedia(context, host) || !EnsureSoundFont(entries, context, host)) {
-        host.SetBusyCursor(false);
-        return;
-    }
+    if (!format || !context.parts || entries.size() != rows.size()) return;
+    if (!EnsureWindowsMedia(context, host) || !EnsureSoundFont(entries, context, host)) return;
 
-    host.SetMainWindowEnabled(false);
-    host.OpenProgressWindow(static_cast<int>(entries.size()));
-    host.PumpEvents();
-
+    const bool atOnce = context.jobs > 1 && entries.size() > 1;
+    host.BatchStarted({static_cast<int>(entries.size()), atOnce});
     TargetReservations reservations;
-    const bool cancelled = context.jobs > 1 && entries.size() > 1 && host.ConvertsRowsAtOnce()
-                               ? ConvertRowsAtOnce(entries, rows, context, *format, host, reservations)
-                               : ConvertRowsInTurn(entries, rows, context, *format, host, reservations);
-
-    host.CloseProgressWindow();
-    host.SetMainWindowEnabled(true);
-    if (!cancelled && context.settings->BrowseOutputFolder) RevealFirstConverted(entries, host);
-    host.SetBusyCursor(false);
+    std::vector<std::string> converted(entries.size());
+    BatchEnd end;
+    end.cancelled = atOnce ? ConvertRowsAtOnce(entries, rows, context, *format, host, reservations, converted)
+                           : ConvertRowsInTurn(entries, rows, context, *format, host, reservations, converted);
+    for (std::string& target : converted)
+        if (!target.empty()) end.convertedTargets.push_back(std::move(target));
+    host.BatchFinished(end);
 }
 
 }  // namespace tonewright

@@ -8,6 +8,7 @@
 #include "base/pathutil.h"
 #include "engine/batch.h"
 #include "engine/fileentry.h"
+#include "engine/optionalparts.h"
 #include "engine/outputformat.h"
 #include "engine/pipeline.h"
 #include "engine/targetpath.h"
@@ -15,8 +16,6 @@
 namespace tonewright {
 
 namespace {
-
-constexpr int kWideStatusColumn = 500;
 
 // Gives the finished temporary file the target's name. When it replaces an existing file,
 // the new data is flushed to disk first, so a crash never leaves the user with neither.
@@ -38,10 +37,18 @@ bool IsCompleteFile(const std::string& path) {
 
 }  // namespace
 
-bool ChooseRowTarget(FileEntry& entry, const BatchContext& context, FileProgress& progress,
-                     TargetReservations& reservations, TargetPaths& paths, RowResult& result) {
-    progress.SetFileText("Converting " + LastPathComponent(entry.sourcePath) + "...");
-    progress.SetFileBarPosition(0);
+int AnnounceRow(const FileEntry& entry, int row, int number, int total, const OutputFormatInfo& format,
+                BatchHost& host) {
+    RowStart start;
+    start.status = "Converting...";
+    start.batchText = "Converting " + std::to_string(number) + " of " + std::to_string(total) + " file(s) to " +
+                      format.displayName + "...";
+    start.fileText = "Converting " + LastPathComponent(entry.sourcePath) + "...";
+    return host.RowStarted(row, start);
+}
+
+bool ChooseRowTarget(FileEntry& entry, const BatchContext& context, TargetReservations& reservations,
+                     TargetPaths& paths, RowResult& result) {
     return ResolveTargetPath(entry, *context.settings, context.outputFormat, paths, result.status, &reservations);
 }
 
@@ -56,7 +63,7 @@ RowResult ConvertToRowTarget(const FileEntry& entry, int number, const BatchCont
     job.progress = &progress;
     job.trackNumber = number;
     job.failureReason = &failureReason;
-    job.wmaFormats = &context.wmaFormats;
+    job.wmaFormats = &context.parts->wmaFormats();
     const int result = RunPipeline(job, format);
 
     RowResult row;
@@ -79,7 +86,7 @@ RowResult ConvertRow(FileEntry& entry, int number, const BatchContext& context, 
                      FileProgress& progress, TargetReservations& reservations) {
     TargetPaths paths;
     RowResult result;
-    if (!ChooseRowTarget(entry, context, progress, reservations, paths, result)) return result;
+    if (!ChooseRowTarget(entry, context, reservations, paths, result)) return result;
     return ConvertToRowTarget(entry, number, context, format, progress, paths);
 }
 
@@ -89,22 +96,13 @@ RowResult MissingSoundFont() {
     return result;
 }
 
-void AnnounceRow(int row, int number, int total, const OutputFormatInfo& format, BatchHost& host) {
-    host.EnsureRowVisible(row);
-    host.SetRowStatus(row, "Converting...");
-    host.SetBatchText("Converting " + std::to_string(number) + " of " + std::to_string(total) + " file(s) to " +
-                      format.displayName + "...");
-    host.StepBatchBar();
-}
-
 void FinishRow(FileEntry& entry, int row, const RowResult& result, bool cancelled, BatchHost& host) {
-    if (result.converted) {
-        host.RowFinished(row, true, result.status);
-        return;
-    }
-    entry.targetPath.clear();
-    if (result.hasReason && host.StatusColumnWidth() < kWideStatusColumn) host.SetStatusColumnWidth(kWideStatusColumn);
-    host.RowFinished(row, false, cancelled ? "Cancelled" : result.status);
+    RowEnd end;
+    end.converted = result.converted;
+    end.failureHasReason = result.hasReason;
+    end.status = !result.converted && cancelled ? "Cancelled" : result.status;
+    if (!result.converted) entry.targetPath.clear();
+    host.RowFinished(row, end);
 }
 
 }  // namespace tonewright

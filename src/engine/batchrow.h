@@ -7,30 +7,34 @@
 namespace tonewright {
 
 class BatchHost;
+class FileProgress;
+class TargetReservations;
 struct BatchContext;
 struct FileEntry;
 struct OutputFormatInfo;
-class FileProgress;
-class TargetReservations;
 
 // The outcome of converting one row.
 struct RowResult {
     bool converted = false;
-    bool hasReason = false;  // a failure that carries a reason (the status column widens)
+    bool hasReason = false;  // a failure that carries a reason
     std::string status;
 };
+
+// Tells the host that the row at `number` (1-based) of `total` begins; returns the steps
+// of its file bar.
+int AnnounceRow(const FileEntry& entry, int row, int number, int total, const OutputFormatInfo& format,
+                BatchHost& host);
 
 // Converts one row: ChooseRowTarget, then ConvertToRowTarget. `number` is the row's 1-based
 // position in the batch (the template track number).
 RowResult ConvertRow(FileEntry& entry, int number, const BatchContext& context, const OutputFormatInfo& format,
                      FileProgress& progress, TargetReservations& reservations);
 
-// The first half of a row: shows it on the file line and resolves its target, reserving the
-// name. False, with the row's outcome in `result`, when the row ends here. Rows that run
-// at once choose their targets in list order, so names are handed out as they would be one
-// row after the other.
-bool ChooseRowTarget(FileEntry& entry, const BatchContext& context, FileProgress& progress,
-                     TargetReservations& reservations, TargetPaths& paths, RowResult& result);
+// The first half of a row: resolves its target, reserving the name. False, with the row's
+// outcome in `result`, when the row ends here. Rows that run at once choose their targets
+// in list order, so names are handed out as they would be one row after the other.
+bool ChooseRowTarget(FileEntry& entry, const BatchContext& context, TargetReservations& reservations,
+                     TargetPaths& paths, RowResult& result);
 
 // The second half: the format's pipeline into the temporary file, then the success test;
 // the file gets the target's name only when it is complete, and is removed otherwise; its
@@ -41,12 +45,8 @@ RowResult ConvertToRowTarget(const FileEntry& entry, int number, const BatchCont
 // The outcome of a MIDI row while no SoundFont is available.
 RowResult MissingSoundFont();
 
-// Before a row's conversion: its status, the batch line and the batch bar.
-void AnnounceRow(int row, int number, int total, const OutputFormatInfo& format, BatchHost& host);
-
-// Writes a finished row's outcome ("Cancelled" for a failed row of a cancelled batch); a
-// failure with a reason widens the status column once. A row that did not convert loses
-// its target path.
+// Tells the host a finished row's outcome ("Cancelled" for a failed row of a cancelled
+// batch). A row that did not convert loses its target path.
 void FinishRow(FileEntry& entry, int row, const RowResult& result, bool cancelled, BatchHost& host);
 
 }  // namespace tonewright

@@ -11,41 +11,35 @@ namespace tonewright {
 
 namespace {
 
-// Updates the percentage text and the file bar only when their values grow, so a file
-// causes at most 100 text updates.
+// Reports the percentage and the file bar only when one of them grows, so a file causes
+// at most 100 text updates. The row's start has shown the bar empty.
 class ProgressTracker {
 public:
     ProgressTracker(FileProgress& progress, const std::string& displayName, uint64_t length)
         : progress_(progress), displayName_(displayName) {
         length_ = std::max<uint64_t>(length, 1);
         divisor_ = std::max<uint64_t>(length_ / 100, 1);
-        width_ = std::max(progress.FileBarWidth(), 1);
+        width_ = std::max(progress.barSteps(), 1);
         step_ = std::max<uint64_t>(length_ / static_cast<uint64_t>(width_), 1);
-        progress_.SetFileBarRange(width_);
-        progress_.SetFileBarPosition(0);
     }
 
     uint64_t length() const { return length_; }
 
     void Update(uint64_t position) {
         const int percent = static_cast<int>(std::min<uint64_t>(position / divisor_, 100));
-        if (percent > lastPercent_) ShowPercent(percent);
-        const uint64_t bar = std::min<uint64_t>(position / step_, static_cast<uint64_t>(width_));
-        if (static_cast<int>(bar) > lastBar_) {
-            lastBar_ = static_cast<int>(bar);
-            progress_.SetFileBarPosition(lastBar_);
-        }
+        const int bar = static_cast<int>(std::min<uint64_t>(position / step_, static_cast<uint64_t>(width_)));
+        if (percent > lastPercent_ || bar > lastBar_) Show(std::max(percent, lastPercent_), std::max(bar, lastBar_));
     }
 
     void Finish() {
-        if (lastPercent_ != 100) ShowPercent(100);
-        progress_.SetFileBarPosition(width_);
+        if (lastPercent_ < 100 || lastBar_ < width_) Show(100, width_);
     }
 
 private:
-    void ShowPercent(int percent) {
+    void Show(int percent, int bar) {
         lastPercent_ = percent;
-        progress_.SetFileText("Converting " + displayName_ + "..." + std::to_string(percent) + "%");
+        lastBar_ = bar;
+        progress_.Report({percent, bar, "Converting " + displayName_ + "..." + std::to_string(percent) + "%"});
     }
 
     FileProgress& progress_;
@@ -72,8 +66,7 @@ LoopOutcome RunBlockLoop(AudioSource& source, int inputType, FileProgress& progr
         if (count <= 0) break;
         const uint64_t position = source.GetPosition();
         tracker.Update(position);
-        progress.PumpEvents();
-        if (progress.IsCancelled()) return LoopOutcome::Cancelled;
+        if (progress.Cancelled()) return LoopOutcome::Cancelled;
         if (!consume(left.data(), rightBuffer, count)) return LoopOutcome::WriteFailed;
         if (endsAtLength && position >= tracker.length()) break;
     }

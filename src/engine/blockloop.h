@@ -16,9 +16,9 @@ using BlockConsumer = std::function<int(uint8_t* left, uint8_t* right, int count
 enum class LoopOutcome { Finished, Cancelled, WriteFailed };
 
 // The read loop every pipeline shares: reads blocks from the source until it ends (for
-// rendered sources, until the position reaches the declared length), shows the percentage
-// and the file bar, pumps events, stops when the user cancels, and hands every block to
-// `consume`.
+// rendered sources, until the position reaches the declared length), reports the
+// percentage and the file bar, asks after every block whether the user cancelled (the
+// host handles its events there) and stops if so, and hands every block to `consume`.
 LoopOutcome RunBlockLoop(AudioSource& source, int inputType, FileProgress& progress,
                          const std::string& displayName, const BlockConsumer& consume);
 

@@ -3,14 +3,16 @@
 #include <algorithm>
 #include <atomic>
 #include <chrono>
-#include <memory>
 #include <mutex>
+#include <optional>
 #include <thread>
 
 #include "base/inputtype.h"
 #include "engine/batch.h"
 #include "engine/batchrow.h"
 #include "engine/fileentry.h"
+#include "engine/optionalparts.h"
+#include "engine/progress.h"
 #include "engine/targetpath.h"
 
 namespace tonewright {
@@ -24,7 +26,7 @@ constexpr auto kPumpInterval = std::chrono::milliseconds(20);
 
 bool ConvertRowsAtOnce(const std::vector<FileEntry*>& entries, const std::vector<int>& rows,
                        const BatchContext& context, const OutputFormatInfo& format, BatchHost& host,
-                       TargetReservations& reservations) {
+                       TargetReservations& reservations, std::vector<std::string>& converted) {
     const int total = static_cast<int>(entries.size());
     std::mutex hostLock;
     int next = 0;  // the next row to take, under hostLock
@@ -36,25 +38,25 @@ bool ConvertRowsAtOnce(const std::vector<FileEntry*>& entries, const std::vector
             int i = 0;
             RowResult result;
             TargetPaths paths;
-            std::unique_ptr<FileProgress> progress;
+            std::optional<FileProgress> progress;
             bool chosen = false;
             {
                 // Rows are taken, and their targets chosen, in list order.
                 std::lock_guard<std::mutex> lock(hostLock);
                 i = next++;
                 if (i >= total || cancelled) break;
-                if (entries[i]->inputType == kInputMidi && !context.soundFontReady) {
+                if (entries[i]->inputType == kInputMidi && !context.parts->soundFontLoaded()) {
                     result = MissingSoundFont();
                 } else {
-                    AnnounceRow(rows[i], i + 1, total, format, host);
-                    progress = host.CreateRowProgress(rows[i]);
-                    chosen = ChooseRowTarget(*entries[i], context, *progress, reservations, paths, result);
+                    progress.emplace(host, rows[i], AnnounceRow(*entries[i], rows[i], i + 1, total, format, host));
+                    chosen = ChooseRowTarget(*entries[i], context, reservations, paths, result);
                 }
             }
             if (chosen) result = ConvertToRowTarget(*entries[i], i + 1, context, format, *progress, paths);
             std::lock_guard<std::mutex> lock(hostLock);
-            if (host.IsCancelled()) cancelled = true;
+            if (host.Cancelled()) cancelled = true;
             FinishRow(*entries[i], rows[i], result, cancelled && !result.converted, host);
+            if (result.converted) converted[i] = entries[i]->targetPath;
         }
         --running;
     };
@@ -66,8 +68,7 @@ bool ConvertRowsAtOnce(const std::vector<FileEntry*>& entries, const std::vector
     while (running > 0) {
         {
             std::lock_guard<std::mutex> lock(hostLock);
-            host.PumpEvents();
-            if (host.IsCancelled()) cancelled = true;
+            if (host.Cancelled()) cancelled = true;
         }
         std::this_thread::sleep_for(kPumpInterval);
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <string>
 #include <vector>
 
 namespace tonewright {
@@ -10,12 +11,14 @@ struct BatchContext;
 struct FileEntry;
 struct OutputFormatInfo;
 
-// Converts up to context.jobs rows at once, each on its own thread with its own progress
-// object from the host. Rows start in list order; every call into the host is made under
-// one lock, and the calling thread pumps the host's events meanwhile. Cancel stops the
-// running rows (they read "Cancelled") and starts no more. True when cancelled.
+// Converts up to context.jobs rows at once, each on its own thread. Rows start in list
+// order; every call into the host is made under one lock, except a row's progress and
+// the cancel checks while its file converts, and the calling thread lets the host handle
+// its events meanwhile. Cancel stops the running rows (they read "Cancelled") and starts
+// no more. converted[i] gets the target of entries[i] when it converted. True when
+// cancelled.
 bool ConvertRowsAtOnce(const std::vector<FileEntry*>& entries, const std::vector<int>& rows,
                        const BatchContext& context, const OutputFormatInfo& format, BatchHost& host,
-                       TargetReservations& reservations);
+                       TargetReservations& reservations, std::vector<std::string>& converted);
 
 }  // namespace tonewright

@@ -1,23 +1,24 @@
 #pragma once
 
-#include <string>
+#include "engine/batchhost.h"
 
 namespace tonewright {
 
-// What a conversion of one file sees of the window that shows its progress: the upper
-// text line and bar of the progress window, the event pump and the Cancel flag.
-// The desktop program, the command line and the tests each provide one.
+// One row's file as its conversion reads it: what the block loop reports goes to the host
+// as that row's progress, and the loop asks the host whether to stop.
 class FileProgress {
 public:
-    virtual ~FileProgress() = default;
-    virtual void SetFileText(const std::string& text) = 0;
-    // Width of the file bar in its own units (pixels on screen); the bar runs 0..width.
-    virtual int FileBarWidth() const = 0;
-    virtual void SetFileBarRange(int maximum) = 0;
-    virtual void SetFileBarPosition(int position) = 0;
-    // Lets the user interface handle pending events (a Cancel click among them).
-    virtual void PumpEvents() = 0;
-    virtual bool IsCancelled() const = 0;
+    FileProgress(BatchHost& host, int row, int barSteps) : host_(host), row_(row), barSteps_(barSteps) {}
+
+    // The steps of the row's file bar, as the host gave them when the row started.
+    int barSteps() const { return barSteps_; }
+    void Report(const RowProgress& progress) { host_.RowProgressed(row_, progress); }
+    bool Cancelled() { return host_.Cancelled(); }
+
+private:
+    BatchHost& host_;
+    int row_;
+    int barSteps_;
 };
 
 }  // namespace tonewright

@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QPushButton>
 #include <QTest>
 
 #include "app/filelistwidget.h"
@@ -16,6 +17,10 @@ bool ScriptedDesktop::AskYesNo(QWidget*, const QString& text) {
     const bool answer = answers.front();
     answers.pop_front();
     return answer;
+}
+
+void PressCancel(QWidget& progressWindow) {
+    QTest::mouseClick(progressWindow.findChild<QPushButton*>(QStringLiteral("cancelButton")), Qt::LeftButton);
 }
 
 void MakeTone(const QString& path, double seconds, int rate, int channels) {

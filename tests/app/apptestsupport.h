@@ -1,11 +1,13 @@
 #pragma once
 
 #include <QApplication>
+#include <QEvent>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QUrl>
 
 #include <deque>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -60,6 +62,27 @@ T* FindWindow() {
         if (auto* window = qobject_cast<T*>(widget); window && window->isVisible()) return window;
     return nullptr;
 }
+
+// While it lives, hands every window of type T the program shows to `shown`, at once (before
+// the code that showed it goes on), so a test can follow the window's bars from the start.
+template <typename T>
+class WhenShown : public QObject {
+public:
+    explicit WhenShown(std::function<void(T&)> shown) : shown_(std::move(shown)) { qApp->installEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject* object, QEvent* event) override {
+        if (event->type() == QEvent::Show && !event->spontaneous())
+            if (auto* window = qobject_cast<T*>(object)) shown_(*window);
+        return false;
+    }
+
+private:
+    std::function<void(T&)> shown_;
+};
+
+// Clicks the Cancel button of a progress window.
+void PressCancel(QWidget& progressWindow);
 
 // A 16-bit WAV file of a sine tone, written by sox.
 void MakeTone(const QString& path, double seconds, int rate = 44100, int channels = 2);

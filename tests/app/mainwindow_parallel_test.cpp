@@ -6,20 +6,27 @@
 #include <QLabel>
 #include <QProcess>
 #include <QProgressBar>
-#include <QPushButton>
 #include <QRegularExpression>
 #include <QTest>
-#include <QTimer>
+#include <QThread>
 
+#include <condition_variable>
+#include <functional>
 #include <memory>
+#include <mutex>
 #include <thread>
 
 #include "app/filelistwidget.h"
 #include "app/mainwindow.h"
 #include "app/progresswindow.h"
-#include "app/rowprogress.h"
+#include "app/qtbatchhost.h"
+#include "app/queuedpercent.h"
 #include "apptestsupport.h"
+#include "base/pathutil.h"
+#include "engine/batch.h"
 #include "engine/fileentry.h"
+#include "engine/optionalparts.h"
+#include "settings/settings.h"
 
 using namespace tonewright;
 using apptest::WindowHarness;
@@ -48,6 +55,45 @@ QStringList ProgressLines(const ProgressWindow& progress) {
     for (const QLabel* label : progress.findChildren<QLabel*>()) lines << label->text();
     return lines;
 }
+
+// Passes every event on to the desktop program's host, but holds each row's worker at its
+// first percentage until `pressCancel`, asked on the GUI thread whenever the batch lets the
+// host handle its events, has seen what it waits for and pressed Cancel. So Cancel comes
+// while the rows are inside their files, however fast the machine converts.
+class HoldingHost : public BatchHost {
+public:
+    HoldingHost(BatchHost& desktop, std::function<bool()> pressCancel)
+        : desktop_(desktop), pressCancel_(std::move(pressCancel)) {}
+
+    void BatchStarted(const BatchStart& start) override { desktop_.BatchStarted(start); }
+    int RowStarted(int row, const RowStart& start) override { return desktop_.RowStarted(row, start); }
+    void RowProgressed(int row, const RowProgress& progress) override {
+        desktop_.RowProgressed(row, progress);
+        if (progress.percent < 1) return;
+        std::unique_lock<std::mutex> lock(mutex_);
+        pressedChanged_.wait(lock, [this] { return pressed_; });
+    }
+    void RowFinished(int row, const RowEnd& end) override { desktop_.RowFinished(row, end); }
+    void BatchFinished(const BatchEnd& end) override { desktop_.BatchFinished(end); }
+    bool Ask(const Question& question) override { return desktop_.Ask(question); }
+    bool Cancelled() override {
+        const bool cancelled = desktop_.Cancelled();
+        if (cancelled || QThread::currentThread() != qApp->thread() || !pressCancel_()) return cancelled;
+        {
+            std::lock_guard<std::mutex> lock(mutex_);
+            pressed_ = true;
+        }
+        pressedChanged_.notify_all();
+        return desktop_.Cancelled();
+    }
+
+private:
+    BatchHost& desktop_;
+    std::function<bool()> pressCancel_;
+    std::mutex mutex_;
+    std::condition_variable pressedChanged_;
+    bool pressed_ = false;
+};
 
 }  // namespace
 
@@ -99,53 +145,62 @@ private slots:
 
     // A worker's percentages reach the GUI thread only when it handles its events, one
     // queued update at a time carrying the latest value, also after the row has ended.
-    void rowProgressQueuesOneUpdateAtATime() {
+    void rowPercentsQueueOneUpdateAtATime() {
         QObject gui;
         QList<int> shown;
-        auto progress = std::make_unique<RowProgress>(gui, [] { return false; }, [&](int percent) { shown << percent; });
+        auto percent = std::make_unique<QueuedPercent>(gui, [&](int value) { shown << value; });
         const auto advance = [&](int from, int to) {
             std::thread([&] {
-                for (int position = from; position <= to; ++position) progress->SetFileBarPosition(position);
+                for (int value = from; value <= to; ++value) percent->Set(value);
             }).join();
         };
-        progress->SetFileBarRange(200);
-        advance(0, 100);
+        advance(0, 50);
         QVERIFY(shown.isEmpty());
         QCoreApplication::processEvents();
         QCOMPARE(shown, QList<int>{50});
-        advance(101, 200);
-        progress.reset();
+        advance(51, 100);
+        percent.reset();
         QCoreApplication::processEvents();
         QCOMPARE(shown, (QList<int>{50, 100}));
     }
 
     // Cancel while two rows run: both read "Cancelled" and leave no file, the row not yet
-    // started keeps its empty Status cell, and no file manager opens.
+    // started keeps its empty Status cell, and no file manager opens. The batch runs as the
+    // window runs it, through the desktop's host, with the rows held inside their files
+    // until Cancel is pressed.
     void cancelStopsEveryRunningRow() {
         WindowHarness h;
         h.store.preset("Options", "ParallelJobs", "2");
         h.store.preset("Options", "OutputFormat", "1000");
         h.Open();
         h.window->show();
-        h.ListTones({"a.wav", "b.wav", "c.wav"}, 20.0);
+        h.ListTones({"a.wav", "b.wav", "c.wav"}, 2.0);
 
         QStringList linesWhileRunning;
         int batchBarWhileRunning = -1;
-        QTimer presser;
-        connect(&presser, &QTimer::timeout, [&] {
+        const auto pressCancelWhenBothRun = [&] {
             auto* progress = apptest::FindWindow<ProgressWindow>();
-            if (!progress) return;
+            if (!progress) return false;
             // Both rows under way, each showing how far it has come.
             const QStringList status = h.column(Column::kStatusColumn);
             const QRegularExpression percent(QStringLiteral("^Converting [1-9][0-9]?%$"));
-            if (!percent.match(status[0]).hasMatch() || !percent.match(status[1]).hasMatch()) return;
+            if (!percent.match(status[0]).hasMatch() || !percent.match(status[1]).hasMatch()) return false;
             linesWhileRunning = ProgressLines(*progress);
             batchBarWhileRunning = progress->batchBar()->value();
-            QTest::mouseClick(progress->findChild<QPushButton*>(QStringLiteral("cancelButton")), Qt::LeftButton);
-        });
-        presser.start(0);
-        h.window->ConvertAll();
-        presser.stop();
+            apptest::PressCancel(*progress);
+            return true;
+        };
+        Settings settings = DefaultSettings(DocumentsFolder());
+        LoadSettings(settings, h.store);
+        OptionalParts parts;
+        BatchContext context;
+        context.settings = &settings;
+        context.outputFormat = settings.OutputFormat;
+        context.jobs = settings.ParallelJobs;
+        context.parts = &parts;
+        QtBatchHost desktopHost(*h.window, *h.list, h.desktop, settings);
+        HoldingHost host(desktopHost, pressCancelWhenBothRun);
+        ConvertBatch({h.list->EntryAt(0), h.list->EntryAt(1), h.list->EntryAt(2)}, {0, 1, 2}, context, host);
 
         QVERIFY(linesWhileRunning.contains(QStringLiteral("Converting 2 file(s) at once...")));
         QCOMPARE(batchBarWhileRunning, 0);  // it counts the rows ended

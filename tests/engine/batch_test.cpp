@@ -6,6 +6,7 @@
 #include "engine/batch.h"
 #include "engine/fileentry.h"
 #include "engine/filelist.h"
+#include "engine/optionalparts.h"
 #include "engine/outputformat.h"
 #include "settings/settings.h"
 #include "support/recordinghost.h"
@@ -19,6 +20,7 @@ class BatchTest : public ::testing::Test {
 protected:
     testutil::TempDir dir;
     Settings settings = DefaultSettings("");
+    OptionalParts parts;
     BatchContext context;
     testutil::RecordingHost host;
     FileList list;
@@ -29,6 +31,7 @@ protected:
         settings.OutputFiles2MyDocuments = 0;
         context.settings = &settings;
         context.outputFormat = kOutputWav;
+        context.parts = &parts;
         setenv("TONEWRIGHT_SYSTEM_SOUNDFONT", "/nonexistent/none.sf2", 1);
     }
 
@@ -65,7 +68,7 @@ protected:
 
 }  // namespace
 
-TEST_F(BatchTest, ConvertsRowsAndRevealsTheFirstConvertedFile) {
+TEST_F(BatchTest, ConvertsRowsAndReportsTheirProgressAndTargets) {
     Add(Tone("gone.wav"));
     Add(Tone("b.wav"));
     Add(Tone("c.wav"));
@@ -76,15 +79,26 @@ TEST_F(BatchTest, ConvertsRowsAndRevealsTheFirstConvertedFile) {
     EXPECT_EQ(host.status[2], "c.wav");
     EXPECT_TRUE(list[0].targetPath.empty());
     EXPECT_EQ(list[1].targetPath, dir.file("out/b.wav"));
-    ASSERT_EQ(host.revealed.size(), 1u);
-    EXPECT_EQ(host.revealed[0], dir.file("out/b.wav"));
-    EXPECT_EQ(host.widths, std::vector<int>{500});
-    EXPECT_TRUE(host.windowEnabled);
-    EXPECT_FALSE(host.progressOpen);
+    EXPECT_EQ(host.end.convertedTargets, (std::vector<std::string>{dir.file("out/b.wav"), dir.file("out/c.wav")}));
+    EXPECT_FALSE(host.end.cancelled);
+    EXPECT_EQ(host.batchesStarted, 1);
+    EXPECT_FALSE(host.batchRunning);
     EXPECT_EQ(LeftoverTemporaries(), 0);
+
+    // Percentage and bar only grow, each report moves one of them, and the file ends full.
+    const std::vector<RowProgress>& reports = host.progress[1];
+    ASSERT_GE(reports.size(), 2u);
+    for (size_t i = 1; i < reports.size(); ++i) {
+        EXPECT_GE(reports[i].percent, reports[i - 1].percent);
+        EXPECT_GE(reports[i].bar, reports[i - 1].bar);
+        EXPECT_TRUE(reports[i].percent > reports[i - 1].percent || reports[i].bar > reports[i - 1].bar) << i;
+        EXPECT_EQ(reports[i].text, "Converting b.wav..." + std::to_string(reports[i].percent) + "%");
+    }
+    EXPECT_EQ(reports.back().percent, 100);
+    EXPECT_EQ(reports.back().bar, testutil::RecordingHost::kBarSteps);
 }
 
-TEST_F(BatchTest, StatusColumnWidensOnceAndOnlyForFailuresThatCarryAReason) {
+TEST_F(BatchTest, OnlyFailuresThatCarryAReasonSaySo) {
     Add(Tone("a.wav"));
     Add(Tone("b.wav"));
     Add(Tone("c.wav"));
@@ -92,12 +106,11 @@ TEST_F(BatchTest, StatusColumnWidensOnceAndOnlyForFailuresThatCarryAReason) {
     testutil::Shell("mkdir -p " + dir.file("out") + " && touch " + dir.file("out/a.wav"));
     std::filesystem::remove(dir.file("b.wav"));
     std::filesystem::remove(dir.file("c.wav"));
-    host.statusWidth = 145;
     Run();
     EXPECT_EQ(host.status[0], "Target exists and skipped");
     EXPECT_EQ(host.status[2].rfind("Conversion Failure (", 0), 0u);
-    EXPECT_EQ(host.widths, std::vector<int>{500});
-    EXPECT_TRUE(host.revealed.empty());
+    EXPECT_EQ(host.rowsWithReasons, (std::vector<int>{1, 2}));
+    EXPECT_TRUE(host.end.convertedTargets.empty());
 }
 
 TEST_F(BatchTest, MidiRowsFailWithoutSoundFontWhenTheUserDeclines) {
@@ -119,7 +132,7 @@ TEST_F(BatchTest, ChoosingToFetchTheSoundFontEndsTheBatchUntouched) {
     host.answer = true;
     Run();
     EXPECT_TRUE(host.status.empty());
-    EXPECT_EQ(host.progressWindowsOpened, 0);
+    EXPECT_EQ(host.batchesStarted, 0);
     EXPECT_EQ(host.openedFolders.size(), 1u);
     ASSERT_EQ(host.openedUrls.size(), 1u);
     EXPECT_NE(host.openedUrls[0].find("soundfont"), std::string::npos);
@@ -135,14 +148,14 @@ TEST_F(BatchTest, BatchWithoutMidiNeverAsksForTheSoundFont) {
 TEST_F(BatchTest, CancelLeavesNoPartialFileAndLaterRowsUntouched) {
     Add(Tone("long.wav", 8.0));
     Add(Tone("next.wav"));
-    host.cancelAfterPumps = 5;
+    host.cancelAtCheck = 5;
     Run();
     EXPECT_EQ(host.status[0], "Cancelled");
     EXPECT_EQ(host.status.count(1), 0u);
     EXPECT_FALSE(testutil::Exists(dir.file("out/long.wav")));
     EXPECT_EQ(LeftoverTemporaries(), 0);
-    EXPECT_TRUE(host.revealed.empty());
-    EXPECT_TRUE(host.windowEnabled);
+    EXPECT_TRUE(host.end.cancelled);
+    EXPECT_FALSE(host.batchRunning);
 }
 
 TEST_F(BatchTest, OverwriteWithAFailingConversionKeepsTheOldFile) {

@@ -19,8 +19,10 @@
 #include "engine/batch.h"
 #include "engine/fileentry.h"
 #include "engine/filelist.h"
+#include "engine/optionalparts.h"
 #include "engine/outputformat.h"
 #include "engine/pipeline.h"
+#include "engine/progress.h"
 #include "settings/settings.h"
 #include "support/recordinghost.h"
 #include "support/testutil.h"
@@ -77,6 +79,7 @@ protected:
     static inline std::unique_ptr<testutil::TempDir> toneDir;
     testutil::TempDir dir;
     Settings settings = DefaultSettings("");
+    OptionalParts parts;
     BatchContext context;
     testutil::RecordingHost host;
     FileList list;
@@ -95,6 +98,7 @@ protected:
         // No tags, so that the two rows' files differ in nothing but their sound's bytes.
         settings.MP3ID3TagType = settings.WMAID3TagType = settings.OGGID3TagType = settings.M4AID3TagType = 2;
         context.settings = &settings;
+        context.parts = &parts;
         std::filesystem::create_directory(dir.file("out"));
     }
     void TearDown() override { PlanOutputFault(OutputFault{}); }
@@ -166,7 +170,8 @@ INSTANTIATE_TEST_SUITE_P(Faults, FaultsMatrixTest,
 class FaultsPipelineTest : public ::testing::TestWithParam<FormatCase> {
 protected:
     testutil::TempDir dir;
-    testutil::RecordingHost progress;
+    testutil::RecordingHost host;
+    FileProgress progress{host, 0, testutil::RecordingHost::kBarSteps};
     void TearDown() override { PlanOutputFault(OutputFault{}); }
 };
 

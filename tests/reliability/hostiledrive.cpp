@@ -24,6 +24,7 @@
 #include "sources/au/ausource.h"
 #include "sources/vorbis/vorbissource.h"
 #include "sources/wav/wavsource.h"
+#include "support/recordinghost.h"
 #include "support/testutil.h"
 
 using tonewright::AudioSource;
@@ -41,16 +42,6 @@ constexpr uint64_t kRenderedFrameCap = uint64_t{1} << 21;
 constexpr uint64_t kStreamFramesPerByte = 1024;
 constexpr uint64_t kMinStreamFrameCap = uint64_t{1} << 20;
 constexpr int kMaxRenderedSeconds = 24 * 3600;
-
-class QuietProgress : public tonewright::FileProgress {
-public:
-    void SetFileText(const std::string&) override {}
-    int FileBarWidth() const override { return 200; }
-    void SetFileBarRange(int) override {}
-    void SetFileBarPosition(int) override {}
-    void PumpEvents() override {}
-    bool IsCancelled() const override { return false; }
-};
 
 // The file in hand, named on standard error when the program dies reading it. A fixed
 // buffer, so the crash handler need not allocate.
@@ -129,7 +120,8 @@ DriveResult DriveThroughOpenSource(const std::string& path, const std::string& l
     if (!DecodingPropertiesHold(*source, rendered, label)) return result;
 
     const uint64_t cap = rendered ? kRenderedFrameCap : StreamFrameCap(path);
-    QuietProgress progress;
+    testutil::RecordingHost host;
+    tonewright::FileProgress progress(host, 0, testutil::RecordingHost::kBarSteps);
     const auto outcome = tonewright::RunBlockLoop(
         *source, inputType, progress, label, [&](uint8_t*, uint8_t*, int count) {
             EXPECT_TRUE(count >= 1 && count <= kBlockSamples) << label << ": block of " << count;

@@ -1,18 +1,12 @@
-#include "app/rowprogress.h"
+#include "app/queuedpercent.h"
 
-#include <algorithm>
-#include <cstdint>
 #include <utility>
 
 namespace tonewright {
 
-RowProgress::RowProgress(QObject& guiReceiver, std::function<bool()> cancelled, ShowPercent show)
-    : gui_(guiReceiver), cancelled_(std::move(cancelled)), show_(std::move(show)) {}
+QueuedPercent::QueuedPercent(QObject& guiReceiver, ShowPercent show) : gui_(guiReceiver), show_(std::move(show)) {}
 
-void RowProgress::SetFileBarRange(int maximum) { range_ = std::max(maximum, 1); }
-
-void RowProgress::SetFileBarPosition(int position) {
-    const int percent = static_cast<int>(std::clamp<int64_t>(int64_t{position} * 100 / range_, 0, 100));
+void QueuedPercent::Set(int percent) {
     if (percent <= shown_) return;
     shown_ = percent;
     latest_->percent = percent;
