@@ -43,17 +43,17 @@ bool ApplyOptions(const CliOptions& options, Settings& settings, std::string& er
         settings.OutputFormat = format->code;
     }
     if (!options.outputDir.empty()) {
-        settings.DestOutputFolderOpt = 399;
+        settings.DestOutputFolderOpt = kTargetsInCustomFolder;
         settings.DestSpecifiedFolder = AbsoluteCleanPath(options.outputDir);
     }
-    if (options.nextToSource) settings.DestOutputFolderOpt = 199;
+    if (options.nextToSource) settings.DestOutputFolderOpt = kTargetsNextToSource;
     if (options.mirror) settings.CreateDirs = 1;
-    if (options.ifExists == "rename") settings.TargetExistsOpt = 11;
-    if (options.ifExists == "overwrite") settings.TargetExistsOpt = 22;
-    if (options.ifExists == "skip") settings.TargetExistsOpt = 33;
+    if (options.ifExists == "rename") settings.TargetExistsOpt = kRenameTarget;
+    if (options.ifExists == "overwrite") settings.TargetExistsOpt = kOverwriteTarget;
+    if (options.ifExists == "skip") settings.TargetExistsOpt = kSkipTarget;
     for (const auto& [name, value] : options.assignments)
         if (!SetSettingByName(settings, name, value, error)) return false;
-    if (!FindOutputFormat(settings.OutputFormat)) settings.OutputFormat = kOutputMp3;
+    if (!FindOutputFormat(settings.OutputFormat)) settings.OutputFormat = Settings().OutputFormat;
     return true;
 }
 

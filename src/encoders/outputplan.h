@@ -60,10 +60,11 @@ struct OutputPlan {
 };
 
 // How an output format is written: the rate rendered sources (MIDI, tracker modules) play
-// at for it, and its plan.
+// at for it, its plan, and whether a batch must find the Windows Media codecs first.
 struct OutputWriterFactory {
     int (*renderRate)(const Settings& settings);
     OutputPlan (*plan)(const PlanRequest& request);
+    bool needsWindowsMedia = false;
 };
 
 // The render rate of a format with an automatic flag and a rate setting: 44100 Hz with

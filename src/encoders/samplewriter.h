@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <string>
 
+#include "settings/settingcodes.h"
+
 namespace tonewright {
 
 // The form of the samples a writer takes: rate in Hz, 1 or 2 channels, 8 bits (unsigned,
@@ -16,7 +18,7 @@ struct PcmFormat {
 // A stereo source gives one of its channels, not their mix, when fewer channels are asked
 // for and the mono choice names the left (1) or the right (2) one.
 inline bool PicksOneChannel(int sourceChannels, int targetChannels, int monoType) {
-    return sourceChannels > targetChannels && monoType > 0;
+    return sourceChannels > targetChannels && monoType > kMonoMix;
 }
 
 // One block of planar samples at the writer's width; `right` is null for one channel. The

@@ -2,6 +2,7 @@
 
 #include "base/inputtype.h"
 #include "base/pathutil.h"
+#include "encoders/outputplan.h"
 #include "engine/batchrow.h"
 #include "engine/fileentry.h"
 #include "engine/helppages.h"
@@ -30,9 +31,10 @@ std::string SoundFontQuestion(const std::string& folder) {
            folder + "\"\nAnd then convert your MIDI file again. Thank you.";
 }
 
-// Step 1: WMA output needs the Windows Media codecs. False ends the batch untouched.
+// Step 1: an output format may need the Windows Media codecs. False ends the batch untouched.
 bool EnsureWindowsMedia(const BatchContext& context, BatchHost& host) {
-    if (context.outputFormat != kOutputWma || context.parts->FindWindowsMedia()) return true;
+    const OutputFormatInfo* format = FindOutputFormat(context.outputFormat);
+    if (!format || !format->writer->needsWindowsMedia || context.parts->FindWindowsMedia()) return true;
     host.Ask({kRuntimeQuestion, "", HelpPageUrl(kWindowsMediaHelpPage)});
     return false;
 }

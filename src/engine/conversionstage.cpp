@@ -8,7 +8,7 @@ int ConversionStage::Setup(const PcmFormat& source, const PcmFormat& target, int
     resampler_.reset();
     PcmFormat fed = source;
     if (PicksOneChannel(source.channels, target.channels, monoType)) {
-        pickedChannel_ = monoType == 2 ? 1 : 0;
+        pickedChannel_ = monoType == kMonoRight ? 1 : 0;
         fed.channels = 1;
     }
     const bool needed = target.rate != source.rate || target.bits != source.bits ||

@@ -11,7 +11,7 @@ FileList::AddResult FileList::AddFile(const std::string& givenPath, std::string&
     if (listedPaths_.count(path)) return AddResult::AlreadyListed;
 
     const int inputType = ClassifyInputType(path);
-    auto source = IsFolder(path) ? nullptr : OpenSource(path, inputType, 0, 0, failureReason);
+    auto source = IsFolder(path) ? nullptr : OpenSource(path, inputType, 0, SourceUse::Properties, failureReason);
     if (!source) {
         const std::string extension = AsciiLower(PathExtension(path));
         if (inputType == kInputCdTrack)

@@ -10,20 +10,6 @@ namespace tonewright {
 
 struct OutputWriterFactory;
 
-// Output format codes as stored in the OutputFormat setting.
-enum OutputFormatCode {
-    kOutputMp3 = 1000,
-    kOutputWav = 2000,
-    kOutputOgg = 4000,
-    kOutputAmr = 5500,
-    kOutputAwb = 5600,
-    kOutputAac = 6000,
-    kOutputM4a = 6500,
-    kOutputMp4 = 6600,
-    kOutputM4b = 6700,
-    kOutputWma = 7000,
-};
-
 // One row of the desktop program's format selector.
 struct SelectorLabel {
     int row;           // its place in the selector, counted from 0 over all formats

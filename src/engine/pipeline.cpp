@@ -89,7 +89,8 @@ bool CopySamples(AudioSource& source, const PcmFormat& target, float gain, const
 int RunPipeline(const ConversionJob& job, const OutputFormatInfo& format) {
     const Settings& settings = *job.settings;
     const OutputWriterFactory& factory = *format.writer;
-    auto source = OpenSource(job.sourcePath, job.inputType, factory.renderRate(settings), 1, *job.failureReason);
+    auto source = OpenSource(job.sourcePath, job.inputType, factory.renderRate(settings), SourceUse::Conversion,
+                             *job.failureReason);
     if (!source) return 0;
 
     JobSourceTags tags(job, format.settings, *source);

@@ -22,10 +22,10 @@ namespace {
 enum class Decoder { Bass, Ffmpeg, Wav, Aiff, Au, Vorbis, Wma };
 
 // A decoder of the family, or null while the family has no decoder in this build.
-std::unique_ptr<AudioSource> CreateDecoder(Decoder decoder, int forConversion) {
+std::unique_ptr<AudioSource> CreateDecoder(Decoder decoder, SourceUse use) {
     switch (decoder) {
         case Decoder::Ffmpeg:
-            if (forConversion) return std::make_unique<FfmpegSource>();
+            if (use == SourceUse::Conversion) return std::make_unique<FfmpegSource>();
             return std::make_unique<FfmpegProbeSource>();
         case Decoder::Bass:
             return std::make_unique<BassSource>();
@@ -81,14 +81,14 @@ bool IsRegularFile(const std::string& path) {
 }  // namespace
 
 std::unique_ptr<AudioSource> OpenSource(const std::string& path, int inputType, int renderRate,
-                                        int forConversion, std::string& failureReason) {
+                                        SourceUse use, std::string& failureReason) {
     if (IsRegularFile(path)) {
         for (Decoder decoder : CandidatesFor(inputType)) {
-            auto source = CreateDecoder(decoder, forConversion);
+            auto source = CreateDecoder(decoder, use);
             if (source && source->Open(path, renderRate)) return source;
         }
     }
-    if (forConversion)
+    if (use == SourceUse::Conversion)
         failureReason = "no decoder could read this file; please send it to our support team so we can look into it";
     return nullptr;
 }

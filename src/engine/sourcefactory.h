@@ -7,12 +7,14 @@
 
 namespace tonewright {
 
+// What a source is opened for: the list's properties only, or decoding every sample (the
+// decoding variants; a failure reason is left when every decoder refuses).
+enum class SourceUse { Properties, Conversion };
+
 // Builds and opens a decoder for a file: the decoders for its InputType are tried in turn
-// and the first that opens the file is returned. forConversion is 1 when a pipeline asks
-// (decoding variants; a failure reason is left when every decoder refuses) and 0 when only
-// the file's properties are wanted. renderRate matters to rendered sources (MIDI, tracker
-// modules) only.
-std::unique_ptr<AudioSource> OpenSource(const std::string& path, int inputType, int renderRate,
-                                        int forConversion, std::string& failureReason);
+// and the first that opens the file is returned. renderRate matters to rendered sources
+// (MIDI, tracker modules) only.
+std::unique_ptr<AudioSource> OpenSource(const std::string& path, int inputType, int renderRate, SourceUse use,
+                                        std::string& failureReason);
 
 }  // namespace tonewright

@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "base/inputtype.h"
+#include "encoders/wav/wavoutput.h"
 #include "engine/batch.h"
 #include "engine/fileentry.h"
 #include "engine/filelist.h"

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include "encoders/mp3/mp3output.h"
+#include "encoders/vorbis/vorbisoutput.h"
+#include "encoders/wav/wavoutput.h"
 #include "engine/fileentry.h"
 #include "engine/outputformat.h"
 #include "engine/targetpath.h"

@@ -14,8 +14,15 @@
 #include <vector>
 
 #include "base/inputtype.h"
+#include "encoders/aac/aacoutput.h"
+#include "encoders/amr/amroutput.h"
+#include "encoders/mp3/mp3output.h"
+#include "encoders/mp4/mp4output.h"
 #include "encoders/outputfault.h"
+#include "encoders/vorbis/vorbisoutput.h"
+#include "encoders/wav/wavoutput.h"
 #include "encoders/winmedia/wmaformats.h"
+#include "encoders/winmedia/wmaoutput.h"
 #include "engine/batch.h"
 #include "engine/fileentry.h"
 #include "engine/filelist.h"

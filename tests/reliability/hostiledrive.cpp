@@ -111,10 +111,10 @@ DriveResult DriveThroughOpenSource(const std::string& path, const std::string& l
     const int inputType = tonewright::ClassifyInputType(path);
     const bool rendered = tonewright::EndsAtDeclaredLength(inputType);
     std::string reason;
-    if (auto properties = tonewright::OpenSource(path, inputType, 0, 0, reason)) ReadEveryProperty(*properties, label);
+    if (auto properties = tonewright::OpenSource(path, inputType, 0, tonewright::SourceUse::Properties, reason)) ReadEveryProperty(*properties, label);
 
     DriveResult result;
-    std::unique_ptr<AudioSource> source = tonewright::OpenSource(path, inputType, kRenderRate, 1, result.failureReason);
+    std::unique_ptr<AudioSource> source = tonewright::OpenSource(path, inputType, kRenderRate, tonewright::SourceUse::Conversion, result.failureReason);
     if (!source) return result;
     result.opened = true;
     if (!DecodingPropertiesHold(*source, rendered, label)) return result;

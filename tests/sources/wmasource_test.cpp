@@ -19,7 +19,7 @@ TEST(WmaSourceTest, DecodesAFileMadeByFfmpegWithItsTags) {
                     " -metadata genre=Jazz -metadata date=2001 -metadata track=07 -metadata composer=Compo" +
                     " -metadata copyright=CopyR -metadata comment=Words " + testutil::Quote(path));
     std::string reason;
-    auto source = OpenSource(path, kInputWindowsMedia, 44100, 1, reason);
+    auto source = OpenSource(path, kInputWindowsMedia, 44100, SourceUse::Conversion, reason);
     ASSERT_TRUE(source);
     ASSERT_NE(dynamic_cast<WmaSource*>(source.get()), nullptr);
     EXPECT_EQ(source->GetSampleRate(), 22050);

@@ -10,6 +10,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "encoders/aac/aacoutput.h"
+#include "encoders/mp4/mp4output.h"
 #include "engine/outputformat.h"
 
 namespace tonewright {

@@ -9,6 +9,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "encoders/amr/amroutput.h"
 #include "engine/outputformat.h"
 
 namespace tonewright {

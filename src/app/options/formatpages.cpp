@@ -8,6 +8,13 @@
 #include "app/options/oggpage.h"
 #include "app/options/wavpage.h"
 #include "app/options/wmapage.h"
+#include "encoders/aac/aacoutput.h"
+#include "encoders/amr/amroutput.h"
+#include "encoders/mp3/mp3output.h"
+#include "encoders/mp4/mp4output.h"
+#include "encoders/vorbis/vorbisoutput.h"
+#include "encoders/wav/wavoutput.h"
+#include "encoders/winmedia/wmaoutput.h"
 #include "engine/outputformat.h"
 
 namespace tonewright {

@@ -2,6 +2,7 @@
 
 #include "encoders/automaticencoding.h"
 #include "encoders/vorbis/vorbisencoding.h"
+#include "encoders/vorbis/vorbisoutput.h"
 #include "engine/outputformat.h"
 
 namespace tonewright {

@@ -1,5 +1,6 @@
 #include "app/options/wavpage.h"
 
+#include "encoders/wav/wavoutput.h"
 #include "engine/outputformat.h"
 
 namespace tonewright {

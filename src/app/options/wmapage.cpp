@@ -5,6 +5,7 @@
 #include <QGroupBox>
 #include <QVBoxLayout>
 
+#include "encoders/winmedia/wmaoutput.h"
 #include "engine/outputformat.h"
 
 namespace tonewright {

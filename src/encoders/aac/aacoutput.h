@@ -9,6 +9,9 @@
 
 namespace tonewright {
 
+// Stored in the OutputFormat setting.
+constexpr int kOutputAac = 6000;
+
 // AAC in an ADTS stream (.aac).
 extern const OutputWriterFactory kAacWriter;
 

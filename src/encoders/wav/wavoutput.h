@@ -4,6 +4,9 @@
 
 namespace tonewright {
 
+// Stored in the OutputFormat setting.
+constexpr int kOutputWav = 2000;
+
 // WAV output: the source's own format with "Auto", otherwise the stored rate, channels and
 // width, each following the source when 0.
 extern const OutputWriterFactory kWavWriter;

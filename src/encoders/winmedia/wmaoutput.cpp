@@ -54,6 +54,6 @@ OutputPlan Plan(const PlanRequest& request) {
 
 }  // namespace
 
-const OutputWriterFactory kWmaWriter{RenderRate, Plan};
+const OutputWriterFactory kWmaWriter{RenderRate, Plan, true};
 
 }  // namespace tonewright
