@@ -50,17 +50,25 @@ public:
     virtual std::string ErrorText() const = 0;
 };
 
-// Hands a block to an encoder that has WriteSamples16 and WriteSamples8, by the block's width.
-template <typename Encoder>
-bool WriteAtWidth(Encoder& encoder, const SampleBlock& block) {
-    if (block.bits == 16) return encoder.WriteSamples16(block.Left16(), block.Right16(), block.count) != 0;
-    return encoder.WriteSamples8(block.left, block.right, block.count) != 0;
-}
+// The adapter of an encoder with the usual shape: WriteSamples16 (and WriteSamples8 when it
+// takes 8-bit samples), a Close that tells whether everything reached the file, and
+// ErrorText. An output derives from it and starts the encoder its own way.
+template <typename Encoder, bool kTakesEightBits = true>
+class EncoderOutput : public SampleWriter {
+public:
+    template <typename... EncoderArguments>
+    explicit EncoderOutput(EncoderArguments... arguments) : encoder_(arguments...) {}
 
-// Closes an encoder whose Close reports whether everything reached the file.
-template <typename Encoder>
-bool CloseAfter(Encoder& encoder, bool complete) {
-    return encoder.Close() != 0 && complete;
-}
+    bool Write(const SampleBlock& block) override {
+        if constexpr (kTakesEightBits)
+            if (block.bits == 8) return encoder_.WriteSamples8(block.left, block.right, block.count) != 0;
+        return encoder_.WriteSamples16(block.Left16(), block.Right16(), block.count) != 0;
+    }
+    bool Finish(bool complete) override { return encoder_.Close() != 0 && complete; }
+    std::string ErrorText() const override { return encoder_.ErrorText(); }
+
+protected:
+    Encoder encoder_;
+};
 
 }  // namespace tonewright

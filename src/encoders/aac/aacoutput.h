@@ -28,34 +28,32 @@ struct AacPlan {
 // and width go to the encoder), the preset configuration changed by the choices, then
 // `afterStart` once the writer has started.
 template <typename Writer>
-class AacOutput : public SampleWriter {
+class AacOutput : public EncoderOutput<Writer> {
 public:
     template <typename... WriterArguments>
     AacOutput(AacPlan plan, std::function<void(Writer&)> afterStart, WriterArguments... arguments)
-        : writer_(arguments...), plan_(std::move(plan)), afterStart_(std::move(afterStart)) {}
+        : EncoderOutput<Writer>(arguments...), plan_(std::move(plan)), afterStart_(std::move(afterStart)) {}
 
     bool Start(const std::string& path) override {
+        Writer& writer = this->encoder_;
         const PcmFormat& format = plan_.samples;
-        if (!writer_.Open(path, format.rate, format.channels, format.bits)) return false;
+        if (!writer.Open(path, format.rate, format.channels, format.bits)) return false;
         if (!plan_.automatic) {
-            ApplyAacChoices(plan_.choices, format.channels, *writer_.Configuration());
-            if (plan_.configure) plan_.configure(*writer_.Configuration());
+            ApplyAacChoices(plan_.choices, format.channels, *writer.Configuration());
+            if (plan_.configure) plan_.configure(*writer.Configuration());
         }
-        if (!writer_.Start()) {
+        if (!writer.Start()) {
             refused_ = true;
             return false;
         }
-        if (afterStart_) afterStart_(writer_);
+        if (afterStart_) afterStart_(writer);
         return true;
     }
-    bool Write(const SampleBlock& block) override { return WriteAtWidth(writer_, block); }
-    bool Finish(bool complete) override { return CloseAfter(writer_, complete); }
     std::string ErrorText() const override {
-        return refused_ ? "the AAC encoder refused its settings" : writer_.ErrorText();
+        return refused_ ? "the AAC encoder refused its settings" : EncoderOutput<Writer>::ErrorText();
     }
 
 private:
-    Writer writer_;
     AacPlan plan_;
     std::function<void(Writer&)> afterStart_;
     bool refused_ = false;

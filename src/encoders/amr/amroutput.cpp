@@ -28,7 +28,7 @@ public:
         return encoder_.Open(path) != 0;
     }
     bool Write(const SampleBlock& block) override { return encoder_.WriteSamples16(block.Left16(), block.count) != 0; }
-    bool Finish(bool complete) override { return CloseAfter(encoder_, complete); }
+    bool Finish(bool complete) override { return encoder_.Close() != 0 && complete; }
     std::string ErrorText() const override { return encoder_.ErrorText(); }
 
 private:

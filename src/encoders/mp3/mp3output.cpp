@@ -45,7 +45,7 @@ Id3Blocks ChooseId3Blocks(const PlanRequest& request) {
     return blocks;
 }
 
-class Mp3Output : public SampleWriter {
+class Mp3Output : public EncoderOutput<Mp3Encoder, false> {
 public:
     Mp3Output(const Mp3Encoding& encoding, Id3Blocks tags) : encoding_(encoding), tags_(std::move(tags)) {}
 
@@ -60,16 +60,10 @@ public:
         if (encoding_.bitrateKbps > 0) encoder_.SetBitrate(encoding_.bitrateKbps);
         return encoder_.Start() != 0;
     }
-    bool Write(const SampleBlock& block) override {
-        return encoder_.WriteSamples16(block.Left16(), block.Right16(), block.count) != 0;
-    }
-    bool Finish(bool complete) override { return CloseAfter(encoder_, complete); }
-    std::string ErrorText() const override { return encoder_.ErrorText(); }
 
 private:
     Mp3Encoding encoding_;
     Id3Blocks tags_;
-    Mp3Encoder encoder_;
 };
 
 int RenderRate(const Settings& s) { return RenderRateOf(s.AutoDestMP3EncodingParam, s.MP3SampleRate); }

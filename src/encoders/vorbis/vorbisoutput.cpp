@@ -10,7 +10,7 @@ namespace tonewright {
 
 namespace {
 
-class VorbisOutput : public SampleWriter {
+class VorbisOutput : public EncoderOutput<VorbisEncoder, false> {
 public:
     VorbisOutput(const VorbisEncoding& encoding, std::optional<TagInfo> tags)
         : encoding_(encoding), tags_(std::move(tags)) {}
@@ -24,12 +24,9 @@ public:
         if (tags_) encoder_.SetTags(*tags_);
         return encoder_.WriteHeaders() != 0;
     }
-    bool Write(const SampleBlock& block) override {
-        return encoder_.WriteSamples16(block.Left16(), block.Right16(), block.count) != 0;
-    }
     // A count of 0 ends the stream with its last page.
     bool Finish(bool complete) override {
-        return CloseAfter(encoder_, complete && encoder_.WriteSamples16(nullptr, nullptr, 0));
+        return EncoderOutput::Finish(complete && encoder_.WriteSamples16(nullptr, nullptr, 0));
     }
     std::string ErrorText() const override {
         if (!noMode_) return encoder_.ErrorText();
@@ -41,7 +38,6 @@ public:
 private:
     VorbisEncoding encoding_;
     std::optional<TagInfo> tags_;
-    VorbisEncoder encoder_;
     bool noMode_ = false;
 };
 

@@ -7,20 +7,16 @@ namespace tonewright {
 
 namespace {
 
-class WavOutput : public SampleWriter {
+class WavOutput : public EncoderOutput<WavWriter> {
 public:
     explicit WavOutput(const PcmFormat& format) : format_(format) {}
 
     bool Start(const std::string& path) override {
-        return writer_.Open(path, format_.channels == 2, format_.bits, format_.rate) != 0;
+        return encoder_.Open(path, format_.channels == 2, format_.bits, format_.rate) != 0;
     }
-    bool Write(const SampleBlock& block) override { return WriteAtWidth(writer_, block); }
-    bool Finish(bool complete) override { return CloseAfter(writer_, complete); }
-    std::string ErrorText() const override { return writer_.ErrorText(); }
 
 private:
     PcmFormat format_;
-    WavWriter writer_;
 };
 
 PcmFormat ChooseWavFormat(const Settings& s, const PcmFormat& source) {

@@ -12,31 +12,27 @@ namespace tonewright {
 
 namespace {
 
-class WmaOutput : public SampleWriter {
+class WmaOutput : public EncoderOutput<WmaWriter> {
 public:
     WmaOutput(const PcmFormat& input, const WmaFormat& format, std::optional<TagInfo> tags)
         : input_(input), format_(format), tags_(std::move(tags)) {}
 
     bool Start(const std::string& path) override {
-        writer_.SetTargetPath(path);
-        writer_.SetInputFormat(input_.rate, input_.bits, input_.channels);
-        writer_.SetOutputFormat(format_);
+        encoder_.SetTargetPath(path);
+        encoder_.SetInputFormat(input_.rate, input_.bits, input_.channels);
+        encoder_.SetOutputFormat(format_);
         if (tags_) {
             const TagInfo& t = *tags_;
-            writer_.SetTags(t.title, t.album, t.artist, t.genre, t.year, t.comment, t.composer, t.copyright,
+            encoder_.SetTags(t.title, t.album, t.artist, t.genre, t.year, t.comment, t.composer, t.copyright,
                             static_cast<unsigned>(TrackNumber(t.track)));
         }
-        return writer_.Start() != 0;
+        return encoder_.Start() != 0;
     }
-    bool Write(const SampleBlock& block) override { return WriteAtWidth(writer_, block); }
-    bool Finish(bool complete) override { return CloseAfter(writer_, complete); }
-    std::string ErrorText() const override { return writer_.ErrorText(); }
 
 private:
     PcmFormat input_;
     WmaFormat format_;
     std::optional<TagInfo> tags_;
-    WmaWriter writer_;
 };
 
 int RenderRate(const Settings& s) { return RenderRateOf(s.AutoDestWMAEncodingParam, s.WMASampleRate); }
