@@ -69,6 +69,9 @@ struct OutputWriterFactory {
 
 // The render rate of a format with an automatic flag and a rate setting: 44100 Hz with
 // "Auto" or a rate below 1, else the rate.
-int RenderRateOf(int automatic, int rate);
+inline int RenderRateOf(int automatic, int rate) {
+    constexpr int kDefaultRenderRate = 44100;
+    return automatic || rate < 1 ? kDefaultRenderRate : rate;
+}
 
 }  // namespace tonewright

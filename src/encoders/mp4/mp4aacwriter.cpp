@@ -44,21 +44,20 @@ int Mp4AacWriter::Start() {
     return 1;
 }
 
-void Mp4AacWriter::SetTags(const std::string& title, const std::string& artist, const std::string& album,
-                           const std::string& genre, const std::string& year, const std::string& comment,
-                           const std::string& composer, const std::string&, int track) {
+void Mp4AacWriter::SetTags(const TagInfo& tags) {
     if (!file_) return;
     auto set = [this](Mp4TextItem item, const std::string& text) {
         if (!text.empty()) file_->SetMetadataText(item, text);
     };
-    set(Mp4TextItem::Name, title);
-    set(Mp4TextItem::Artist, artist);
-    set(Mp4TextItem::Album, album);
+    set(Mp4TextItem::Name, tags.title);
+    set(Mp4TextItem::Artist, tags.artist);
+    set(Mp4TextItem::Album, tags.album);
+    const int track = TrackNumber(tags.track);
     if (track > 0) file_->SetMetadataTrack(static_cast<uint16_t>(std::min<int>(track, kLargestTrackNumber)), 0);
-    set(Mp4TextItem::Year, year);
-    set(Mp4TextItem::Genre, genre);
-    set(Mp4TextItem::Comment, comment);
-    set(Mp4TextItem::Writer, composer);
+    set(Mp4TextItem::Year, tags.year);
+    set(Mp4TextItem::Genre, tags.genre);
+    set(Mp4TextItem::Comment, tags.comment);
+    set(Mp4TextItem::Writer, tags.composer);
 }
 
 // Each sample lasts at most one frame and the durations never add up to more than the

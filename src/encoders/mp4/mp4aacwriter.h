@@ -6,6 +6,7 @@
 
 #include "encoders/aac/aacstream.h"
 #include "encoders/mp4/mp4file.h"
+#include "metadata/taginfo.h"
 
 namespace tonewright {
 
@@ -23,11 +24,9 @@ public:
     AacConfiguration* Configuration() { return stream_.Configuration(); }
     // Configures the encoder and the track. 0 when the encoder refuses the configuration.
     int Start();
-    // Empty texts are skipped; a track number of 0 or less writes no track item. The
+    // Empty texts are skipped; a track whose leading number is 0 writes no track item. The
     // copyright is not stored: iTunes-style MP4 tags have no item for it.
-    void SetTags(const std::string& title, const std::string& artist, const std::string& album,
-                 const std::string& genre, const std::string& year, const std::string& comment,
-                 const std::string& composer, const std::string& copyright, int track);
+    void SetTags(const TagInfo& tags);
     // 0 when encoding or writing failed.
     int WriteSamples16(const int16_t* left, const int16_t* right, int count);
     int WriteSamples8(const uint8_t* left, const uint8_t* right, int count);

@@ -22,10 +22,7 @@ OutputPlan Plan(const PlanRequest& request) {
     plan.choices = {s.M4AVBR, s.M4AVBRQuality, s.M4AABRBitRate, s.M4AEnableTNS, s.M4AEnableMidside, s.M4ABlockType};
     std::function<void(Mp4AacWriter&)> setTags;
     if (const std::optional<TagInfo> tags = request.tags.Resolved()) {
-        setTags = [t = *tags](Mp4AacWriter& writer) {
-            writer.SetTags(t.title, t.artist, t.album, t.genre, t.year, t.comment, t.composer, t.copyright,
-                           TrackNumber(t.track));
-        };
+        setTags = [t = *tags](Mp4AacWriter& writer) { writer.SetTags(t); };
     }
     const PcmFormat samples = plan.samples;
     return {std::make_unique<AacOutput<Mp4AacWriter>>(std::move(plan), std::move(setTags), brand), samples};

@@ -21,11 +21,7 @@ public:
         encoder_.SetTargetPath(path);
         encoder_.SetInputFormat(input_.rate, input_.bits, input_.channels);
         encoder_.SetOutputFormat(format_);
-        if (tags_) {
-            const TagInfo& t = *tags_;
-            encoder_.SetTags(t.title, t.album, t.artist, t.genre, t.year, t.comment, t.composer, t.copyright,
-                            static_cast<unsigned>(TrackNumber(t.track)));
-        }
+        if (tags_) encoder_.SetTags(*tags_);
         return encoder_.Start() != 0;
     }
 

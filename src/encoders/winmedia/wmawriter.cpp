@@ -58,19 +58,7 @@ int WmaWriter::SetOutputFormat(const WmaFormat& format) {
     return 1;
 }
 
-void WmaWriter::SetTags(const std::string& title, const std::string& album, const std::string& artist,
-                        const std::string& genre, const std::string& year, const std::string& comment,
-                        const std::string& composer, const std::string& copyright, unsigned track) {
-    title_ = title;
-    album_ = album;
-    artist_ = artist;
-    genre_ = genre;
-    year_ = year;
-    comment_ = comment;
-    composer_ = composer;
-    copyright_ = copyright;
-    track_ = track;
-}
+void WmaWriter::SetTags(const TagInfo& tags) { tags_ = tags; }
 
 bool WmaWriter::Fail(int code) {
     if (state_) state_->failed = true;
@@ -137,11 +125,11 @@ int WmaWriter::Start() {
     // keys to their attribute names; the year has no common key, so it goes by its own
     // name. The track number goes in as text, the only attribute type that writer stores.
     const std::pair<const char*, const std::string*> attributes[] = {
-        {"title", &title_},        {"artist", &artist_}, {"album_artist", &artist_}, {"comment", &comment_},
-        {"album", &album_},        {"genre", &genre_},   {"WM/Year", &year_},        {"composer", &composer_},
-        {"copyright", &copyright_}};
+        {"title", &tags_.title}, {"artist", &tags_.artist},   {"album_artist", &tags_.artist},
+        {"comment", &tags_.comment}, {"album", &tags_.album}, {"genre", &tags_.genre},
+        {"WM/Year", &tags_.year}, {"composer", &tags_.composer}, {"copyright", &tags_.copyright}};
     for (const auto& [key, value] : attributes) av_dict_set(&raw->metadata, key, value->c_str(), 0);
-    av_dict_set(&raw->metadata, "track", std::to_string(track_).c_str(), 0);
+    av_dict_set(&raw->metadata, "track", std::to_string(TrackNumber(tags_.track)).c_str(), 0);
 
     if (!st.output.Create(path_)) return Abandon(AVERROR(EIO));
     raw->pb = st.output.Context();

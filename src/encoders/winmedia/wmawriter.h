@@ -5,6 +5,7 @@
 #include <string>
 
 #include "encoders/winmedia/wmaformats.h"
+#include "metadata/taginfo.h"
 
 namespace tonewright {
 
@@ -21,9 +22,8 @@ public:
     int SetTargetPath(const std::string& path);
     int SetInputFormat(int sampleRate, int bitsPerSample, int channels);
     int SetOutputFormat(const WmaFormat& format);
-    void SetTags(const std::string& title, const std::string& album, const std::string& artist,
-                 const std::string& genre, const std::string& year, const std::string& comment,
-                 const std::string& composer, const std::string& copyright, unsigned track);
+    // Empty texts are written as empty attributes; the track as its leading number.
+    void SetTags(const TagInfo& tags);
     // Creates the file, the encoder and the converter and writes the header. 1 on success;
     // on failure everything is released.
     int Start();
@@ -48,8 +48,7 @@ private:
     std::string path_;
     int inputRate_ = 0, inputBits_ = 0, inputChannels_ = 0;
     WmaFormat output_;
-    std::string title_, album_, artist_, genre_, year_, comment_, composer_, copyright_;
-    unsigned track_ = 0;
+    TagInfo tags_;
     uint64_t time_ = 0;
     std::unique_ptr<State> state_;
     std::string error_;
