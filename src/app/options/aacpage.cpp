@@ -137,9 +137,7 @@ AacPage::AacPage(Settings& settings, Container container, Desktop& desktop, QWid
         tagBlock_ = new TagBlock(settings, GroupOf(stored_), false, this);
         layout->addWidget(tagBlock_);
     }
-    auto* volume = new QGroupBox(QStringLiteral("Volume"), this);
-    (new QVBoxLayout(volume))->addWidget(amplify_);
-    layout->addWidget(volume);
+    layout->addWidget(amplify_);
     layout->addStretch();
 
     WriteDetails(ReadDetails(settings, stored_));

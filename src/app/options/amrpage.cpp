@@ -74,13 +74,10 @@ AmrPage::AmrPage(Settings& settings, Desktop& desktop, QWidget* parent)
     awbGrid->setColumnStretch(2, 1);
     awbDtx_->setChecked(settings.AWBDTX != 0);
 
-    auto* volume = new QGroupBox(QStringLiteral("Volume"), this);
-    (new QVBoxLayout(volume))->addWidget(amplify_);
-
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(amr);
     layout->addWidget(awb);
-    layout->addWidget(volume);
+    layout->addWidget(amplify_);
     layout->addStretch();
 
     EnableBandList(band_->checkedId());

@@ -64,7 +64,7 @@ QAbstractSpinBox::StepEnabled RangeSpinBox::stepEnabled() const {
 }
 
 AmplifyBlock::AmplifyBlock(Settings& settings, const OutputFormatSettings& group, QWidget* parent)
-    : QWidget(parent),
+    : QGroupBox(QStringLiteral("Volume"), parent),
       on_(settings.*group.amplify),
       coefficientPercent_(settings.*group.amplifyCoeff),
       check_(new QCheckBox(QStringLiteral("&Amplify / Reduce sound"), this)),
@@ -87,7 +87,6 @@ AmplifyBlock::AmplifyBlock(Settings& settings, const OutputFormatSettings& group
     column->addWidget(check_);
     column->addLayout(row);
     auto* layout = new QHBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
     layout->addLayout(column);
     layout->addWidget(legend);
     layout->addStretch();

@@ -67,8 +67,9 @@ private:
     int stepMinimum_, stepMaximum_;
 };
 
-// "&Amplify / Reduce sound" with its coefficient in percent, of the settings group `group`.
-class AmplifyBlock : public QWidget {
+// The "Volume" box: "&Amplify / Reduce sound" with its coefficient in percent, of the
+// settings group `group`.
+class AmplifyBlock : public QGroupBox {
     Q_OBJECT
 public:
     AmplifyBlock(Settings& settings, const OutputFormatSettings& group, QWidget* parent = nullptr);

@@ -55,9 +55,7 @@ PresetPage::PresetPage(Settings& settings, const PresetPageLayout& layout, Deskt
         tagBlock_ = new TagBlock(settings, group_, true, this);
         page->addWidget(tagBlock_);
     }
-    auto* amplifyBox = new QGroupBox(QStringLiteral("Volume"), this);
-    (new QVBoxLayout(amplifyBox))->addWidget(amplify_);
-    page->addWidget(amplifyBox);
+    page->addWidget(amplify_);
     page->addStretch();
 
     shownRate_ = SelectedValue(rateList_);

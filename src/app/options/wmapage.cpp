@@ -2,7 +2,6 @@
 
 #include <QComboBox>
 #include <QFormLayout>
-#include <QGroupBox>
 #include <QVBoxLayout>
 
 #include "encoders/winmedia/wmaoutput.h"
@@ -25,12 +24,10 @@ WmaPage::WmaPage(Settings& settings, const WmaFormatSource& formats, Desktop& de
     list_->setObjectName(QStringLiteral("formats"));
     auto* form = new QFormLayout;
     form->addRow(QStringLiteral("&Encoding Options: (Sample Frequency, Bit Rate, Channels)"), list_);
-    auto* volume = new QGroupBox(QStringLiteral("Volume"), this);
-    (new QVBoxLayout(volume))->addWidget(amplify_);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addWidget(tagBlock_);
-    layout->addWidget(volume);
+    layout->addWidget(amplify_);
     layout->addStretch();
 }
 
