@@ -12,7 +12,6 @@
 #include "app/options/amrpage.h"
 #include "app/options/mp3page.h"
 #include "app/options/oggpage.h"
-#include "app/options/optionvalues.h"
 #include "app/options/tageditdialog.h"
 #include "app/options/wmapage.h"
 #include "metadata/genres.h"
@@ -86,10 +85,12 @@ void OptionsPagesTest::mp3Coupling() {
     QFETCH(int, expectedRate);
     QFETCH(int, expectedKbps);
     ScriptedDesktop desktop;
-    tonewright::Mp3Values values;
-    values.autoParams = false;
-    values.encoding = {rate, kbps, 0};
-    tonewright::Mp3Page page(values, desktop);
+    tonewright::Settings settings;
+    settings.AutoDestMP3EncodingParam = 0;
+    settings.MP3SampleRate = rate;
+    settings.MP3BitRate = kbps;
+    settings.MP3ChannelMode = 1;  // joint stereo, the first channel radio
+    tonewright::Mp3Page page(settings, desktop);
     page.show();
     const Parameters controls = ParametersOf(&page);
     Choose(changeRate ? controls.rate : controls.detail, chosen);
@@ -97,16 +98,18 @@ void OptionsPagesTest::mp3Coupling() {
     QCOMPARE(SelectedValue(controls.detail), expectedKbps);
     QCOMPARE(controls.presets->currentText(), QStringLiteral("Custom"));
     page.ApplyIfShown();
-    QCOMPARE(values.encoding.sampleRate, expectedRate);
-    QCOMPARE(values.encoding.detail, expectedKbps);
+    QCOMPARE(settings.MP3SampleRate, expectedRate);
+    QCOMPARE(settings.MP3BitRate, expectedKbps);
 }
 
 void OptionsPagesTest::mp3PresetsAndAuto() {
     ScriptedDesktop desktop;
-    tonewright::Mp3Values values;
-    values.autoParams = false;
-    values.encoding = {32000, 96, 0};
-    tonewright::Mp3Page page(values, desktop);
+    tonewright::Settings settings;
+    settings.AutoDestMP3EncodingParam = 0;
+    settings.MP3SampleRate = 32000;
+    settings.MP3BitRate = 96;
+    settings.MP3ChannelMode = 1;  // joint stereo, the first channel radio
+    tonewright::Mp3Page page(settings, desktop);
     page.show();
     const Parameters controls = ParametersOf(&page);
     QCOMPARE(controls.presets->count(), 6);
@@ -126,16 +129,19 @@ void OptionsPagesTest::mp3PresetsAndAuto() {
     ChooseRow(controls.presets, 0);
     QVERIFY(!controls.rate->isEnabled());
     QVERIFY(!Button(&page, QStringLiteral("&Stereo"))->isEnabled());
+    QVERIFY(Button(&page, QStringLiteral("&Stereo"))->isChecked());
     page.ApplyIfShown();
-    QVERIFY(values.autoParams);
-    QCOMPARE(values.encoding.channelRadio, 1);
+    QCOMPARE(settings.AutoDestMP3EncodingParam, 1);
+    // With Auto, the stored parameters stay as they were.
+    QCOMPARE(settings.MP3SampleRate, 32000);
+    QCOMPARE(settings.MP3ChannelMode, 1);
 }
 
 void OptionsPagesTest::mp3TagChoiceEnablesControls() {
     ScriptedDesktop desktop;
-    tonewright::Mp3Values values;
-    values.tag.type = 2;
-    tonewright::Mp3Page page(values, desktop);
+    tonewright::Settings settings;
+    settings.MP3ID3TagType = 2;
+    tonewright::Mp3Page page(settings, desktop);
     auto* edit = Control<QPushButton>(&page, "editTag");
     auto* v1 = Button(&page, QStringLiteral("ID3v&1"));
     QVERIFY(!edit->isEnabled());
@@ -167,10 +173,12 @@ void OptionsPagesTest::oggBounds() {
     QFETCH(int, chosen);
     QFETCH(int, expectedKbps);
     ScriptedDesktop desktop;
-    tonewright::PresetValues values;
-    values.autoParams = false;
-    values.encoding = start;
-    tonewright::OggPage page(values, desktop);
+    tonewright::Settings settings;
+    settings.AutoDestOGGEncodingParam = 0;
+    settings.OGGSampleRate = start.sampleRate;
+    settings.OGGBitRate = start.detail;
+    settings.OGGChannels = tonewright::ChannelCountFromRadio(start.channelRadio);
+    tonewright::OggPage page(settings, desktop);
     page.show();
     const Parameters controls = ParametersOf(&page);
     if (change == QStringLiteral("rate"))
@@ -185,14 +193,15 @@ void OptionsPagesTest::oggBounds() {
 
 void OptionsPagesTest::aacResetAndEnableRules() {
     ScriptedDesktop desktop;
-    tonewright::AacValues values;
-    values.autoParams = false;
-    values.vbrRadio = 0;
-    values.bitRate = 64;
-    values.midSide = false;
-    values.mpegRadio = 1;
-    values.amplify = {true, 200};
-    tonewright::AacPage page(values, tonewright::AacPage::Container::Adts, desktop);
+    tonewright::Settings settings;
+    settings.AutoDestAACEncodingParam = 0;
+    settings.AACVBR = 0;
+    settings.AACABRBitRate = 64;
+    settings.AACEnableMidside = 0;
+    settings.AACMpegVersion = 1;
+    settings.AmplifyAAC = 1;
+    settings.AmplifyAACCoef = 200;
+    tonewright::AacPage page(settings, tonewright::AacPage::Container::Adts, desktop);
     page.show();
     auto* bitRate = Control<QComboBox>(&page, "bitRate");
     auto* quality = Control<QSpinBox>(&page, "quality");
@@ -207,15 +216,17 @@ void OptionsPagesTest::aacResetAndEnableRules() {
     QVERIFY(!bitRate->isEnabled());
     QVERIFY(!Button(&page, QStringLiteral("&Variable Bit Rate (VBR)"))->isEnabled());
     QCOMPARE(SelectedValue(bitRate), 128);
+    QVERIFY(Button(&page, QStringLiteral("&Variable Bit Rate (VBR)"))->isChecked());
+    QCOMPARE(quality->value(), 100);
+    QVERIFY(Button(&page, QStringLiteral("Allow &Mid/Side"))->isChecked());
+    QVERIFY(Button(&page, QStringLiteral("MPEG&4"))->isChecked());
     page.ApplyIfShown();
-    QVERIFY(values.autoParams);
-    QCOMPARE(values.vbrRadio, 1);
-    QCOMPARE(values.quality, 100);
-    QCOMPARE(values.bitRate, 128);
-    QVERIFY(values.midSide);
-    QCOMPARE(values.mpegRadio, 0);
-    QVERIFY(values.amplify.on);
-    QCOMPARE(values.amplify.coeff, 200);
+    QCOMPARE(settings.AutoDestAACEncodingParam, 1);
+    // With Auto, the stored details stay as they were.
+    QCOMPARE(settings.AACABRBitRate, 64);
+    QCOMPARE(settings.AACMpegVersion, 1);
+    QCOMPARE(settings.AmplifyAAC, 1);
+    QCOMPARE(settings.AmplifyAACCoef, 200);
 }
 
 void OptionsPagesTest::refusals_data() {
@@ -243,29 +254,30 @@ void OptionsPagesTest::refusals() {
     QFETCH(int, coeff);
     QFETCH(QString, message);
     ScriptedDesktop desktop;
-    tonewright::AacValues values;
-    values.autoParams = autoParams;
-    values.vbrRadio = vbr;
-    values.quality = quality;
-    values.amplify = {amplify, coeff};
-    tonewright::AacPage page(values, tonewright::AacPage::Container::Mp4, desktop);
+    tonewright::Settings settings;
+    settings.AutoDestM4AEncodingParam = autoParams;
+    settings.M4AVBR = vbr;
+    settings.M4AVBRQuality = quality;
+    settings.AmplifyM4A = amplify;
+    settings.AmplifyM4ACoef = coeff;
+    tonewright::AacPage page(settings, tonewright::AacPage::Container::Mp4, desktop);
     QCOMPARE(page.LeavePage(), message.isEmpty());
     if (!message.isEmpty()) QCOMPARE(desktop.messages.back().text, message);
 
     // The same coefficient rule on a page of another family.
-    tonewright::Mp3Values mp3;
-    mp3.amplify = values.amplify;
-    tonewright::Mp3Page mp3Page(mp3, desktop);
+    settings.AmplifyMp3 = amplify;
+    settings.AmplifyMp3Coeff = coeff;
+    tonewright::Mp3Page mp3Page(settings, desktop);
     QCOMPARE(mp3Page.LeavePage(), message != kAmplifyMessage);
 }
 
 void OptionsPagesTest::amrListsAndDefaultRow() {
     ScriptedDesktop desktop;
-    tonewright::AmrValues values;
-    values.nbMode = 9;
-    values.wbMode = -1;
-    values.awbMode = 8;
-    tonewright::AmrPage page(values, desktop);
+    tonewright::Settings settings;
+    settings.AMRMode = 9;
+    settings.AMRWBMode = -1;
+    settings.AWBMode = 8;
+    tonewright::AmrPage page(settings, desktop);
     page.show();
     auto* narrow = Control<QComboBox>(&page, "nbModes");
     auto* wide = Control<QComboBox>(&page, "wbModes");
@@ -278,26 +290,26 @@ void OptionsPagesTest::amrListsAndDefaultRow() {
     QVERIFY(!narrow->isEnabled());
     QVERIFY(wide->isEnabled());
     page.ApplyIfShown();
-    QCOMPARE(values.type, 1);
-    QCOMPARE(values.nbMode, 4);
-    QCOMPARE(values.wbMode, 4);
-    QCOMPARE(values.awbMode, 8);
+    QCOMPARE(settings.AMRType, 1);
+    QCOMPARE(settings.AMRMode, 4);
+    QCOMPARE(settings.AMRWBMode, 4);
+    QCOMPARE(settings.AWBMode, 8);
 }
 
 void OptionsPagesTest::wmaListFromTheRuntimeFormats() {
     ScriptedDesktop desktop;
-    tonewright::WmaValues values;
-    values.autoParams = false;
-    values.sampleRate = 44100;
-    values.bitRate = 128500;
-    values.channels = 2;
+    tonewright::Settings settings;
+    settings.AutoDestWMAEncodingParam = 0;
+    settings.WMASampleRate = 44100;
+    settings.WMABitRate = 128500;
+    settings.WMAChannels = 2;
     int asked = 0;
     const tonewright::WmaFormatSource formats = [&asked] {
         ++asked;
         return tonewright::WmaFormatList{
             {{8000, 1, 500}, {22050, 1, 32000}, {44100, 2, 128000}, {44100, 2, 128040}, {48000, 2, 192000}}};
     };
-    tonewright::WmaPage page(values, formats, desktop);
+    tonewright::WmaPage page(settings, formats, desktop);
     QCOMPARE(asked, 0);
     page.show();
     auto* list = Control<QComboBox>(&page, "formats");
@@ -309,13 +321,13 @@ void OptionsPagesTest::wmaListFromTheRuntimeFormats() {
     QCOMPARE(list->currentIndex(), 3);  // the last row matching 128 kbps
     ChooseRow(list, 1);
     page.ApplyIfShown();
-    QVERIFY(!values.autoParams);
-    QCOMPARE(values.sampleRate, 22050);
-    QCOMPARE(values.bitRate, 32000);
-    QCOMPARE(values.channels, 1);
+    QCOMPARE(settings.AutoDestWMAEncodingParam, 0);
+    QCOMPARE(settings.WMASampleRate, 22050);
+    QCOMPARE(settings.WMABitRate, 32000);
+    QCOMPARE(settings.WMAChannels, 1);
     ChooseRow(list, 0);
     page.ApplyIfShown();
-    QVERIFY(values.autoParams);
+    QCOMPARE(settings.AutoDestWMAEncodingParam, 1);
 }
 
 void OptionsPagesTest::tagEditorFromPages_data() {
@@ -327,14 +339,13 @@ void OptionsPagesTest::tagEditorFromPages_data() {
 void OptionsPagesTest::tagEditorFromPages() {
     QFETCH(bool, mp4);
     ScriptedDesktop desktop;
-    tonewright::Mp3Values mp3;
-    tonewright::AacValues m4a;
-    mp3.tag.type = m4a.tag.type = 0;
+    tonewright::Settings settings;
+    settings.MP3ID3TagType = settings.M4AID3TagType = 0;
     std::unique_ptr<QWidget> page;
     if (mp4)
-        page = std::make_unique<tonewright::AacPage>(m4a, tonewright::AacPage::Container::Mp4, desktop);
+        page = std::make_unique<tonewright::AacPage>(settings, tonewright::AacPage::Container::Mp4, desktop);
     else
-        page = std::make_unique<tonewright::Mp3Page>(mp3, desktop);
+        page = std::make_unique<tonewright::Mp3Page>(settings, desktop);
     page->show();
     bool copyrightShown = false;
     QTimer::singleShot(0, page.get(), [&] {
@@ -347,7 +358,7 @@ void OptionsPagesTest::tagEditorFromPages() {
     });
     Control<QPushButton>(page.get(), "editTag")->click();
     QCOMPARE(copyrightShown, !mp4);
-    QCOMPARE((mp4 ? m4a.tag : mp3.tag).tag.Artist, std::string("Ärtist"));
+    QCOMPARE((mp4 ? settings.M4ATag : settings.MP3Tag).Artist, std::string("Ärtist"));
 }
 
 void OptionsPagesTest::tagEditorFields() {

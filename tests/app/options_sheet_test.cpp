@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QSpinBox>
 #include <QTabWidget>
 #include <QTest>
 
@@ -48,7 +49,7 @@ private slots:
     void remembersPageAfterCancel();
     void tabsThatTheStoredPageIndexCounts();
     void cancelDiscardsEdits();
-    void copyOutKeepsRatesWhileAutoIsOn();
+    void applyKeepsRatesWhileAutoIsOn();
     void wmaPageOffersTheEncoderFormats();
 };
 
@@ -217,7 +218,8 @@ void OptionsSheetTest::cancelDiscardsEdits() {
     QCOMPARE(Stored(harness).EnableExtFilter, 0);
 }
 
-void OptionsSheetTest::copyOutKeepsRatesWhileAutoIsOn() {
+void OptionsSheetTest::applyKeepsRatesWhileAutoIsOn() {
+    ScriptedDesktop desktop;
     tonewright::Settings settings;
     settings.AutoDestMP3EncodingParam = 0;
     settings.MP3BitRate = 96;
@@ -226,24 +228,38 @@ void OptionsSheetTest::copyOutKeepsRatesWhileAutoIsOn() {
     settings.AACVBRQuality = 250;
     settings.AACMpegVersion = 1;
     settings.WMABitRate = 64000;
-    tonewright::Mp3Values mp3 = tonewright::CopyMp3In(settings);
-    QCOMPARE(mp3.encoding.channelRadio, 2);
-    mp3.autoParams = true;
-    mp3.encoding = {8000, 8, 0};
-    mp3.amplify = {true, 150};
-    tonewright::AacValues aac = tonewright::CopyAacIn(settings);
-    aac.autoParams = true;
-    aac.quality = 40;
-    aac.mpegRadio = 0;
-    tonewright::WmaValues wma = tonewright::CopyWmaIn(settings);
-    wma.bitRate = 32000;
-    tonewright::PresetValues ogg = tonewright::CopyOggIn(settings);
-    ogg.autoParams = false;
-    ogg.encoding = {22050, 64, 2};
-    tonewright::CopyMp3Out(mp3, settings);
-    tonewright::CopyAacOut(aac, settings);
-    tonewright::CopyWmaOut(wma, settings);
-    tonewright::CopyOggOut(ogg, settings);
+
+    tonewright::Mp3Page mp3(settings, desktop);
+    mp3.show();
+    QVERIFY(Button(&mp3, QStringLiteral("&Mono"))->isChecked());
+    Choose(Control<QComboBox>(&mp3, "sampleRate"), 8000);
+    Choose(Control<QComboBox>(&mp3, "detail"), 8);
+    Button(&mp3, QStringLiteral("&Joint Stereo"))->click();
+    ChooseRow(Control<QComboBox>(&mp3, "presets"), 0);
+    Control<QCheckBox>(&mp3, "amplify")->setChecked(true);
+    Control<QSpinBox>(&mp3, "amplifyCoefficient")->setValue(150);
+
+    tonewright::AacPage aac(settings, tonewright::AacPage::Container::Adts, desktop);
+    aac.show();
+    Control<QSpinBox>(&aac, "quality")->setValue(40);
+    Button(&aac, QStringLiteral("MPEG&4"))->click();
+    Control<QCheckBox>(&aac, "auto")->setChecked(true);
+
+    const tonewright::WmaFormatSource formats = [] { return tonewright::WmaFormatList{{{22050, 1, 32000}}}; };
+    tonewright::WmaPage wma(settings, formats, desktop);
+    wma.show();
+    QCOMPARE(Control<QComboBox>(&wma, "formats")->currentText(), QStringLiteral("Auto"));
+
+    tonewright::OggPage ogg(settings, desktop);
+    ogg.show();
+    auto* oggPresets = Control<QComboBox>(&ogg, "presets");
+    ChooseRow(oggPresets, oggPresets->count() - 1);
+    Button(&ogg, QStringLiteral("Same as &original file"))->click();
+    Choose(Control<QComboBox>(&ogg, "sampleRate"), 22050);
+    Choose(Control<QComboBox>(&ogg, "detail"), 64);
+
+    for (tonewright::OptionPage* page : std::initializer_list<tonewright::OptionPage*>{&mp3, &aac, &wma, &ogg})
+        page->ApplyIfShown();
     QCOMPARE(settings.AutoDestMP3EncodingParam, 1);
     QCOMPARE(settings.MP3BitRate, 96);
     QCOMPARE(settings.MP3SampleRate, 44100);

@@ -16,13 +16,20 @@
 
 namespace tonewright {
 
-namespace {
-
-constexpr int kMinQuality = 10;
-constexpr int kMaxQuality = 500;
+// The encoder details as the page shows them; a fresh one holds the recommended details.
+struct AacDetails {
+    bool autoParams = true;
+    int vbrRadio = 1;  // 0 ABR, 1 VBR
+    int quality = 100;
+    int bitRate = 128;
+    bool tns = false;
+    bool midSide = true;
+    int mpegRadio = 0;  // 0 MPEG-4, 1 MPEG-2
+    int blockType = 0;
+};
 
 // Where a page's encoder details are stored, and the format whose settings group it sets.
-struct StoredDetails {
+struct StoredAacDetails {
     int code;
     int Settings::*vbr;
     int Settings::*quality;
@@ -33,35 +40,30 @@ struct StoredDetails {
     int Settings::*mpegVersion;  // the AAC page's only
 };
 
+namespace {
+
+constexpr int kMinQuality = 10;
+constexpr int kMaxQuality = 500;
+
 using S = Settings;
-const StoredDetails kAdtsDetails = {kOutputAac,       &S::AACVBR,           &S::AACVBRQuality, &S::AACABRBitRate,
+const StoredAacDetails kAdtsDetails = {kOutputAac,       &S::AACVBR,           &S::AACVBRQuality, &S::AACABRBitRate,
                                     &S::AACEnableTNS, &S::AACEnableMidside, &S::AACBlockType,  &S::AACMpegVersion};
-const StoredDetails kMp4Details = {kOutputM4a,       &S::M4AVBR,           &S::M4AVBRQuality, &S::M4AABRBitRate,
+const StoredAacDetails kMp4Details = {kOutputM4a,       &S::M4AVBR,           &S::M4AVBRQuality, &S::M4AABRBitRate,
                                    &S::M4AEnableTNS, &S::M4AEnableMidside, &S::M4ABlockType,  nullptr};
 
-AacValues CopyDetailsIn(const Settings& s, const StoredDetails& stored) {
-    AacValues values;
-    CopyFormatIn(s, stored.code, values);
-    values.vbrRadio = s.*stored.vbr != 0 ? 1 : 0;
-    values.quality = s.*stored.quality;
-    values.bitRate = s.*stored.bitRate;
-    values.tns = s.*stored.tns != 0;
-    values.midSide = s.*stored.midSide != 0;
-    values.blockType = s.*stored.blockType;
-    if (stored.mpegVersion) values.mpegRadio = s.*stored.mpegVersion != 0 ? 1 : 0;
-    return values;
-}
+const OutputFormatSettings& GroupOf(const StoredAacDetails& stored) { return FindOutputFormat(stored.code)->settings; }
 
-void CopyDetailsOut(const AacValues& values, const StoredDetails& stored, Settings& s) {
-    CopyFormatOut(values, stored.code, s);
-    if (values.autoParams) return;
-    s.*stored.vbr = values.vbrRadio == 1 ? 1 : 0;
-    s.*stored.quality = values.quality;
-    s.*stored.bitRate = values.bitRate;
-    s.*stored.tns = values.tns ? 1 : 0;
-    s.*stored.midSide = values.midSide ? 1 : 0;
-    s.*stored.blockType = values.blockType;
-    if (stored.mpegVersion) s.*stored.mpegVersion = values.mpegRadio == 1 ? 1 : 0;
+AacDetails ReadDetails(const Settings& s, const StoredAacDetails& stored) {
+    AacDetails details;
+    details.autoParams = s.*GroupOf(stored).autoParams == 1;
+    details.vbrRadio = s.*stored.vbr != 0 ? 1 : 0;
+    details.quality = s.*stored.quality;
+    details.bitRate = s.*stored.bitRate;
+    details.tns = s.*stored.tns != 0;
+    details.midSide = s.*stored.midSide != 0;
+    details.blockType = s.*stored.blockType;
+    if (stored.mpegVersion) details.mpegRadio = s.*stored.mpegVersion != 0 ? 1 : 0;
+    return details;
 }
 
 const std::vector<int> kAacBitRates = {16, 24, 32, 40, 48, 56, 64, 80, 96, 112, 128, 144, 160, 192, 224, 256, 320};
@@ -72,21 +74,16 @@ void Check(QButtonGroup* group, int id) {
 
 }  // namespace
 
-AacValues CopyAacIn(const Settings& settings) { return CopyDetailsIn(settings, kAdtsDetails); }
-void CopyAacOut(const AacValues& values, Settings& settings) { CopyDetailsOut(values, kAdtsDetails, settings); }
-AacValues CopyMp4In(const Settings& settings) { return CopyDetailsIn(settings, kMp4Details); }
-void CopyMp4Out(const AacValues& values, Settings& settings) { CopyDetailsOut(values, kMp4Details, settings); }
-
-AacPage::AacPage(AacValues& values, Container container, Desktop& desktop, QWidget* parent)
-    : OptionPage(desktop, parent),
-      values_(values),
+AacPage::AacPage(Settings& settings, Container container, Desktop& desktop, QWidget* parent)
+    : OptionPage(settings, desktop, parent),
+      stored_(container == Container::Adts ? kAdtsDetails : kMp4Details),
       auto_(new QCheckBox(QStringLiteral("A&uto (let the program choose the best parameters)"), this)),
       bitRate_(new QComboBox(this)),
       quality_(new RangeSpinBox(kMinQuality, kMaxQuality, this)),
       tns_(new QCheckBox(QStringLiteral("Use &Temporal Noise Shaping (TNS)"), this)),
       midSide_(new QCheckBox(QStringLiteral("Allow &Mid/Side"), this)),
       details_(new QGroupBox(QStringLiteral("Encoder"), this)),
-      amplify_(new AmplifyBlock(values.amplify, this)) {
+      amplify_(new AmplifyBlock(settings, GroupOf(stored_), this)) {
     auto_->setObjectName(QStringLiteral("auto"));
     bitRate_->setObjectName(QStringLiteral("bitRate"));
     quality_->setObjectName(QStringLiteral("quality"));
@@ -136,16 +133,14 @@ AacPage::AacPage(AacValues& values, Container container, Desktop& desktop, QWidg
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(topRow);
     layout->addWidget(details_);
-    if (container == Container::Mp4) {
-        tagBlock_ = new TagBlock(values.tag, false, this);
+    if (GroupOf(stored_).tagMode) {
+        tagBlock_ = new TagBlock(settings, GroupOf(stored_), false, this);
         layout->addWidget(tagBlock_);
     }
-    auto* volume = new QGroupBox(QStringLiteral("Volume"), this);
-    (new QVBoxLayout(volume))->addWidget(amplify_);
-    layout->addWidget(volume);
+    layout->addWidget(amplify_);
     layout->addStretch();
 
-    WriteDetails(values);
+    WriteDetails(ReadDetails(settings, stored_));
 
     connect(auto_, &QCheckBox::toggled, this, &AacPage::ApplyEnableRules);
     connect(vbr_, &QButtonGroup::idClicked, this, [this](int id) {
@@ -163,9 +158,9 @@ void AacPage::ApplyEnableRules() {
 }
 
 // The recommended details; amplification and the tag stay.
-void AacPage::Reset() { WriteDetails(AacValues{}); }
+void AacPage::Reset() { WriteDetails(AacDetails{}); }
 
-void AacPage::WriteDetails(const AacValues& details) {
+void AacPage::WriteDetails(const AacDetails& details) {
     auto_->setChecked(details.autoParams);
     Check(vbr_, details.vbrRadio);
     SelectValue(bitRate_, details.bitRate);
@@ -185,16 +180,18 @@ bool AacPage::LeavePage() {
 }
 
 void AacPage::Apply() {
-    values_.autoParams = auto_->isChecked();
-    values_.vbrRadio = vbr_->checkedId();
-    values_.bitRate = SelectedValue(bitRate_);
-    values_.quality = quality_->value();
-    values_.tns = tns_->isChecked();
-    values_.midSide = midSide_->isChecked();
-    if (mpegVersion_) values_.mpegRadio = mpegVersion_->checkedId();
-    values_.blockType = blockType_->checkedId();
-    if (tagBlock_) tagBlock_->Read(values_.tag);
-    amplify_->Read(values_.amplify);
+    settings_.*GroupOf(stored_).autoParams = auto_->isChecked() ? 1 : 0;
+    if (!auto_->isChecked()) {
+        settings_.*stored_.vbr = vbr_->checkedId() == 1 ? 1 : 0;
+        settings_.*stored_.quality = quality_->value();
+        settings_.*stored_.bitRate = SelectedValue(bitRate_);
+        settings_.*stored_.tns = tns_->isChecked() ? 1 : 0;
+        settings_.*stored_.midSide = midSide_->isChecked() ? 1 : 0;
+        settings_.*stored_.blockType = blockType_->checkedId();
+        if (mpegVersion_) settings_.*stored_.mpegVersion = mpegVersion_->checkedId() == 1 ? 1 : 0;
+    }
+    if (tagBlock_) tagBlock_->Apply();
+    amplify_->Apply();
 }
 
 }  // namespace tonewright

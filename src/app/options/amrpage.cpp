@@ -11,6 +11,7 @@
 
 #include "encoders/amr/amroutput.h"
 #include "engine/outputformat.h"
+#include "settings/settings.h"
 
 namespace tonewright {
 
@@ -38,52 +39,29 @@ QStringList WideBandRows() {
 
 }  // namespace
 
-AmrValues CopyAmrIn(const Settings& settings) {
-    AmrValues values;
-    CopyFormatIn(settings, kOutputAmr, values);
-    values.type = settings.AMRType;
-    values.nbMode = settings.AMRMode;
-    values.wbMode = settings.AMRWBMode;
-    values.nbDtx = settings.AMRDTX != 0;
-    values.awbMode = settings.AWBMode;
-    values.awbDtx = settings.AWBDTX != 0;
-    return values;
-}
-
-void CopyAmrOut(const AmrValues& values, Settings& settings) {
-    CopyFormatOut(values, kOutputAmr, settings);
-    settings.AMRType = values.type;
-    settings.AMRMode = values.nbMode;
-    settings.AMRWBMode = values.wbMode;
-    settings.AMRDTX = values.nbDtx;
-    settings.AWBMode = values.awbMode;
-    settings.AWBDTX = values.awbDtx;
-}
-
-AmrPage::AmrPage(AmrValues& values, Desktop& desktop, QWidget* parent)
-    : OptionPage(desktop, parent),
-      values_(values),
+AmrPage::AmrPage(Settings& settings, Desktop& desktop, QWidget* parent)
+    : OptionPage(settings, desktop, parent),
       band_(new QButtonGroup(this)),
-      nbModes_(ModeList(this, "nbModes", kNarrowBandRates, values.nbMode)),
-      wbModes_(ModeList(this, "wbModes", WideBandRows(), values.wbMode)),
-      awbModes_(ModeList(this, "awbModes", WideBandRows(), values.awbMode)),
+      nbModes_(ModeList(this, "nbModes", kNarrowBandRates, settings.AMRMode)),
+      wbModes_(ModeList(this, "wbModes", WideBandRows(), settings.AMRWBMode)),
+      awbModes_(ModeList(this, "awbModes", WideBandRows(), settings.AWBMode)),
       nbDtx_(new QCheckBox(QStringLiteral("&Enable DTX (Discontinuous Transmission)"), this)),
       awbDtx_(new QCheckBox(QStringLiteral("Enable &DTX (Discontinuous Transmission)"), this)),
-      amplify_(new AmplifyBlock(values.amplify, this)) {
+      amplify_(new AmplifyBlock(settings, FindOutputFormat(kOutputAmr)->settings, this)) {
     auto* amr = new QGroupBox(QStringLiteral("AMR Encoding Parameters"), this);
     auto* amrGrid = new QGridLayout(amr);
     auto* narrow = new QRadioButton(QStringLiteral("NB (Narrow Band, 8000 Hz)"), amr);
     auto* wide = new QRadioButton(QStringLiteral("WB (Wide Band, 16000 Hz)"), amr);
     band_->addButton(narrow, 0);
     band_->addButton(wide, 1);
-    (values.type == 1 ? wide : narrow)->setChecked(true);
+    (settings.AMRType == 1 ? wide : narrow)->setChecked(true);
     amrGrid->addWidget(narrow, 0, 0);
     amrGrid->addWidget(nbModes_, 0, 1);
     amrGrid->addWidget(wide, 1, 0);
     amrGrid->addWidget(wbModes_, 1, 1);
     amrGrid->addWidget(nbDtx_, 2, 0, 1, 2);
     amrGrid->setColumnStretch(2, 1);
-    nbDtx_->setChecked(values.nbDtx);
+    nbDtx_->setChecked(settings.AMRDTX != 0);
 
     auto* awb = new QGroupBox(QStringLiteral("AWB Encoding Parameters"), this);
     auto* awbGrid = new QGridLayout(awb);
@@ -94,15 +72,12 @@ AmrPage::AmrPage(AmrValues& values, Desktop& desktop, QWidget* parent)
     awbGrid->addWidget(awbModes_, 1, 1);
     awbGrid->addWidget(awbDtx_, 2, 0, 1, 2);
     awbGrid->setColumnStretch(2, 1);
-    awbDtx_->setChecked(values.awbDtx);
-
-    auto* volume = new QGroupBox(QStringLiteral("Volume"), this);
-    (new QVBoxLayout(volume))->addWidget(amplify_);
+    awbDtx_->setChecked(settings.AWBDTX != 0);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(amr);
     layout->addWidget(awb);
-    layout->addWidget(volume);
+    layout->addWidget(amplify_);
     layout->addStretch();
 
     EnableBandList(band_->checkedId());
@@ -119,13 +94,13 @@ bool AmrPage::LeavePage() {
 }
 
 void AmrPage::Apply() {
-    values_.type = band_->checkedId();
-    values_.nbMode = nbModes_->currentIndex();
-    values_.wbMode = wbModes_->currentIndex();
-    values_.nbDtx = nbDtx_->isChecked();
-    values_.awbMode = awbModes_->currentIndex();
-    values_.awbDtx = awbDtx_->isChecked();
-    amplify_->Read(values_.amplify);
+    settings_.AMRType = band_->checkedId();
+    settings_.AMRMode = nbModes_->currentIndex();
+    settings_.AMRWBMode = wbModes_->currentIndex();
+    settings_.AMRDTX = nbDtx_->isChecked();
+    settings_.AWBMode = awbModes_->currentIndex();
+    settings_.AWBDTX = awbDtx_->isChecked();
+    amplify_->Apply();
 }
 
 }  // namespace tonewright

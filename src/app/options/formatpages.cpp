@@ -19,39 +19,18 @@
 
 namespace tonewright {
 
-namespace {
-
-// A page made as Page(values, desktop).
-template <typename Page, typename Values>
-std::unique_ptr<SheetPage> Plain(Values values, void (*copyOut)(const Values&, Settings&),
-                                 const PageServices& services) {
-    return BindPage(std::move(values), copyOut, [&](Values& bound) { return new Page(bound, services.desktop); });
-}
-
-std::unique_ptr<SheetPage> AacVariant(AacValues values, void (*copyOut)(const AacValues&, Settings&),
-                                      AacPage::Container container, const PageServices& services) {
-    return BindPage(std::move(values), copyOut,
-                    [&](AacValues& bound) { return new AacPage(bound, container, services.desktop); });
-}
-
-}  // namespace
-
 const std::vector<FormatPageEntry>& FormatPages() {
+    using S = Settings&;
     using P = const PageServices&;
     static const std::vector<FormatPageEntry> pages = {
-        {{kOutputMp3}, [](const Settings& s, P p) { return Plain<Mp3Page>(CopyMp3In(s), CopyMp3Out, p); }},
-        {{kOutputWav}, [](const Settings& s, P p) { return Plain<WavPage>(CopyWavIn(s), CopyWavOut, p); }},
-        {{kOutputWma},
-         [](const Settings& s, P p) {
-             return BindPage(CopyWmaIn(s), CopyWmaOut,
-                             [&](WmaValues& bound) { return new WmaPage(bound, p.wmaFormats, p.desktop); });
-         }},
-        {{kOutputOgg}, [](const Settings& s, P p) { return Plain<OggPage>(CopyOggIn(s), CopyOggOut, p); }},
-        {{kOutputAmr, kOutputAwb}, [](const Settings& s, P p) { return Plain<AmrPage>(CopyAmrIn(s), CopyAmrOut, p); }},
-        {{kOutputAac},
-         [](const Settings& s, P p) { return AacVariant(CopyAacIn(s), CopyAacOut, AacPage::Container::Adts, p); }},
+        {{kOutputMp3}, [](S s, P p) -> OptionPage* { return new Mp3Page(s, p.desktop); }},
+        {{kOutputWav}, [](S s, P p) -> OptionPage* { return new WavPage(s, p.desktop); }},
+        {{kOutputWma}, [](S s, P p) -> OptionPage* { return new WmaPage(s, p.wmaFormats, p.desktop); }},
+        {{kOutputOgg}, [](S s, P p) -> OptionPage* { return new OggPage(s, p.desktop); }},
+        {{kOutputAmr, kOutputAwb}, [](S s, P p) -> OptionPage* { return new AmrPage(s, p.desktop); }},
+        {{kOutputAac}, [](S s, P p) -> OptionPage* { return new AacPage(s, AacPage::Container::Adts, p.desktop); }},
         {{kOutputMp4, kOutputM4a, kOutputM4b},
-         [](const Settings& s, P p) { return AacVariant(CopyMp4In(s), CopyMp4Out, AacPage::Container::Mp4, p); }},
+         [](S s, P p) -> OptionPage* { return new AacPage(s, AacPage::Container::Mp4, p.desktop); }},
     };
     return pages;
 }

@@ -2,18 +2,23 @@
 
 #include <QString>
 
-#include <memory>
 #include <vector>
 
-#include "app/options/sheetpage.h"
+#include "app/options/wmapage.h"
 
 namespace tonewright {
 
+// What pages need from the program besides the settings they edit.
+struct PageServices {
+    Desktop& desktop;
+    WmaFormatSource wmaFormats;
+};
+
 // A format page of the options sheet: the codes of the formats it sets, in the order its
-// tab caption names them, and how it is made from the settings.
+// tab caption names them, and how it is made on the settings it edits.
 struct FormatPageEntry {
     std::vector<int> codes;
-    std::unique_ptr<SheetPage> (*make)(const Settings& settings, const PageServices& services);
+    OptionPage* (*make)(Settings& settings, const PageServices& services);
 };
 
 // The format pages in tab order. The General page, which sets no format, comes before

@@ -16,7 +16,7 @@
 
 #include "app/desktop.h"
 #include "app/options/optionrules.h"
-#include "app/options/optionvalues.h"
+#include "settings/settings.h"
 
 namespace tonewright {
 
@@ -48,18 +48,18 @@ QLayout* ParallelJobsRow(QSpinBox* jobs) {
 
 }  // namespace
 
-GeneralPage::GeneralPage(GeneralValues& values, Desktop& desktop, QWidget* parent)
-    : OptionPage(desktop, parent), values_(values) {
+GeneralPage::GeneralPage(Settings& settings, Desktop& desktop, QWidget* parent)
+    : OptionPage(settings, desktop, parent) {
     outputFolder_ = ChoiceList(this, "outputFolder",
                                {{QStringLiteral("Same as original file"), kTargetsNextToSource},
                                 {QStringLiteral("A custom folder"), kTargetsInCustomFolder}},
-                               values.outputFolderOpt);
-    customFolder_ = new QLineEdit(QString::fromStdString(values.customFolder), this);
+                               settings.DestOutputFolderOpt);
+    customFolder_ = new QLineEdit(QString::fromStdString(settings.DestSpecifiedFolder), this);
     customFolder_->setObjectName(QStringLiteral("customFolder"));
     browse_ = new QPushButton(QStringLiteral("Bro&wse"), this);
     open_ = new QPushButton(QStringLiteral("O&pen"), this);
     createDirs_ = new QCheckBox(QStringLiteral("&Create folders according to path of original file"), this);
-    createDirs_->setChecked(values.createDirs);
+    createDirs_->setChecked(settings.CreateDirs != 0);
     createDirsExample_ = new QLabel(
         QStringLiteral("For example: original file is \"/home/me/Music/pop/1.mp3\" and output folder is "
                        "\"/data/Output\". If the option is checked, the output folder will be "
@@ -70,22 +70,22 @@ GeneralPage::GeneralPage(GeneralValues& values, Desktop& desktop, QWidget* paren
                                {{QStringLiteral("Auto rename (add number at end of file name)"), kRenameTarget},
                                 {QStringLiteral("Overwrite"), kOverwriteTarget},
                                 {QStringLiteral("Skip (not convert)"), kSkipTarget}},
-                               values.targetExistsOpt);
+                               settings.TargetExistsOpt);
     parallelJobs_ = new QSpinBox(this);
     parallelJobs_->setObjectName(QStringLiteral("parallelJobs"));
     parallelJobs_->setRange(1, kMaxParallelJobs);
-    parallelJobs_->setValue(values.parallelJobs);
+    parallelJobs_->setValue(settings.ParallelJobs);
     documentsFallback_ = new QCheckBox(QStringLiteral("Output files to M&y Documents if creating file failure"), this);
-    documentsFallback_->setChecked(values.documentsFallback);
+    documentsFallback_->setChecked(settings.OutputFiles2MyDocuments != 0);
     browseWhenDone_ = new QCheckBox(QStringLiteral("&Browse output folder when conversion completes"), this);
-    browseWhenDone_->setChecked(values.browseWhenDone);
+    browseWhenDone_->setChecked(settings.BrowseOutputFolder != 0);
     filterOn_ = new QCheckBox(
         QStringLiteral("O&nly add the following file extensions for \"Add Folder\" and Drag/Drop"), this);
     filterOn_->setObjectName(QStringLiteral("filterOn"));
-    filterOn_->setChecked(values.filterOn);
-    filterText_ = new QLineEdit(QString::fromStdString(values.filterText), this);
+    filterOn_->setChecked(settings.EnableExtFilter != 0);
+    filterText_ = new QLineEdit(QString::fromStdString(settings.FilterExts), this);
     filterText_->setObjectName(QStringLiteral("filterText"));
-    filterText_->setEnabled(values.filterOn);
+    filterText_->setEnabled(settings.EnableExtFilter != 0);
 
     auto* output = new QGroupBox(QStringLiteral("Output"), this);
     auto* outputForm = new QFormLayout(output);
@@ -123,7 +123,7 @@ GeneralPage::GeneralPage(GeneralValues& values, Desktop& desktop, QWidget* paren
     // In MonoPick order.
     monoType_ = AddRadios(
         this, monoRow, {QStringLiteral("(L+R) / &2"), QStringLiteral("&L channel"), QStringLiteral("&R channel")},
-        values.monoType);
+        settings.MonoType);
     monoRow->addStretch();
     monoLayout->addLayout(monoRow);
 
@@ -140,7 +140,7 @@ GeneralPage::GeneralPage(GeneralValues& values, Desktop& desktop, QWidget* paren
     layout->addWidget(filter);
     layout->addStretch();
 
-    EnableCustomFolder(values.outputFolderOpt == kTargetsInCustomFolder);
+    EnableCustomFolder(settings.DestOutputFolderOpt == kTargetsInCustomFolder);
     connect(outputFolder_, &QComboBox::currentIndexChanged, this,
             [this] { EnableCustomFolder(SelectedValue(outputFolder_) == kTargetsInCustomFolder); });
     connect(browse_, &QPushButton::clicked, this, &GeneralPage::Browse);
@@ -194,16 +194,17 @@ bool GeneralPage::LeavePage() {
 }
 
 void GeneralPage::Apply() {
-    values_.outputFolderOpt = SelectedValue(outputFolder_);
-    values_.customFolder = customFolder_->text().toStdString();
-    values_.createDirs = createDirs_->isChecked();
-    values_.targetExistsOpt = SelectedValue(targetExists_);
-    values_.parallelJobs = parallelJobs_->value();
-    values_.documentsFallback = documentsFallback_->isChecked();
-    values_.browseWhenDone = browseWhenDone_->isChecked();
-    values_.monoType = monoType_->checkedId();
-    values_.filterOn = filterOn_->isChecked();
-    values_.filterText = filterText_->text().toStdString();
+    settings_.DestOutputFolderOpt = SelectedValue(outputFolder_);
+    settings_.DestSpecifiedFolder = customFolder_->text().toStdString();
+    settings_.CreateDirs = createDirs_->isChecked();
+    settings_.TargetExistsOpt = SelectedValue(targetExists_);
+    settings_.ParallelJobs = parallelJobs_->value();
+    settings_.OutputFiles2MyDocuments = documentsFallback_->isChecked();
+    settings_.BrowseOutputFolder = browseWhenDone_->isChecked();
+    settings_.MonoType = monoType_->checkedId();
+    settings_.EnableExtFilter = filterOn_->isChecked();
+    settings_.FilterExts = filterText_->text().toStdString();
+    RebuildExtensionFilter(settings_);
 }
 
 }  // namespace tonewright

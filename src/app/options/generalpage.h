@@ -9,14 +9,12 @@ class QSpinBox;
 
 namespace tonewright {
 
-struct GeneralValues;
-
 // The "General" page: where targets go, what happens when one exists, how many files are
 // converted at once, the mono mix and the extension filter of "Add Folder" and drag and drop.
 class GeneralPage : public OptionPage {
     Q_OBJECT
 public:
-    GeneralPage(GeneralValues& values, Desktop& desktop, QWidget* parent = nullptr);
+    GeneralPage(Settings& settings, Desktop& desktop, QWidget* parent = nullptr);
     bool LeavePage() override;
 
 protected:
@@ -28,7 +26,6 @@ private:
     void OpenFolder();
     void ExplainMono();
 
-    GeneralValues& values_;
     QComboBox* outputFolder_;
     QLineEdit* customFolder_;
     QPushButton *browse_, *open_;

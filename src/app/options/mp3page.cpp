@@ -32,9 +32,6 @@ int Mp3ChannelMode(int radio) {
     return radio >= 0 && radio < 4 ? kModes[radio] : 4;
 }
 
-const StoredEncoding kMp3Encoding = {&Settings::MP3SampleRate, &Settings::MP3BitRate, &Settings::MP3ChannelMode,
-                                     Mp3ChannelRadio, Mp3ChannelMode};
-
 // The sample rate kept when the bit rate becomes `kbps`: 8 to 24 kbps need at most
 // 24000 Hz, 80 to 160 kbps at least 16000 Hz, 192 to 320 kbps at least 32000 Hz. A zero
 // ("as the source") on either side applies no constraint.
@@ -54,7 +51,9 @@ int BitrateForRate(int rate, int kbps) {
 }
 
 PresetPageLayout Mp3Layout() {
-    return {{kSampleRateTable.begin(), kSampleRateTable.end()},
+    return {kOutputMp3,
+            {&Settings::MP3SampleRate, &Settings::MP3BitRate, &Settings::MP3ChannelMode, Mp3ChannelRadio, Mp3ChannelMode},
+            {kSampleRateTable.begin(), kSampleRateTable.end()},
             QStringLiteral("&Bit Rate:"),
             QStringLiteral("%1 kbps"),
             {kMp3BitrateTable.begin(), kMp3BitrateTable.end()},
@@ -74,24 +73,15 @@ QLabel* Link(QWidget* owner, Desktop& desktop, const char* url, const QString& t
 
 }  // namespace
 
-Mp3Values CopyMp3In(const Settings& settings) {
-    return {CopyPresetIn(settings, kOutputMp3, kMp3Encoding), settings.MP3WriteID3Version};
-}
-
-void CopyMp3Out(const Mp3Values& values, Settings& settings) {
-    CopyPresetOut(values, kOutputMp3, kMp3Encoding, settings);
-    settings.MP3WriteID3Version = values.id3Version;
-}
-
-Mp3Page::Mp3Page(Mp3Values& values, Desktop& desktop, QWidget* parent)
-    : PresetPage(values, Mp3Layout(), true, desktop, parent), values_(values) {
+Mp3Page::Mp3Page(Settings& settings, Desktop& desktop, QWidget* parent)
+    : PresetPage(settings, Mp3Layout(), desktop, parent) {
     auto* versions = new QGroupBox(QStringLiteral("Write ID3 tag as:"), this);
     auto* versionRow = new QHBoxLayout(versions);
     id3Version_ = AddRadios(versions, versionRow,
                             {QStringLiteral("ID3v&1"), QStringLiteral("ID3v&2"), QStringLiteral("I&D3v1 && ID3v2")},
-                            values.id3Version);
+                            settings.MP3WriteID3Version);
     versionRow->addStretch();
-    versions->setEnabled(values.tag.type != kTagNone);
+    versions->setEnabled(settings.MP3ID3TagType != kTagNone);
     connect(tagBlock(), &TagBlock::choiceChanged, versions,
             [versions](int choice) { versions->setEnabled(choice != kTagNone); });
 
@@ -107,7 +97,7 @@ Mp3Page::Mp3Page(Mp3Values& values, Desktop& desktop, QWidget* parent)
 
 void Mp3Page::Apply() {
     PresetPage::Apply();
-    values_.id3Version = id3Version_->checkedId();
+    settings_.MP3WriteID3Version = id3Version_->checkedId();
 }
 
 void Mp3Page::AdjustAfterRateChange(EncodingChoice& choice) {

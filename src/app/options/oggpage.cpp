@@ -9,11 +9,11 @@ namespace tonewright {
 
 namespace {
 
-const StoredEncoding kOggEncoding = {&Settings::OGGSampleRate, &Settings::OGGBitRate, &Settings::OGGChannels,
-                                     ChannelCountRadio, ChannelCountFromRadio};
-
 PresetPageLayout OggLayout() {
-    return {{kSampleRateTable.begin(), kSampleRateTable.end()},
+    return {kOutputOgg,
+            {&Settings::OGGSampleRate, &Settings::OGGBitRate, &Settings::OGGChannels, ChannelCountRadio,
+             ChannelCountFromRadio},
+            {kSampleRateTable.begin(), kSampleRateTable.end()},
             QStringLiteral("&Bit Rate:"),
             QStringLiteral("%1 kbps"),
             {kVorbisBitrateTable.begin(), kVorbisBitrateTable.end()},
@@ -26,14 +26,8 @@ PresetPageLayout OggLayout() {
 
 }  // namespace
 
-PresetValues CopyOggIn(const Settings& settings) { return CopyPresetIn(settings, kOutputOgg, kOggEncoding); }
-
-void CopyOggOut(const PresetValues& values, Settings& settings) {
-    CopyPresetOut(values, kOutputOgg, kOggEncoding, settings);
-}
-
-OggPage::OggPage(PresetValues& values, Desktop& desktop, QWidget* parent)
-    : PresetPage(values, OggLayout(), true, desktop, parent) {}
+OggPage::OggPage(Settings& settings, Desktop& desktop, QWidget* parent)
+    : PresetPage(settings, OggLayout(), desktop, parent) {}
 
 // The bit rate moved into what libvorbis allows at the rate and channel count; unchanged
 // when either value is zero or the channels follow the source (radio 2).

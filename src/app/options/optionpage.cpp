@@ -12,14 +12,15 @@
 
 #include "app/desktop.h"
 #include "app/options/optionrules.h"
-#include "app/options/optionvalues.h"
 #include "app/options/tageditdialog.h"
+#include "engine/outputformat.h"
 
 namespace tonewright {
 
 const char kInvalidAmplifyMessage[] = "Invalid amplification coefficient. It's betwen 10 and 3000.";
 
-OptionPage::OptionPage(Desktop& desktop, QWidget* parent) : QWidget(parent), desktop_(desktop) {}
+OptionPage::OptionPage(Settings& settings, Desktop& desktop, QWidget* parent)
+    : QWidget(parent), settings_(settings), desktop_(desktop) {}
 
 void OptionPage::ApplyIfShown() {
     if (shown_) Apply();
@@ -62,16 +63,18 @@ QAbstractSpinBox::StepEnabled RangeSpinBox::stepEnabled() const {
     return enabled;
 }
 
-AmplifyBlock::AmplifyBlock(const AmplifyValues& values, QWidget* parent)
-    : QWidget(parent),
+AmplifyBlock::AmplifyBlock(Settings& settings, const OutputFormatSettings& group, QWidget* parent)
+    : QGroupBox(QStringLiteral("Volume"), parent),
+      on_(settings.*group.amplify),
+      coefficientPercent_(settings.*group.amplifyCoeff),
       check_(new QCheckBox(QStringLiteral("&Amplify / Reduce sound"), this)),
       coefficient_(new RangeSpinBox(kMinAmplifyCoeff, kMaxAmplifyCoeff, this)) {
     check_->setObjectName(QStringLiteral("amplify"));
     coefficient_->setObjectName(QStringLiteral("amplifyCoefficient"));
-    check_->setChecked(values.on);
-    coefficient_->setValue(values.coeff);
+    check_->setChecked(on_ != 0);
+    coefficient_->setValue(coefficientPercent_);
     coefficient_->setSuffix(QStringLiteral(" %"));
-    coefficient_->setEnabled(values.on);
+    coefficient_->setEnabled(on_ != 0);
     auto* label = new QLabel(QStringLiteral("&Coefficient:"), this);
     label->setBuddy(coefficient_);
     auto* legend = new QLabel(QStringLiteral("< 100% - Reduce sound\n= 100% - No changes\n> 100% - Amplify sound"), this);
@@ -84,7 +87,6 @@ AmplifyBlock::AmplifyBlock(const AmplifyValues& values, QWidget* parent)
     column->addWidget(check_);
     column->addLayout(row);
     auto* layout = new QHBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
     layout->addLayout(column);
     layout->addWidget(legend);
     layout->addStretch();
@@ -95,18 +97,19 @@ AmplifyBlock::AmplifyBlock(const AmplifyValues& values, QWidget* parent)
     });
 }
 
-void AmplifyBlock::Read(AmplifyValues& values) const {
-    values.on = check_->isChecked();
-    values.coeff = coefficient_->value();
+void AmplifyBlock::Apply() const {
+    on_ = check_->isChecked() ? 1 : 0;
+    coefficientPercent_ = coefficient_->value();
 }
 
 bool AmplifyBlock::InvalidCoefficient() const {
     return check_->isChecked() && (coefficient_->value() < kMinAmplifyCoeff || coefficient_->value() > kMaxAmplifyCoeff);
 }
 
-TagBlock::TagBlock(TagValues& values, bool withCopyright, QWidget* parent)
+TagBlock::TagBlock(Settings& settings, const OutputFormatSettings& group, bool withCopyright, QWidget* parent)
     : QGroupBox(QStringLiteral("Tag"), parent),
-      values_(values),
+      mode_(settings.*group.tagMode),
+      tag_(settings.*group.tagTemplate.member),
       withCopyright_(withCopyright),
       edit_(new QPushButton(QStringLiteral("Edit ID3 &tag"), this)) {
     auto* layout = new QHBoxLayout(this);
@@ -115,12 +118,12 @@ TagBlock::TagBlock(TagValues& values, bool withCopyright, QWidget* parent)
     choices_ = AddRadios(this, radios,
                          {QStringLiteral("Add &ID3 tag"), QStringLiteral("T&ransfer ID3 tag from source file"),
                           QStringLiteral("&None")},
-                         values.type);
+                         mode_);
     layout->addLayout(radios);
     layout->addWidget(edit_, 0, Qt::AlignTop);
     layout->addStretch();
     edit_->setObjectName(QStringLiteral("editTag"));
-    edit_->setEnabled(values.type == kTagFromTemplate);
+    edit_->setEnabled(mode_ == kTagFromTemplate);
     connect(choices_, &QButtonGroup::idClicked, this, [this](int choice) {
         edit_->setEnabled(choice == kTagFromTemplate);
         emit choiceChanged(choice);
@@ -130,11 +133,11 @@ TagBlock::TagBlock(TagValues& values, bool withCopyright, QWidget* parent)
 
 int TagBlock::choice() const { return choices_->checkedId(); }
 
-void TagBlock::Read(TagValues& values) const { values.type = choice(); }
+void TagBlock::Apply() const { mode_ = choice(); }
 
 void TagBlock::EditTag() {
-    TagEditDialog dialog(values_.tag, withCopyright_, this);
-    if (dialog.exec() == QDialog::Accepted) values_.tag = dialog.tag();
+    TagEditDialog dialog(tag_, withCopyright_, this);
+    if (dialog.exec() == QDialog::Accepted) tag_ = dialog.tag();
 }
 
 void FillValueList(QComboBox* list, const std::vector<int>& values, const QString& rowFormat, bool withSameAsSource) {

@@ -17,16 +17,18 @@ namespace tonewright {
 
 class AmplifyBlock;
 class Desktop;
-struct AmplifyValues;
-struct TagValues;
+struct OutputFormatSettings;
+struct Settings;
+struct TagTemplate;
 
-// One page of the options sheet. The sheet asks the active page whether it may be left
-// (when the user switches pages and on OK) and, on OK, lets every page that was shown read
-// its controls into its values; a page never shown keeps the values copied in.
+// One page of the options sheet, editing the sheet's copy of the settings. The sheet asks
+// the active page whether it may be left (when the user switches pages and on OK) and, on
+// OK, lets every page that was shown write its controls into that copy; a page never shown
+// leaves it as it was.
 class OptionPage : public QWidget {
     Q_OBJECT
 public:
-    explicit OptionPage(Desktop& desktop, QWidget* parent = nullptr);
+    OptionPage(Settings& settings, Desktop& desktop, QWidget* parent = nullptr);
 
     // False keeps the user on the page; a message has said why.
     virtual bool LeavePage() { return true; }
@@ -42,6 +44,7 @@ protected:
     // Refuses an invalid amplification coefficient; true when it is fine.
     bool AcceptAmplify(const AmplifyBlock& block);
 
+    Settings& settings_;
     Desktop& desktop_;
 
 private:
@@ -64,28 +67,34 @@ private:
     int stepMinimum_, stepMaximum_;
 };
 
-// "&Amplify / Reduce sound" with its coefficient in percent.
-class AmplifyBlock : public QWidget {
+// The "Volume" box: "&Amplify / Reduce sound" with its coefficient in percent, of the
+// settings group `group`.
+class AmplifyBlock : public QGroupBox {
     Q_OBJECT
 public:
-    AmplifyBlock(const AmplifyValues& values, QWidget* parent = nullptr);
-    void Read(AmplifyValues& values) const;
+    AmplifyBlock(Settings& settings, const OutputFormatSettings& group, QWidget* parent = nullptr);
+    // Writes the controls into the settings.
+    void Apply() const;
     // True while amplification is on with a coefficient outside 10..3000.
     bool InvalidCoefficient() const;
     QCheckBox* check() const { return check_; }
     RangeSpinBox* coefficient() const { return coefficient_; }
 
 private:
+    int& on_;
+    int& coefficientPercent_;
     QCheckBox* check_;
     RangeSpinBox* coefficient_;
 };
 
-// The tag choice of a tagged format and its "Edit ID3 &tag" button.
+// The tag choice of a tagged format's settings group and its "Edit ID3 &tag" button, which
+// edits the group's tag template at once.
 class TagBlock : public QGroupBox {
     Q_OBJECT
 public:
-    TagBlock(TagValues& values, bool withCopyright, QWidget* parent = nullptr);
-    void Read(TagValues& values) const;
+    TagBlock(Settings& settings, const OutputFormatSettings& group, bool withCopyright, QWidget* parent = nullptr);
+    // Writes the tag choice into the settings.
+    void Apply() const;
     int choice() const;
 
 signals:
@@ -94,7 +103,8 @@ signals:
 private:
     void EditTag();
 
-    TagValues& values_;
+    int& mode_;
+    TagTemplate& tag_;
     bool withCopyright_;
     QButtonGroup* choices_;
     QPushButton* edit_;

@@ -8,24 +8,16 @@
 #include "app/options/formatpages.h"
 #include "app/options/generalpage.h"
 #include "app/options/optionpage.h"
-#include "app/options/optionvalues.h"
-#include "settings/settings.h"
 
 namespace tonewright {
 
 OptionsSheet::OptionsSheet(Settings& settings, const PageServices& services, QWidget* parent)
-    : QDialog(parent), settings_(settings), tabs_(new QTabWidget(this)) {
+    : QDialog(parent), settings_(settings), edited_(settings), tabs_(new QTabWidget(this)) {
     setWindowTitle(QStringLiteral("Options"));
     // Every tab caption stays in view: the sheet is as wide as its tabs.
     tabs_->setUsesScrollButtons(false);
-    const auto add = [this](std::unique_ptr<SheetPage> page, const QString& caption) {
-        tabs_->addTab(page->page(), caption);
-        pages_.push_back(std::move(page));
-    };
-    add(BindPage(CopyGeneralIn(settings), CopyGeneralOut,
-                 [&](GeneralValues& values) { return new GeneralPage(values, services.desktop); }),
-        QStringLiteral("General"));
-    for (const FormatPageEntry& entry : FormatPages()) add(entry.make(settings, services), PageCaption(entry));
+    tabs_->addTab(new GeneralPage(edited_, services.desktop), QStringLiteral("General"));
+    for (const FormatPageEntry& entry : FormatPages()) tabs_->addTab(entry.make(edited_, services), PageCaption(entry));
 
     const int startPage = settings.OptStartPageIndex;
     if (startPage >= 0 && startPage < tabs_->count()) tabs_->setCurrentIndex(startPage);
@@ -42,7 +34,7 @@ OptionsSheet::OptionsSheet(Settings& settings, const PageServices& services, QWi
 
 int OptionsSheet::pageIndex() const { return tabs_->currentIndex(); }
 
-OptionPage* OptionsSheet::page(int index) const { return pages_[index]->page(); }
+OptionPage* OptionsSheet::page(int index) const { return static_cast<OptionPage*>(tabs_->widget(index)); }
 
 // The page left must agree to being left; if it does not, the sheet goes back to it.
 void OptionsSheet::SwitchedTo(int index) {
@@ -59,8 +51,8 @@ void OptionsSheet::SwitchedTo(int index) {
 
 void OptionsSheet::accept() {
     if (!page(current_)->LeavePage()) return;
-    for (const auto& page : pages_) page->page()->ApplyIfShown();
-    for (const auto& page : pages_) page->CopyOut(settings_);
+    for (int index = 0; index < tabs_->count(); ++index) page(index)->ApplyIfShown();
+    settings_ = edited_;
     QDialog::accept();
 }
 

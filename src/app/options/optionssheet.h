@@ -2,10 +2,8 @@
 
 #include <QDialog>
 
-#include <memory>
-#include <vector>
-
-#include "app/options/sheetpage.h"
+#include "app/options/formatpages.h"
+#include "settings/settings.h"
 
 class QTabWidget;
 
@@ -14,8 +12,8 @@ namespace tonewright {
 class SettingsStore;
 
 // The "Options" sheet: the General page and the format pages, with OK and Cancel. The
-// pages edit copies of `settings`, which they write back only when the sheet is closed
-// with OK. It opens on the tab OptStartPageIndex names; pageIndex() is the tab that was
+// pages edit a copy of `settings`, which replaces them only when the sheet is closed with
+// OK. It opens on the tab OptStartPageIndex names; pageIndex() is the tab that was
 // active when it closed, whichever way.
 class OptionsSheet : public QDialog {
     Q_OBJECT
@@ -30,8 +28,8 @@ private:
     OptionPage* page(int index) const;
 
     Settings& settings_;
+    Settings edited_;
     QTabWidget* tabs_;
-    std::vector<std::unique_ptr<SheetPage>> pages_;
     int current_ = 0;
     bool returning_ = false;
 };

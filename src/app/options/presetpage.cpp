@@ -7,21 +7,25 @@
 #include <QGroupBox>
 #include <QVBoxLayout>
 
-#include "app/options/optionvalues.h"
+#include "engine/outputformat.h"
 
 namespace tonewright {
 
-PresetPage::PresetPage(PresetValues& values, const PresetPageLayout& layout, bool withTag, Desktop& desktop,
-                       QWidget* parent)
-    : OptionPage(desktop, parent),
-      values_(values),
+int ChannelCountRadio(int channels) { return channels == 2 ? 0 : channels == 1 ? 1 : 2; }
+
+int ChannelCountFromRadio(int radio) { return radio == 0 ? 2 : radio == 1 ? 1 : 0; }
+
+PresetPage::PresetPage(Settings& settings, const PresetPageLayout& layout, Desktop& desktop, QWidget* parent)
+    : OptionPage(settings, desktop, parent),
+      group_(FindOutputFormat(layout.code)->settings),
+      stored_(layout.stored),
       presets_(layout.presets),
       presetList_(new QComboBox(this)),
       rateList_(new QComboBox(this)),
       detailList_(new QComboBox(this)),
       parameters_(new QGroupBox(QStringLiteral("Parameters"), this)),
       extras_(new QVBoxLayout),
-      amplify_(new AmplifyBlock(values.amplify, this)) {
+      amplify_(new AmplifyBlock(settings, group_, this)) {
     presetList_->setObjectName(QStringLiteral("presets"));
     rateList_->setObjectName(QStringLiteral("sampleRate"));
     detailList_->setObjectName(QStringLiteral("detail"));
@@ -30,8 +34,8 @@ PresetPage::PresetPage(PresetValues& values, const PresetPageLayout& layout, boo
     presetList_->addItem(QStringLiteral("Custom"));
     FillValueList(rateList_, layout.sampleRates, QStringLiteral("%1 Hz"));
     FillValueList(detailList_, layout.details, layout.detailFormat);
-    SelectValue(rateList_, values.encoding.sampleRate);
-    SelectValue(detailList_, values.encoding.detail);
+    SelectValue(rateList_, settings.*stored_.sampleRate);
+    SelectValue(detailList_, settings.*stored_.detail);
 
     auto* form = new QFormLayout;
     form->addRow(QStringLiteral("&Encoding Options:"), presetList_);
@@ -39,7 +43,7 @@ PresetPage::PresetPage(PresetValues& values, const PresetPageLayout& layout, boo
     parameterForm->addRow(QStringLiteral("Sample &Frequency:"), rateList_);
     parameterForm->addRow(layout.detailLabel, detailList_);
     auto* channelRow = new QHBoxLayout;
-    channels_ = AddRadios(parameters_, channelRow, layout.channelTexts, values.encoding.channelRadio);
+    channels_ = AddRadios(parameters_, channelRow, layout.channelTexts, stored_.channelRadio(settings.*stored_.channels));
     channelRow->addStretch();
     parameterForm->addRow(QStringLiteral("Channels:"), channelRow);
 
@@ -47,23 +51,22 @@ PresetPage::PresetPage(PresetValues& values, const PresetPageLayout& layout, boo
     page->addLayout(form);
     page->addWidget(parameters_);
     page->addLayout(extras_);
-    if (withTag) {
-        tagBlock_ = new TagBlock(values.tag, true, this);
+    if (group_.tagMode) {
+        tagBlock_ = new TagBlock(settings, group_, true, this);
         page->addWidget(tagBlock_);
     }
-    auto* amplifyBox = new QGroupBox(QStringLiteral("Volume"), this);
-    (new QVBoxLayout(amplifyBox))->addWidget(amplify_);
-    page->addWidget(amplifyBox);
+    page->addWidget(amplify_);
     page->addStretch();
 
     shownRate_ = SelectedValue(rateList_);
     shownDetail_ = SelectedValue(detailList_);
     shownChannel_ = channels_->checkedId();
-    if (values.autoParams)
+    const bool autoParams = settings.*group_.autoParams == 1;
+    if (autoParams)
         presetList_->setCurrentIndex(0);
     else
         SelectMatchingPreset();
-    parameters_->setEnabled(!values.autoParams);
+    parameters_->setEnabled(!autoParams);
 
     connect(presetList_, &QComboBox::activated, this, &PresetPage::PresetChosen);
     connect(rateList_, &QComboBox::activated, this, [this] { ParameterChanged(Changed::Rate); });
@@ -123,10 +126,15 @@ bool PresetPage::LeavePage() {
 }
 
 void PresetPage::Apply() {
-    values_.autoParams = autoRow();
-    values_.encoding = ReadControls();
-    amplify_->Read(values_.amplify);
-    if (tagBlock_) tagBlock_->Read(values_.tag);
+    settings_.*group_.autoParams = autoRow() ? 1 : 0;
+    if (!autoRow()) {
+        const EncodingChoice choice = ReadControls();
+        settings_.*stored_.sampleRate = choice.sampleRate;
+        settings_.*stored_.detail = choice.detail;
+        settings_.*stored_.channels = stored_.storedChannels(choice.channelRadio);
+    }
+    amplify_->Apply();
+    if (tagBlock_) tagBlock_->Apply();
 }
 
 }  // namespace tonewright

@@ -4,17 +4,41 @@
 
 #include "app/options/optionpage.h"
 #include "app/options/optionrules.h"
+#include "settings/settings.h"
 
 class QButtonGroup;
 class QVBoxLayout;
 
 namespace tonewright {
 
-struct EncodingChoice;
-struct PresetValues;
+struct OutputFormatSettings;
 
-// What a page with a preset list shows: the rows of its lists and its presets.
+// The encoding parameters of a page with a preset list.
+struct EncodingChoice {
+    int sampleRate = 44100;  // 0 = as the source
+    int detail = 128;        // bit rate in kbps or bits per sample; 0 = as the source
+    int channelRadio = 0;
+};
+
+// Where a preset page's parameters are stored, and how its channel radio stands for the
+// stored channel value.
+struct StoredEncoding {
+    int Settings::*sampleRate;
+    int Settings::*detail;
+    int Settings::*channels;
+    int (*channelRadio)(int stored);
+    int (*storedChannels)(int radio);
+};
+
+// The radio index of a channel count (stereo, mono, as the source) and back.
+int ChannelCountRadio(int channels);
+int ChannelCountFromRadio(int radio);
+
+// What a page with a preset list sets and shows: its format, where its parameters are
+// stored, the rows of its lists and its presets.
 struct PresetPageLayout {
+    int code;
+    StoredEncoding stored;
     std::vector<int> sampleRates;
     QString detailLabel;   // "&Bit Rate:" or "&Bits:"
     QString detailFormat;  // "%1 kbps" or "%1 bits"
@@ -24,14 +48,14 @@ struct PresetPageLayout {
 };
 
 // A format page with "&Encoding Options:" (Auto, the presets, Custom), a sample-rate list,
-// a bit-rate (or bits) list and channel radios, then an optional tag block and the
-// amplification block. A user change of a parameter makes the preset list show "Custom";
-// the formats add their constraints by overriding the Adjust hooks.
+// a bit-rate (or bits) list and channel radios, then the tag block of a tagged format and
+// the amplification block. A user change of a parameter makes the preset list show
+// "Custom"; the formats add their constraints by overriding the Adjust hooks. With Auto
+// chosen, the stored parameters stay as they were.
 class PresetPage : public OptionPage {
     Q_OBJECT
 public:
-    PresetPage(PresetValues& values, const PresetPageLayout& layout, bool withTag, Desktop& desktop,
-               QWidget* parent = nullptr);
+    PresetPage(Settings& settings, const PresetPageLayout& layout, Desktop& desktop, QWidget* parent = nullptr);
     bool LeavePage() override;
 
 protected:
@@ -55,7 +79,8 @@ private:
     void ParameterChanged(Changed what);
     bool autoRow() const;
 
-    PresetValues& values_;
+    const OutputFormatSettings& group_;
+    StoredEncoding stored_;
     std::vector<EncodingPreset> presets_;
     QComboBox* presetList_;
     QComboBox* rateList_;

@@ -7,11 +7,11 @@ namespace tonewright {
 
 namespace {
 
-const StoredEncoding kWavEncoding = {&Settings::WAVSampleRate, &Settings::WAVBitsPerSample, &Settings::WAVChannelNum,
-                                     ChannelCountRadio, ChannelCountFromRadio};
-
 PresetPageLayout WavLayout() {
-    return {{6000, 8000, 11025, 12000, 16000, 22050, 24000, 32000, 44100, 48000, 88200, 96000},
+    return {kOutputWav,
+            {&Settings::WAVSampleRate, &Settings::WAVBitsPerSample, &Settings::WAVChannelNum, ChannelCountRadio,
+             ChannelCountFromRadio},
+            {6000, 8000, 11025, 12000, 16000, 22050, 24000, 32000, 44100, 48000, 88200, 96000},
             QStringLiteral("&Bits:"),
             QStringLiteral("%1 bits"),
             {8, 16},
@@ -24,13 +24,7 @@ PresetPageLayout WavLayout() {
 
 }  // namespace
 
-PresetValues CopyWavIn(const Settings& settings) { return CopyPresetIn(settings, kOutputWav, kWavEncoding); }
-
-void CopyWavOut(const PresetValues& values, Settings& settings) {
-    CopyPresetOut(values, kOutputWav, kWavEncoding, settings);
-}
-
-WavPage::WavPage(PresetValues& values, Desktop& desktop, QWidget* parent)
-    : PresetPage(values, WavLayout(), false, desktop, parent) {}
+WavPage::WavPage(Settings& settings, Desktop& desktop, QWidget* parent)
+    : PresetPage(settings, WavLayout(), desktop, parent) {}
 
 }  // namespace tonewright

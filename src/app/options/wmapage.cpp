@@ -2,7 +2,6 @@
 
 #include <QComboBox>
 #include <QFormLayout>
-#include <QGroupBox>
 #include <QVBoxLayout>
 
 #include "encoders/winmedia/wmaoutput.h"
@@ -10,39 +9,25 @@
 
 namespace tonewright {
 
-WmaValues CopyWmaIn(const Settings& settings) {
-    WmaValues values;
-    CopyFormatIn(settings, kOutputWma, values);
-    values.sampleRate = settings.WMASampleRate;
-    values.bitRate = settings.WMABitRate;
-    values.channels = settings.WMAChannels;
-    return values;
-}
+namespace {
 
-void CopyWmaOut(const WmaValues& values, Settings& settings) {
-    CopyFormatOut(values, kOutputWma, settings);
-    if (values.autoParams) return;
-    settings.WMASampleRate = values.sampleRate;
-    settings.WMABitRate = values.bitRate;
-    settings.WMAChannels = values.channels;
-}
+const OutputFormatSettings& WmaGroup() { return FindOutputFormat(kOutputWma)->settings; }
 
-WmaPage::WmaPage(WmaValues& values, const WmaFormatSource& formats, Desktop& desktop, QWidget* parent)
-    : OptionPage(desktop, parent),
-      values_(values),
+}  // namespace
+
+WmaPage::WmaPage(Settings& settings, const WmaFormatSource& formats, Desktop& desktop, QWidget* parent)
+    : OptionPage(settings, desktop, parent),
       source_(formats),
       list_(new QComboBox(this)),
-      tagBlock_(new TagBlock(values.tag, true, this)),
-      amplify_(new AmplifyBlock(values.amplify, this)) {
+      tagBlock_(new TagBlock(settings, WmaGroup(), true, this)),
+      amplify_(new AmplifyBlock(settings, WmaGroup(), this)) {
     list_->setObjectName(QStringLiteral("formats"));
     auto* form = new QFormLayout;
     form->addRow(QStringLiteral("&Encoding Options: (Sample Frequency, Bit Rate, Channels)"), list_);
-    auto* volume = new QGroupBox(QStringLiteral("Volume"), this);
-    (new QVBoxLayout(volume))->addWidget(amplify_);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addWidget(tagBlock_);
-    layout->addWidget(volume);
+    layout->addWidget(amplify_);
     layout->addStretch();
 }
 
@@ -64,8 +49,8 @@ void WmaPage::FillFormats() {
                            .arg(format.sampleRate)
                            .arg(format.bitRate / 1000)
                            .arg(format.channels == 1 ? QStringLiteral("Mono") : QStringLiteral("Stereo")));
-        if (!values_.autoParams && format.sampleRate == values_.sampleRate &&
-            format.bitRate / 1000 == values_.bitRate / 1000 && format.channels == values_.channels)
+        if (settings_.AutoDestWMAEncodingParam != 1 && format.sampleRate == settings_.WMASampleRate &&
+            format.bitRate / 1000 == settings_.WMABitRate / 1000 && format.channels == settings_.WMAChannels)
             selected = list_->count() - 1;
     }
     list_->setCurrentIndex(selected);
@@ -75,15 +60,15 @@ bool WmaPage::LeavePage() { return AcceptAmplify(*amplify_); }
 
 void WmaPage::Apply() {
     const int row = list_->currentIndex();
-    values_.autoParams = row <= 0;
+    settings_.AutoDestWMAEncodingParam = row <= 0 ? 1 : 0;
     if (row > 0) {
         const WmaFormat& format = formats_[row - 1];
-        values_.sampleRate = format.sampleRate;
-        values_.bitRate = format.bitRate;
-        values_.channels = format.channels;
+        settings_.WMASampleRate = format.sampleRate;
+        settings_.WMABitRate = format.bitRate;
+        settings_.WMAChannels = format.channels;
     }
-    tagBlock_->Read(values_.tag);
-    amplify_->Read(values_.amplify);
+    tagBlock_->Apply();
+    amplify_->Apply();
 }
 
 }  // namespace tonewright

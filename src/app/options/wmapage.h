@@ -4,29 +4,19 @@
 #include <vector>
 
 #include "app/options/optionpage.h"
-#include "app/options/optionvalues.h"
 #include "encoders/winmedia/wmaformats.h"
 
 namespace tonewright {
 
-struct WmaValues : FormatValues {
-    int sampleRate = 44100;
-    int bitRate = 128000;  // bits per second
-    int channels = 2;
-};
-
-WmaValues CopyWmaIn(const Settings& settings);
-// The rate, bit rate and channels stay as stored while Auto is on.
-void CopyWmaOut(const WmaValues& values, Settings& settings);
-
 // Makes sure of the WMA encoder and returns its codec formats; an empty list without it.
 using WmaFormatSource = std::function<WmaFormatList()>;
 
-// "WMA Options": Auto or one of the runtime's codec formats, the tag block and amplification.
+// "WMA Options": Auto or one of the runtime's codec formats, the tag block and
+// amplification. The stored rate, bit rate and channels stay as they were while Auto is on.
 class WmaPage : public OptionPage {
     Q_OBJECT
 public:
-    WmaPage(WmaValues& values, const WmaFormatSource& formats, Desktop& desktop, QWidget* parent = nullptr);
+    WmaPage(Settings& settings, const WmaFormatSource& formats, Desktop& desktop, QWidget* parent = nullptr);
     bool LeavePage() override;
 
 protected:
@@ -36,7 +26,6 @@ protected:
 private:
     void FillFormats();
 
-    WmaValues& values_;
     WmaFormatSource source_;
     std::vector<WmaFormat> formats_;  // the rows after "Auto"
     bool filled_ = false;
