@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "encoders/aac/aacencoder.h"
+#include "encoders/aac/aacoutput.h"
 #include "encoders/aac/samplegatherer.h"
-#include "encoders/aac/aacchoices.h"
 #include "support/testutil.h"
 
 using namespace tonewright;

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "encoders/winmedia/wmaformats.h"
+#include "encoders/winmedia/wmaoutput.h"
 #include "encoders/winmedia/wmawriter.h"
-#include "encoders/winmedia/wmarequest.h"
 #include "settings/settings.h"
 #include "support/testutil.h"
 

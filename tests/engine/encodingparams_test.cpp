@@ -4,8 +4,8 @@
 
 #include "base/inputtype.h"
 #include "encoders/automaticencoding.h"
-#include "encoders/mp3/mp3encoding.h"
-#include "encoders/vorbis/vorbisencoding.h"
+#include "encoders/mp3/mp3output.h"
+#include "encoders/vorbis/vorbisoutput.h"
 #include "settings/settings.h"
 
 using namespace tonewright;

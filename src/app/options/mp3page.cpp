@@ -9,7 +9,6 @@
 
 #include "app/desktop.h"
 #include "encoders/automaticencoding.h"
-#include "encoders/mp3/mp3encoding.h"
 #include "encoders/mp3/mp3output.h"
 #include "engine/outputformat.h"
 

@@ -1,7 +1,6 @@
 #include "app/options/oggpage.h"
 
 #include "encoders/automaticencoding.h"
-#include "encoders/vorbis/vorbisencoding.h"
 #include "encoders/vorbis/vorbisoutput.h"
 #include "engine/outputformat.h"
 

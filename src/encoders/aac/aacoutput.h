@@ -4,7 +4,7 @@
 #include <string>
 #include <utility>
 
-#include "encoders/aac/aacchoices.h"
+#include "encoders/aac/aaccodec.h"
 #include "encoders/outputplan.h"
 
 namespace tonewright {
@@ -14,6 +14,21 @@ constexpr int kOutputAac = 6000;
 
 // AAC in an ADTS stream (.aac).
 extern const OutputWriterFactory kAacWriter;
+
+// The user's AAC choices shared by the AAC and MP4 outputs.
+struct AacChoices {
+    int vbr = 0;
+    int vbrQuality = 0;
+    int abrKbps = 0;  // total over all channels
+    int tns = 0;
+    int midside = 0;
+    int blockType = 0;
+};
+
+// Changes the preset configuration by the choices: a VBR quality in 10..500 (others leave
+// the encoder's own), or else the total bit rate spread over the channels; TNS, mid/side
+// and block switching as chosen.
+void ApplyAacChoices(const AacChoices& choices, int channels, AacConfiguration& config);
 
 // What the AAC writers (ADTS and MP4) set apart: the user's choices unless automatic, and
 // what a writer does after its start (the MP4 tags).

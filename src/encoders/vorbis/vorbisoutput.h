@@ -1,5 +1,7 @@
 #pragma once
 
+#include <array>
+
 #include "encoders/outputplan.h"
 
 namespace tonewright {
@@ -9,5 +11,21 @@ constexpr int kOutputOgg = 4000;
 
 // Ogg Vorbis output at an average bit rate, the tags as Vorbis comments.
 extern const OutputWriterFactory kVorbisWriter;
+
+// Nominal bit rates (kbps) offered for Ogg Vorbis: the MP3 ones and two higher steps.
+constexpr std::array<int, 20> kVorbisBitrateTable = {8,   16,  24,  32,  40,  48,  56,  64,  80,  96,
+                                                     112, 128, 144, 160, 192, 224, 256, 320, 400, 480};
+
+// Keeps a Vorbis nominal bit rate within what libvorbis's modes for the rate and channel
+// count (2 = stereo) span.
+int ClampVorbisBitrate(int kbps, int rate, int channels);
+
+// The Ogg Vorbis encoder's configuration: samples go in at `rate` with `channels`, 16 bits.
+struct VorbisEncoding {
+    int rate = 0;
+    int channels = 0;
+    int bitrateKbps = 0;
+};
+VorbisEncoding ChooseVorbisEncoding(const Settings& settings, const SourceFormat& source);
 
 }  // namespace tonewright
