@@ -2,7 +2,7 @@
 
 #include "base/inputtype.h"
 #include "base/pathutil.h"
-#include "encoders/outputplan.h"
+#include "encoders/samplewriter.h"
 #include "engine/batchrow.h"
 #include "engine/fileentry.h"
 #include "engine/helppages.h"

@@ -3,7 +3,7 @@
 #include <cstdio>
 
 #include "base/pathutil.h"
-#include "encoders/outputplan.h"
+#include "encoders/samplewriter.h"
 #include "engine/amplify.h"
 #include "engine/blockloop.h"
 #include "engine/conversionstage.h"

@@ -34,8 +34,7 @@ OutputPlan Plan(const PlanRequest& request) {
     plan.samples = {request.source.rate, request.source.channels, request.source.bits};
     plan.automatic = s.AutoDestAACEncodingParam != 0;
     plan.choices = {s.AACVBR, s.AACVBRQuality, s.AACABRBitRate, s.AACEnableTNS, s.AACEnableMidside, s.AACBlockType};
-    const int mpegVersion = s.AACMpegVersion;
-    plan.configure = [mpegVersion](AacConfiguration& config) { config.mpegVersion = mpegVersion; };
+    plan.mpegVersion = s.AACMpegVersion;
     const PcmFormat samples = plan.samples;
     return {std::make_unique<AacOutput<AacEncoder>>(std::move(plan), nullptr), samples};
 }

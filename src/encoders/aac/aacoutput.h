@@ -1,11 +1,12 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <utility>
 
 #include "encoders/aac/aaccodec.h"
-#include "encoders/outputplan.h"
+#include "encoders/samplewriter.h"
 
 namespace tonewright {
 
@@ -36,7 +37,7 @@ struct AacPlan {
     PcmFormat samples;  // the source's own rate, channels and width
     bool automatic = true;
     AacChoices choices;
-    std::function<void(AacConfiguration&)> configure;
+    std::optional<int> mpegVersion;  // none: the preset's
 };
 
 // The writer both AAC outputs share: no conversion of any kind (the source's rate, channels
@@ -55,7 +56,7 @@ public:
         if (!writer.Open(path, format.rate, format.channels, format.bits)) return false;
         if (!plan_.automatic) {
             ApplyAacChoices(plan_.choices, format.channels, *writer.Configuration());
-            if (plan_.configure) plan_.configure(*writer.Configuration());
+            if (plan_.mpegVersion) writer.Configuration()->mpegVersion = *plan_.mpegVersion;
         }
         if (!writer.Start()) {
             refused_ = true;

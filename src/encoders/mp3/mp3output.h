@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "encoders/outputplan.h"
+#include "encoders/samplewriter.h"
 
 namespace tonewright {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "encoders/outputplan.h"
+#include "encoders/samplewriter.h"
 
 namespace tonewright {
 
