@@ -86,6 +86,8 @@ struct SourceFormat {
     int channelMode = 4;  // MPEG mode of an MP3 source, 4 when not known
     int bitrateKbps = 0;
     int bits = 16;        // delivered: 8 or 16
+
+    PcmFormat Samples() const { return {rate, channels, bits}; }
 };
 
 // The tags a plan may ask of its source, read only when asked.

@@ -30,13 +30,10 @@ int RenderRate(const Settings&) { return RenderRateOf(1, 0); }
 
 OutputPlan Plan(const PlanRequest& request) {
     const Settings& s = request.settings;
-    AacPlan plan;
-    plan.samples = {request.source.rate, request.source.channels, request.source.bits};
-    plan.automatic = s.AutoDestAACEncodingParam != 0;
-    plan.choices = {s.AACVBR, s.AACVBRQuality, s.AACABRBitRate, s.AACEnableTNS, s.AACEnableMidside, s.AACBlockType};
-    plan.mpegVersion = s.AACMpegVersion;
-    const PcmFormat samples = plan.samples;
-    return {std::make_unique<AacOutput<AacEncoder>>(std::move(plan), nullptr), samples};
+    const AacPlan plan{request.source.Samples(), s.AutoDestAACEncodingParam != 0,
+                       {s.AACVBR, s.AACVBRQuality, s.AACABRBitRate, s.AACEnableTNS, s.AACEnableMidside, s.AACBlockType},
+                       s.AACMpegVersion};
+    return {std::make_unique<AacOutput<AacEncoder>>(plan, nullptr), plan.samples};
 }
 
 }  // namespace

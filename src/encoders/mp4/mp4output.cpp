@@ -16,16 +16,14 @@ int RenderRate(const Settings&) { return RenderRateOf(1, 0); }
 template <Mp4Brand brand>
 OutputPlan Plan(const PlanRequest& request) {
     const Settings& s = request.settings;
-    AacPlan plan;
-    plan.samples = {request.source.rate, request.source.channels, request.source.bits};
-    plan.automatic = s.AutoDestM4AEncodingParam != 0;
-    plan.choices = {s.M4AVBR, s.M4AVBRQuality, s.M4AABRBitRate, s.M4AEnableTNS, s.M4AEnableMidside, s.M4ABlockType};
+    const AacPlan plan{request.source.Samples(), s.AutoDestM4AEncodingParam != 0,
+                       {s.M4AVBR, s.M4AVBRQuality, s.M4AABRBitRate, s.M4AEnableTNS, s.M4AEnableMidside, s.M4ABlockType},
+                       std::nullopt};
     std::function<void(Mp4AacWriter&)> setTags;
     if (const std::optional<TagInfo> tags = request.tags.Resolved()) {
         setTags = [t = *tags](Mp4AacWriter& writer) { writer.SetTags(t); };
     }
-    const PcmFormat samples = plan.samples;
-    return {std::make_unique<AacOutput<Mp4AacWriter>>(std::move(plan), std::move(setTags), brand), samples};
+    return {std::make_unique<AacOutput<Mp4AacWriter>>(plan, std::move(setTags), brand), plan.samples};
 }
 
 }  // namespace

@@ -32,7 +32,7 @@ int RenderRate(const Settings& s) { return RenderRateOf(s.AutoDestWAVEncodingPar
 
 OutputPlan Plan(const PlanRequest& request) {
     const Settings& s = request.settings;
-    const PcmFormat target = ChooseWavFormat(s, {request.source.rate, request.source.channels, request.source.bits});
+    const PcmFormat target = ChooseWavFormat(s, request.source.Samples());
     return {std::make_unique<WavOutput>(target), target};
 }
 
