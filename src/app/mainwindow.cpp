@@ -272,10 +272,7 @@ void MainWindow::ConvertRows(const std::vector<int>& rows) {
 
 void MainWindow::OpenOptionsSheet() {
     // The WMA page lists the codec formats that conversions use, found once per run.
-    const auto wmaFormats = [this] {
-        parts_.FindWindowsMedia();
-        return parts_.wmaFormats();
-    };
+    const auto wmaFormats = [this] { return parts_.FindWindowsMedia() ? *parts_.wmaFormats() : WmaFormatList{}; };
     ShowOptions(settings_, store_, desktop_, wmaFormats, this);
 }
 

@@ -6,6 +6,7 @@
 #include <string>
 #include <utility>
 
+#include "base/channelmode.h"
 #include "metadata/taginfo.h"
 #include "settings/settingcodes.h"
 
@@ -83,7 +84,7 @@ struct SourceFormat {
     int inputType = 0;
     int rate = 0;
     int channels = 0;     // delivered: 1 or 2
-    int channelMode = 4;  // MPEG mode of an MP3 source, 4 when not known
+    int channelMode = kModeUnknown;  // MPEG mode of an MP3 source
     int bitrateKbps = 0;
     int bits = 16;        // delivered: 8 or 16
 
@@ -105,7 +106,7 @@ struct PlanRequest {
     const Settings& settings;
     SourceFormat source;
     SourceTags& tags;
-    const WmaFormatList* wmaFormats = nullptr;  // the Windows Media codec formats, once found
+    const WmaFormatList* wmaFormats = nullptr;  // the Windows Media codec formats; null until found
 };
 
 // A format's answer: the writer with its parameters chosen and the sample form it takes,

@@ -63,7 +63,7 @@ RowResult ConvertToRowTarget(const FileEntry& entry, int number, const BatchCont
     job.progress = &progress;
     job.trackNumber = number;
     job.failureReason = &failureReason;
-    job.wmaFormats = &context.parts->wmaFormats();
+    job.wmaFormats = context.parts->wmaFormats();
     const int result = RunPipeline(job, format);
 
     RowResult row;

@@ -18,8 +18,8 @@ public:
 
     // Probes the codecs and fills the format list, unless done. True when they are there.
     bool FindWindowsMedia();
-    // Filled once FindWindowsMedia has found the codecs.
-    const WmaFormatList& wmaFormats() const { return wmaFormats_; }
+    // The format list once FindWindowsMedia has found the codecs, else null.
+    const WmaFormatList* wmaFormats() const { return windowsMediaFound_ ? &wmaFormats_ : nullptr; }
 
 private:
     bool soundFontLoaded_ = false;

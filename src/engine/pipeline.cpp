@@ -54,10 +54,9 @@ SourceFormat DescribeSource(const AudioSource& source, int inputType) {
 // Reads the source to its end and hands every block, taken to the writer's form and
 // amplified, to the writer, the samples the rate converter still holds at the end included.
 // False on cancel, a failed write, or (with `reason` set) formats that cannot be converted.
-bool CopySamples(AudioSource& source, const PcmFormat& target, float gain, const ConversionJob& job,
-                 SampleWriter& writer, std::string& reason) {
+bool CopySamples(AudioSource& source, const PcmFormat& from, const PcmFormat& target, float gain,
+                 const ConversionJob& job, SampleWriter& writer, std::string& reason) {
     ConversionStage stage;
-    const PcmFormat from{source.GetSampleRate(), source.GetChannels(), source.GetBitsPerSample()};
     if (!stage.Setup(from, target, job.settings->MonoType)) {
         reason = "unsupported sample format";
         return false;
@@ -94,12 +93,13 @@ int RunPipeline(const ConversionJob& job, const OutputFormatInfo& format) {
     if (!source) return 0;
 
     JobSourceTags tags(job, format.settings, *source);
-    OutputPlan plan = factory.plan({settings, DescribeSource(*source, job.inputType), tags, job.wmaFormats});
+    const SourceFormat described = DescribeSource(*source, job.inputType);
+    OutputPlan plan = factory.plan({settings, described, tags, job.wmaFormats});
     const float gain = GainFromSettings(settings.*format.settings.amplify, settings.*format.settings.amplifyCoeff);
     std::string reason = plan.reason;
     bool complete = false;
     if (plan.writer && plan.writer->Start(job.targetPath))
-        complete = CopySamples(*source, plan.samples, gain, job, *plan.writer, reason);
+        complete = CopySamples(*source, described.Samples(), plan.samples, gain, job, *plan.writer, reason);
     source->Close();
     if (plan.writer) complete = plan.writer->Finish(complete);
     if (complete) return 1;

@@ -18,14 +18,14 @@ struct ConversionJob {
     FileProgress* progress = nullptr;
     int trackNumber = 1;          // 1-based position of the row in its batch
     std::string* failureReason = nullptr;  // the first reason the row failed, when one is known
-    const WmaFormatList* wmaFormats = nullptr;  // the WMA codec formats, once the runtime is found
+    const WmaFormatList* wmaFormats = nullptr;  // the WMA codec formats; null until they are found
 };
 
 // Converts the job's source into the format: opens the source, lets the format plan its
 // writer from the settings and the source, reads every block through the one sample road
 // (channel pick, width and rate conversion, the format's amplification) into the writer,
-// and closes the source before the writer. 1 when the target was written to the end; otherwise 0, the first
-// reason kept in the job and the partial target removed.
+// and closes the source before the writer. 1 when the target was written to the end;
+// otherwise 0, the first reason kept in the job and the partial target removed.
 int RunPipeline(const ConversionJob& job, const OutputFormatInfo& format);
 
 }  // namespace tonewright

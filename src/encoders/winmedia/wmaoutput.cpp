@@ -2,7 +2,6 @@
 
 #include <optional>
 
-#include "base/windowsmediaprobe.h"
 #include "encoders/samplewriter.h"
 #include "encoders/winmedia/wmaformats.h"
 #include "encoders/winmedia/wmawriter.h"
@@ -73,7 +72,7 @@ private:
 int RenderRate(const Settings& s) { return RenderRateOf(s.AutoDestWMAEncodingParam, s.WMASampleRate); }
 
 OutputPlan Plan(const PlanRequest& request) {
-    if (!request.wmaFormats || !ProbeWindowsMediaRuntime()) return {};
+    if (!request.wmaFormats) return {};
     const Settings& s = request.settings;
     const WmaRequest wanted = ChooseWmaRequest(s, request.source.rate, request.source.channels);
     WmaFormat format;
