@@ -54,7 +54,7 @@ SourceFormat DescribeSource(const AudioSource& source, int inputType) {
 // Reads the source to its end and hands every block, taken to the writer's form and
 // amplified, to the writer, the samples the rate converter still holds at the end included.
 // False on cancel, a failed write, or (with `reason` set) formats that cannot be converted.
-bool CopySamples(AudioSource& source, const PcmFormat& from, const PcmFormat& target, float gain,
+bool CopySamples(AudioSource& source, const PcmFormat& from, const PcmFormat& target, std::optional<int> gain,
                  const ConversionJob& job, SampleWriter& writer, std::string& reason) {
     ConversionStage stage;
     if (!stage.Setup(from, target, job.settings->MonoType)) {
@@ -64,10 +64,10 @@ bool CopySamples(AudioSource& source, const PcmFormat& from, const PcmFormat& ta
     auto deliver = [&](uint8_t* left, uint8_t* right, int count) {
         if (count <= 0) return 1;
         const SampleBlock block{target.bits, count, left, right};
-        if (gain != 0.0f && target.bits == 16)
-            AmplifySamples16(block.Left16(), block.Right16(), count, target.channels, gain);
-        else if (gain != 0.0f)
-            AmplifySamples8(left, right, count, target.channels, gain);
+        if (gain && target.bits == 16)
+            AmplifySamples16(block.Left16(), block.Right16(), count, target.channels, *gain);
+        else if (gain)
+            AmplifySamples8(left, right, count, target.channels, *gain);
         return writer.Write(block) ? 1 : 0;
     };
     auto consume = [&](uint8_t* left, uint8_t* right, int count) {
@@ -95,7 +95,7 @@ int RunPipeline(const ConversionJob& job, const OutputFormatInfo& format) {
     JobSourceTags tags(job, format.settings, *source);
     const SourceFormat described = DescribeSource(*source, job.inputType);
     OutputPlan plan = factory.plan({settings, described, tags, job.wmaFormats});
-    const float gain = GainFromSettings(settings.*format.settings.amplify, settings.*format.settings.amplifyCoeff);
+    const std::optional<int> gain = GainFromSettings(settings.*format.settings.amplify, settings.*format.settings.amplifyCoeff);
     std::string reason = plan.reason;
     bool complete = false;
     if (plan.writer && plan.writer->Start(job.targetPath))

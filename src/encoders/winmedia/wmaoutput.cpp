@@ -37,14 +37,11 @@ WmaRequest ChooseWmaRequest(const Settings& settings, int sourceRate, int source
         request.sampleRate = row.rate;
         request.bitRate = row.bitRate;
         request.channels = sourceChannels;
-        request.inputChannels = sourceChannels;
         return request;
     }
     request.sampleRate = settings.WMASampleRate;
     request.bitRate = settings.WMABitRate;
     request.channels = settings.WMAChannels;
-    request.inputChannels =
-        PicksOneChannel(sourceChannels, settings.WMAChannels, settings.MonoType) ? 1 : sourceChannels;
     return request;
 }
 
@@ -78,7 +75,9 @@ OutputPlan Plan(const PlanRequest& request) {
     WmaFormat format;
     if (!FindWmaFormat(*request.wmaFormats, wanted.sampleRate, wanted.bitRate, wanted.channels, format))
         return OutputPlan::Refused("no WMA codec format with " + std::to_string(wanted.channels) + " channel(s)");
-    const PcmFormat input{request.source.rate, wanted.inputChannels, request.source.bits};
+    // The writer gets the codec format's channels: the sample stage mixes, picks or spreads
+    // them as for every other format, and the writer only changes the rate.
+    const PcmFormat input{request.source.rate, format.channels, request.source.bits};
     return {std::make_unique<WmaOutput>(input, format, request.tags.Resolved()), input};
 }
 

@@ -11,6 +11,7 @@ extern "C" {
 
 #include "encoders/ffmpegoutput.h"
 #include "encoders/muxeroutput.h"
+#include "metadata/wmaattributes.h"
 
 namespace tonewright {
 
@@ -115,21 +116,14 @@ int WmaWriter::Start() {
     if (code < 0 || (code = swr_init(swr)) < 0) return Abandon(code);
     st.fifo.reset(av_audio_fifo_alloc(AV_SAMPLE_FMT_FLTP, output_.channels, c->frame_size));
     if (!st.fifo) return Abandon(AVERROR(ENOMEM));
+    // A decoder gives out a stream from its second frame on: the first frame's samples are
+    // the encoder's delay. That much silence ahead of the audio keeps its first samples.
+    if ((code = QueueSilence(c->initial_padding)) < 0) return Abandon(code);
 
     st.stream = avformat_new_stream(raw, nullptr);
     if (!st.stream || (code = avcodec_parameters_from_context(st.stream->codecpar, c)) < 0)
         return Abandon(code < 0 ? code : AVERROR(ENOMEM));
     st.stream->time_base = c->time_base;
-
-    // All ten attributes, empty ones included. FFmpeg's ASF writer renames the common
-    // keys to their attribute names; the year has no common key, so it goes by its own
-    // name. The track number goes in as text, the only attribute type that writer stores.
-    const std::pair<const char*, const std::string*> attributes[] = {
-        {"title", &tags_.title}, {"artist", &tags_.artist},   {"album_artist", &tags_.artist},
-        {"comment", &tags_.comment}, {"album", &tags_.album}, {"genre", &tags_.genre},
-        {"WM/Year", &tags_.year}, {"composer", &tags_.composer}, {"copyright", &tags_.copyright}};
-    for (const auto& [key, value] : attributes) av_dict_set(&raw->metadata, key, value->c_str(), 0);
-    av_dict_set(&raw->metadata, "track", std::to_string(TrackNumber(tags_.track)).c_str(), 0);
 
     if (!st.output.Create(path_)) return Abandon(AVERROR(EIO));
     raw->pb = st.output.Context();
@@ -183,6 +177,19 @@ int WmaWriter::EncodeFrames(bool final) {
     return DrainPackets();
 }
 
+// Appends `count` samples of silence to the queue; an FFmpeg code, negative on failure.
+int WmaWriter::QueueSilence(int count) {
+    if (count <= 0) return 0;
+    uint8_t** silence = nullptr;
+    int code = av_samples_alloc_array_and_samples(&silence, nullptr, output_.channels, count, AV_SAMPLE_FMT_FLTP, 0);
+    if (code < 0) return code;
+    av_samples_set_silence(silence, 0, count, output_.channels, AV_SAMPLE_FMT_FLTP);
+    code = av_audio_fifo_write(state_->fifo.get(), reinterpret_cast<void**>(silence), count);
+    av_freep(&silence[0]);
+    av_freep(&silence);
+    return code < 0 ? code : 0;
+}
+
 int WmaWriter::WritePlanes(const uint8_t* const* planes, int count) {
     if (!state_ || state_->failed) return 0;
     if (count <= 0) return 1;
@@ -227,13 +234,24 @@ int WmaWriter::Close() {
                 av_freep(&rest);
             }
         }
-        if (EncodeFrames(true)) {
+        // The last frame's overlap is finished only by the frame after it: the encoder's
+        // delay in silence lets the decoder give out every sample written.
+        const int queued = QueueSilence(st.codec->initial_padding);
+        if (queued < 0) {
+            Fail(queued);
+        } else if (EncodeFrames(true)) {
             const int ended = av_write_trailer(st.format.get());
             if (ended < 0) Fail(ended);
         }
     }
     st.format->pb = nullptr;
     if (!st.output.Close()) Fail(AVERROR(EIO));
+    // The muxer would write every attribute as text, and the common ones twice: the
+    // attributes go into the finished file's header instead.
+    if (!st.failed && !WriteWmaAttributes(path_, tags_)) {
+        st.failed = true;
+        if (error_.empty()) error_ = "the WMA tags could not be written";
+    }
     const bool ok = !st.failed;
     state_.reset();
     return ok ? 1 : 0;

@@ -12,8 +12,7 @@ namespace tonewright {
 // Writes a Windows Media Audio file (ASF container, WMA version 2 codec through FFmpeg).
 // It takes PCM at the input format (any rate, 8 or 16 bits, one or two channels) and
 // converts it to the chosen codec format itself; the tags become the header attributes
-// Title, Author, WM/AlbumArtist, Description, WM/AlbumTitle, WM/Genre, WM/TrackNumber,
-// WM/Year, WM/Composer and Copyright.
+// of WriteWmaAttributes once the file is finished.
 class WmaWriter {
 public:
     WmaWriter();
@@ -40,6 +39,7 @@ private:
     struct State;
     int WritePlanes(const uint8_t* const* planes, int count);
     int EncodeFrames(bool final);
+    int QueueSilence(int count);
     int DrainPackets();
     bool Fail(int code);
     // Records the failure of Start and releases what it built.

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <string>
+
+#include "metadata/taginfo.h"
+
+namespace tonewright {
+
+// Writes the header attributes of a finished Windows Media file, each once: Title, Author,
+// Description and Copyright in the content description every reader knows, and
+// WM/AlbumArtist (the artist), WM/AlbumTitle, WM/Genre, WM/TrackNumber (the track's leading
+// number, as a 32-bit number), WM/Year and WM/Composer. Empty texts are written as empty
+// attributes. False when the file could not be read or saved.
+bool WriteWmaAttributes(const std::string& path, const TagInfo& tags);
+
+}  // namespace tonewright
