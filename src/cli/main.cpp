@@ -1,9 +1,11 @@
 // tonewright-cli: the conversion engine from a terminal, for scripts and large batches.
 #include <unistd.h>
 
-#include <csignal>
 #include <algorithm>
+#include <cerrno>
+#include <csignal>
 #include <cstdio>
+#include <cstring>
 #include <string>
 #include <thread>
 #include <vector>
@@ -26,6 +28,8 @@ namespace {
 constexpr int kExitConverted = 0;
 constexpr int kExitNotConverted = 1;
 constexpr int kExitUsage = 2;
+// After a signal, or a closed standard output, the shell's convention: 128 + its number.
+constexpr int kExitAfterSignal = 128;
 
 int UsageError(const std::string& message) {
     std::fprintf(stderr, "tonewright-cli: %s\nTry 'tonewright-cli --help' for more information.\n", message.c_str());
@@ -96,6 +100,14 @@ std::vector<ReportItem> AddFiles(const std::vector<std::string>& paths, FileList
     return items;
 }
 
+// A report that could not be written fails the run, whatever the conversions did; a
+// closed standard output (EPIPE) ends it as the signal that would have come would.
+int ReportLost(int error) {
+    if (error == EPIPE) return kExitAfterSignal + SIGPIPE;
+    std::fprintf(stderr, "tonewright-cli: the report could not be written (%s)\n", std::strerror(error));
+    return kExitNotConverted;
+}
+
 int PrintInfo(const std::vector<ReportItem>& items, const FileList& list) {
     bool allLoaded = true;
     for (const ReportItem& item : items) {
@@ -108,6 +120,7 @@ int PrintInfo(const std::vector<ReportItem>& items, const FileList& list) {
         std::printf("%s\t%s\t%s\t%s\t%s\n", item.path.c_str(), DurationText(e).c_str(), BitrateText(e).c_str(),
                     FrequencyText(e).c_str(), ChannelsText(e).c_str());
     }
+    if (std::fflush(stdout) != 0 || std::ferror(stdout)) return ReportLost(errno ? errno : EIO);
     return allLoaded ? kExitConverted : kExitNotConverted;
 }
 
@@ -119,7 +132,7 @@ int Convert(std::vector<ReportItem> items, FileList& list, const Settings& setti
         rows.push_back(static_cast<int>(row));
     }
     TerminalHost host(std::move(items), list.size(), isatty(STDERR_FILENO) != 0, options.quiet);
-    TerminalHost::InstallInterruptHandler();
+    TerminalHost::InstallCancelHandlers();
     OptionalParts parts;
     BatchContext context;
     context.parts = &parts;
@@ -127,7 +140,10 @@ int Convert(std::vector<ReportItem> items, FileList& list, const Settings& setti
     context.outputFormat = settings.OutputFormat;
     context.jobs = options.jobs > 0 ? options.jobs : static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
     if (!entries.empty()) ConvertBatch(entries, rows, context, host);
-    return host.FinishReport() ? kExitConverted : kExitNotConverted;
+    const bool allConverted = host.FinishReport();
+    if (const int signal = TerminalHost::CancelSignal()) return kExitAfterSignal + signal;
+    if (host.ReportError()) return ReportLost(host.ReportError());
+    return allConverted ? kExitConverted : kExitNotConverted;
 }
 
 }  // namespace
@@ -148,6 +164,9 @@ int main(int argc, char** argv) {
     // Under a file-size limit a write then fails (and the row with it) instead of the
     // signal ending the program in the middle of a file.
     std::signal(SIGXFSZ, SIG_IGN);
+    // A closed standard output shows as a failed write (EPIPE): the batch is cancelled
+    // cleanly instead of the signal ending the program between a temporary and its rename.
+    std::signal(SIGPIPE, SIG_IGN);
 
     auto store = OpenUserSettingsStore();
     Settings settings = DefaultSettings(DocumentsFolder());

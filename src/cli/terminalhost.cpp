@@ -1,6 +1,7 @@
 #include "cli/terminalhost.h"
 
 #include <atomic>
+#include <cerrno>
 #include <cstdio>
 #include <utility>
 
@@ -8,15 +9,21 @@ namespace tonewright {
 
 namespace {
 
-// Lock-free, so the signal handler may set it and every converting thread may read it.
-std::atomic<bool> interrupted{false};
+// The signal that cancels the batch, 0 until one comes. Lock-free, so the signal handler
+// may set it and every converting thread may read it.
+std::atomic<int> cancelSignal{0};
+static_assert(std::atomic<int>::is_always_lock_free);
+
+// The signals that act as the Cancel button: Ctrl+C, a polite kill, a closed terminal.
+constexpr int kCancelSignals[] = {SIGINT, SIGTERM, SIGHUP};
 
 // The progress line shows whole percents.
 constexpr int kProgressSteps = 100;
 
-void OnInterrupt(int) {
-    interrupted = true;
-    std::signal(SIGINT, SIG_DFL);
+void OnCancelSignal(int signal) {
+    int none = 0;
+    cancelSignal.compare_exchange_strong(none, signal);
+    std::signal(signal, SIG_DFL);  // the same signal again ends the program at once
 }
 
 }  // namespace
@@ -29,7 +36,11 @@ TerminalHost::TerminalHost(std::vector<ReportItem> items, size_t rowCount, bool 
       showProgress_(showProgress && !quiet),
       quiet_(quiet) {}
 
-void TerminalHost::InstallInterruptHandler() { std::signal(SIGINT, OnInterrupt); }
+void TerminalHost::InstallCancelHandlers() {
+    for (const int signal : kCancelSignals) std::signal(signal, OnCancelSignal);
+}
+
+int TerminalHost::CancelSignal() { return cancelSignal; }
 
 bool TerminalHost::Ask(const Question& question) {
     if (!quiet_) std::fprintf(stderr, "%s\n(answered No)\n", question.text.c_str());
@@ -72,15 +83,16 @@ void TerminalHost::PrintDueLines() {
     for (; printed_ < items_.size(); ++printed_) {
         const ReportItem& item = items_[printed_];
         if (item.row >= 0 && !finished_[item.row]) break;
+        if (reportError_ != 0) continue;  // nobody can read the rest
         if (showProgress_ && !wrote) std::fputs("\r\033[K", stderr);
         const std::string& status = item.row >= 0 ? statuses_[item.row] : item.status;
         std::printf("%s\t%s\n", item.path.c_str(), status.c_str());
         wrote = true;
     }
-    if (wrote) std::fflush(stdout);
+    if (wrote && (std::fflush(stdout) != 0 || std::ferror(stdout))) reportError_ = errno ? errno : EIO;
 }
 
-bool TerminalHost::Cancelled() { return interrupted; }
+bool TerminalHost::Cancelled() { return cancelSignal != 0 || reportError_ == EPIPE; }
 
 bool TerminalHost::FinishReport() {
     for (size_t row = 0; row < finished_.size(); ++row) {

@@ -19,15 +19,19 @@ struct ReportItem {
 };
 
 // The batch host of the command line: questions are answered No (and shown on stderr),
-// progress goes to stderr when it is a terminal, and Ctrl+C (SIGINT) acts as the Cancel
-// button. Report lines "path TAB status" go to stdout in input order, each as soon as it
-// and every line before it are known.
+// progress goes to stderr when it is a terminal, and Ctrl+C (SIGINT), SIGTERM and SIGHUP
+// act as the Cancel button, as does a closed standard output. Report lines "path TAB
+// status" go to stdout in input order, each as soon as it and every line before it are
+// known.
 class TerminalHost : public BatchHost {
 public:
     TerminalHost(std::vector<ReportItem> items, size_t rowCount, bool showProgress, bool quiet);
 
-    // Makes the first Ctrl+C cancel the batch; a second one ends the program.
-    static void InstallInterruptHandler();
+    // Makes the first SIGINT, SIGTERM or SIGHUP cancel the batch (the same signal again
+    // ends the program). With SIGPIPE ignored, a closed standard output cancels it too.
+    static void InstallCancelHandlers();
+    // The signal that cancelled the batch, or 0.
+    static int CancelSignal();
 
     // Counts the rows for the progress line.
     void BatchStarted(const BatchStart& start) override;
@@ -45,6 +49,9 @@ public:
     // Prints what is still due; rows the batch never reached (after a cancel) read
     // "Cancelled". True when every file converted.
     bool FinishReport();
+    // The error number of the first report line that could not be written (EPIPE when
+    // standard output was closed), or 0.
+    int ReportError() const { return reportError_; }
 
 private:
     void PrintDueLines();
@@ -55,6 +62,7 @@ private:
     std::vector<std::string> statuses_;
     std::vector<bool> finished_;
     std::vector<bool> converted_;
+    std::atomic<int> reportError_{0};  // read by the converting threads' cancel checks
     bool showProgress_;
     bool quiet_;
     std::atomic<int> current_{0};

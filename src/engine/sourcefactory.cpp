@@ -89,7 +89,7 @@ std::unique_ptr<AudioSource> OpenSource(const std::string& path, int inputType, 
         }
     }
     if (use == SourceUse::Conversion)
-        failureReason = "no decoder could read this file; please send it to our support team so we can look into it";
+        failureReason = "no decoder could read this file: it may be damaged, or in a format this program does not read";
     return nullptr;
 }
 

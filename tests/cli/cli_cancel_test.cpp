@@ -1,4 +1,4 @@
-// Ctrl+C in tonewright-cli acts as the Cancel button.
+// Ctrl+C, SIGTERM, SIGHUP and a closed report pipe act as the Cancel button of tonewright-cli.
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
@@ -31,13 +31,23 @@ std::string ReadToEnd(int fd) {
     return text;
 }
 
+struct CancelCase {
+    const char* label;
+    int signal;        // sent once the first report line is in; 0: the report's reader goes
+    int exitCode;      // the shell's convention: 128 + the signal's number
+};
+
+class CliCancelTest : public ::testing::TestWithParam<CancelCase> {};
+
 }  // namespace
 
-// The interrupt arrives at a known point: the report goes to a pipe the test does not read
+// The cancel arrives at a known point: the report goes to a pipe the test does not read
 // yet, and the lines of the files that failed to load, due when the first row ends, are
 // more than the pipe holds. So the program waits in that report, with the next row not yet
-// begun, until the interrupt is in; that row then stops at its first check.
-TEST(CliCancelTest, InterruptCancelsTheRunningRowAndLeavesNothingBehind) {
+// begun, until the signal is in (or the pipe's reader is gone); that row then stops at its
+// first check.
+TEST_P(CliCancelTest, CancelsTheRunningRowAndLeavesNothingBehind) {
+    const CancelCase& c = GetParam();
     TempDir dir;
     MakeToneWithSox(dir.file("first.wav"), 8000, 1, 0.1, "-b 16");
     MakeToneWithSox(dir.file("long.wav"), 44100, 1, 2, "-b 16");
@@ -76,21 +86,41 @@ TEST(CliCancelTest, InterruptCancelsTheRunningRowAndLeavesNothingBehind) {
     posix_spawn_file_actions_destroy(&actions);
     close(report[1]);
 
-    // The first report line means the interrupt handler is in place; the program then
-    // waits for the pipe to be read. The deadline only keeps a broken program from hanging
-    // the suite.
+    // The first report line means the handlers are in place; the program then waits for
+    // the pipe to be read. The deadline only keeps a broken program from hanging the suite.
     pollfd due{report[0], POLLIN, 0};
     ASSERT_EQ(poll(&due, 1, 60000), 1) << "no report line";
-    kill(pid, SIGINT);
-    const std::string text = ReadToEnd(report[0]);
+    std::string text;
+    if (c.signal) {
+        kill(pid, c.signal);
+        text = ReadToEnd(report[0]);
+    }
     close(report[0]);
     int status = 0;
     waitpid(pid, &status, 0);
 
-    ASSERT_TRUE(WIFEXITED(status));
-    EXPECT_EQ(WEXITSTATUS(status), 1);
-    EXPECT_EQ(text, expected);
+    ASSERT_TRUE(WIFEXITED(status)) << "ended by signal " << (WIFSIGNALED(status) ? WTERMSIG(status) : 0);
+    EXPECT_EQ(WEXITSTATUS(status), c.exitCode);
+    if (c.signal) {
+        EXPECT_EQ(text, expected);
+    }
     std::vector<std::string> written;
     for (const auto& e : std::filesystem::directory_iterator(out)) written.push_back(e.path().filename().string());
     EXPECT_EQ(written, std::vector<std::string>{"first.wav"}) << "no partial file, nothing of the cancelled rows";
+}
+
+INSTANTIATE_TEST_SUITE_P(Signals, CliCancelTest,
+                         ::testing::Values(CancelCase{"Interrupt", SIGINT, 130}, CancelCase{"Terminate", SIGTERM, 143},
+                                           CancelCase{"HangUp", SIGHUP, 129},
+                                           CancelCase{"ReportReaderGone", 0, 128 + SIGPIPE}),
+                         [](const auto& info) { return std::string(info.param.label); });
+
+// A report that cannot be written fails the run although the file converted.
+TEST(CliReportTest, UnwritableReportIsAFailure) {
+    CliFixture cli;
+    MakeToneWithSox(cli.dir.file("a.wav"), 8000, 1, 0.1, "-b 16");
+    const auto r = cli.Cli({"-q", "-f", "wav", "-o", cli.dir.file("out"), cli.dir.file("a.wav")}, "exec >/dev/full");
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_NE(r.err.find("the report could not be written (No space left on device)"), std::string::npos) << r.err;
+    EXPECT_TRUE(std::filesystem::exists(cli.dir.file("out/a.wav")));
 }
