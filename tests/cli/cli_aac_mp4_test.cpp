@@ -94,7 +94,10 @@ INSTANTIATE_TEST_SUITE_P(
                       StreamCase{"AacHiRes192k", "aac", 192000, 2, 16, {}, 96000},
                       StreamCase{"M4aHiRes176k", "m4a", 176400, 2, 16,
                                  {"AutoDestM4AEncodingParam=0", "M4AVBR=0", "M4AABRBitRate=256"}, 88200},
-                      StreamCase{"Mp4Odd37800", "mp4", 37800, 1, 16, {}, 44100}),
+                      StreamCase{"Mp4Odd37800", "mp4", 37800, 1, 16, {}, 44100},
+                      // Stored choices the encoder does not know are read as the defaults.
+                      StreamCase{"AacUnknownVersionAndBlockType", "aac", 44100, 2, 16,
+                                 {"AutoDestAACEncodingParam=0", "AACMpegVersion=2", "AACBlockType=3"}}),
     [](const auto& info) { return std::string(info.param.label); });
 
 TEST_F(CliAacMp4TagTest, SourceTagsReachEveryMp4Kind) {
