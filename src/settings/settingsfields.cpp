@@ -14,6 +14,11 @@ int Mp3ChannelMode(int mode) {  // dual channel (2) and unknown modes become joi
 
 int ZeroToTwoElseTwo(int value) { return value >= 0 && value <= 2 ? value : 2; }
 
+// An AAC block type (0..2) or MPEG version (0, 1) the encoder does not know becomes the default.
+int ZeroToTwoElseZero(int value) { return value >= 0 && value <= 2 ? value : 0; }
+
+int ZeroOrOneElseZero(int value) { return value == 1 ? 1 : 0; }
+
 int OneOrTwoElseTwo(int value) { return value == 1 || value == 2 ? value : 2; }
 
 int GainPercent(int percent) { return std::clamp(percent, 10, 3000); }
@@ -75,10 +80,10 @@ const std::vector<ValueField<Settings>>& OptionFields() {
         NumberField("AACVBR", &S::AACVBR, kOpt),
         NumberField("AACVBRQuality", &S::AACVBRQuality, kOpt),
         NumberField("AACABRBitRate", &S::AACABRBitRate, kOpt),
-        NumberField("AACMpegVersion", &S::AACMpegVersion, kOpt),
+        NumberField("AACMpegVersion", &S::AACMpegVersion, kOpt, ZeroOrOneElseZero),
         NumberField("AACEnableTNS", &S::AACEnableTNS, kOpt),
         NumberField("AACEnableMidside", &S::AACEnableMidside, kOpt),
-        NumberField("AACBlockType", &S::AACBlockType, kOpt),
+        NumberField("AACBlockType", &S::AACBlockType, kOpt, ZeroToTwoElseZero),
         NumberField("AmplifyAAC", &S::AmplifyAAC, kOpt),
         NumberField("AmplifyAACCoef", &S::AmplifyAACCoef, kOpt),
 
@@ -88,7 +93,7 @@ const std::vector<ValueField<Settings>>& OptionFields() {
         NumberField("M4AABRBitRate", &S::M4AABRBitRate, kOpt),
         NumberField("M4AEnableTNS", &S::M4AEnableTNS, kOpt),
         NumberField("M4AEnableMidside", &S::M4AEnableMidside, kOpt),
-        NumberField("M4ABlockType", &S::M4ABlockType, kOpt),
+        NumberField("M4ABlockType", &S::M4ABlockType, kOpt, ZeroToTwoElseZero),
         NumberField("AmplifyM4A", &S::AmplifyM4A, kOpt),
         NumberField("AmplifyM4ACoef", &S::AmplifyM4ACoef, kOpt),
         NumberField("M4AID3TagType", &S::M4AID3TagType, kOpt, ZeroToTwoElseTwo),

@@ -207,6 +207,10 @@ void OptionsPagesTest::aacResetAndEnableRules() {
     auto* quality = Control<QSpinBox>(&page, "quality");
     QVERIFY(bitRate->isEnabled());
     QVERIFY(!quality->isEnabled());
+    // The encoder chooses its blocks itself: the block type is shown, never offered.
+    QVERIFY(!Button(&page, QStringLiteral("No &short"))->isEnabled());
+    const QWidget* blockNote = Control<QWidget>(&page, "blockNote");
+    QVERIFY(blockNote && blockNote->isVisible());
     Button(&page, QStringLiteral("&Variable Bit Rate (VBR)"))->click();
     QVERIFY(!bitRate->isEnabled());
     QVERIFY(quality->isEnabled());

@@ -114,13 +114,20 @@ AacPage::AacPage(Settings& settings, Container container, Desktop& desktop, QWid
         versionRow->addStretch();
         grid->addLayout(versionRow, row++, 0, 1, 3);
     }
+    // FFmpeg's AAC encoder switches between long and short blocks by its own analysis and
+    // offers no option to forbid either, so the stored block type is shown but not offered.
     auto* blockRow = new QHBoxLayout;
     blockRow->addWidget(new QLabel(QStringLiteral("Block type:"), details_));
     blockType_ = AddRadios(details_, blockRow,
                            {QStringLiteral("B&oth long and short"), QStringLiteral("No &short"), QStringLiteral("&No long")},
                            0);
+    for (QAbstractButton* radio : blockType_->buttons()) radio->setEnabled(false);
     blockRow->addStretch();
-    grid->addLayout(blockRow, row, 0, 1, 3);
+    grid->addLayout(blockRow, row++, 0, 1, 3);
+    auto* blockNote =
+        new QLabel(QStringLiteral("Not adjustable: the AAC encoder chooses long and short blocks itself."), details_);
+    blockNote->setObjectName(QStringLiteral("blockNote"));
+    grid->addWidget(blockNote, row, 0, 1, 3);
     grid->setColumnStretch(2, 1);
 
     auto* reset = new QPushButton(QStringLiteral("Reset"), this);

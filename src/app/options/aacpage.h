@@ -8,8 +8,9 @@ struct AacDetails;
 struct StoredAacDetails;
 
 // "AAC Options" and "MP4/M4A/M4B Options": Auto or the encoder's details (ABR with a bit
-// rate or VBR with a quality, TNS, mid/side, block types, and for AAC the MPEG version),
-// Reset to the recommended details, and amplification; the MP4 page adds the tag block.
+// rate or VBR with a quality, TNS, mid/side, for AAC the MPEG version, and the block type,
+// shown but not offered: the encoder chooses its blocks itself), Reset to the recommended
+// details, and amplification; the MP4 page adds the tag block.
 // The stored details stay as they were while Auto is on.
 class AacPage : public OptionPage {
     Q_OBJECT

@@ -28,6 +28,10 @@ constexpr int kQuantqualPerQuality = 95;
 constexpr std::array<int, 13> kSamplingFrequencies = {96000, 88200, 64000, 48000, 44100, 32000, 24000,
                                                       22050, 16000, 12000, 11025, 8000,  7350};
 
+// The rates of the CD family are whole multiples of this one.
+constexpr int kCdFamilyBase = 11025;
+constexpr int kCdFamilyHiRes = 88200;
+
 int FrequencyIndex(int rate) {
     for (size_t i = 0; i < kSamplingFrequencies.size(); ++i)
         if (kSamplingFrequencies[i] == rate) return static_cast<int>(i);
@@ -81,6 +85,15 @@ std::unique_ptr<AacCodec> AacCodec::Open(int sampleRate, int channels, unsigned&
 std::string AacCodec::RefusalText(int sampleRate, int channels) {
     return "AAC does not carry " + std::to_string(sampleRate) + " Hz with " + std::to_string(channels) +
            " channel(s)";
+}
+
+int AacCodec::EncodingRate(int sourceRate) {
+    const int highest = kSamplingFrequencies.front();
+    if (sourceRate > highest) return sourceRate % kCdFamilyBase == 0 ? kCdFamilyHiRes : highest;
+    int chosen = highest;
+    for (const int rate : kSamplingFrequencies)  // from the highest down
+        if (rate >= sourceRate) chosen = rate;
+    return chosen;
 }
 
 int AacCodec::SetConfiguration(const AacConfiguration& config) {

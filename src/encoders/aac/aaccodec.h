@@ -38,6 +38,11 @@ public:
                                           unsigned& maxOutputBytes);
     // Why Open refuses a rate and channel count, for the row's status.
     static std::string RefusalText(int sampleRate, int channels);
+    // The AAC sampling frequency a source at `sourceRate` Hz is encoded at: its own when AAC
+    // carries it, else the lowest one above it, so none of the source's band is lost. Above
+    // the highest, the one of the source's family: 88200 Hz for multiples of 11025 Hz (176400,
+    // 352800), else 96000 Hz (192000, 384000), a whole fraction of the usual hi-res rates.
+    static int EncodingRate(int sourceRate);
     ~AacCodec();
     AacCodec(const AacCodec&) = delete;
     AacCodec& operator=(const AacCodec&) = delete;

@@ -24,13 +24,19 @@ void ApplyAacChoices(const AacChoices& choices, int channels, AacConfiguration& 
     config.shortctl = choices.blockType;
 }
 
+PcmFormat AacSamples(const SourceFormat& source) {
+    PcmFormat samples = source.Samples();
+    samples.rate = AacCodec::EncodingRate(samples.rate);
+    return samples;
+}
+
 namespace {
 
 int RenderRate(const Settings&) { return RenderRateOf(1, 0); }
 
 OutputPlan Plan(const PlanRequest& request) {
     const Settings& s = request.settings;
-    const AacPlan plan{request.source.Samples(), s.AutoDestAACEncodingParam != 0,
+    const AacPlan plan{AacSamples(request.source), s.AutoDestAACEncodingParam != 0,
                        {s.AACVBR, s.AACVBRQuality, s.AACABRBitRate, s.AACEnableTNS, s.AACEnableMidside, s.AACBlockType},
                        s.AACMpegVersion};
     return {std::make_unique<AacOutput<AacEncoder>>(plan, nullptr), plan.samples};

@@ -31,18 +31,22 @@ struct AacChoices {
 // and block switching as chosen.
 void ApplyAacChoices(const AacChoices& choices, int channels, AacConfiguration& config);
 
+// The sample form both AAC writers take: the source's channels and width at the AAC
+// sampling frequency nearest its rate that keeps its band (AacCodec::EncodingRate).
+PcmFormat AacSamples(const SourceFormat& source);
+
 // What the AAC writers (ADTS and MP4) set apart: the user's choices unless automatic, and
 // what a writer does after its start (the MP4 tags).
 struct AacPlan {
-    PcmFormat samples;  // the source's own rate, channels and width
+    PcmFormat samples;  // AacSamples of the source
     bool automatic = true;
     AacChoices choices;
     std::optional<int> mpegVersion;  // none: the preset's
 };
 
-// The writer both AAC outputs share: no conversion of any kind (the source's rate, channels
-// and width go to the encoder), the preset configuration changed by the choices, then
-// `afterStart` once the writer has started.
+// The writer both AAC outputs share: the planned rate, channels and width go to the
+// encoder, the preset configuration changed by the choices, then `afterStart` once the
+// writer has started.
 template <typename Writer>
 class AacOutput : public EncoderOutput<Writer> {
 public:

@@ -11,8 +11,8 @@
 namespace tonewright {
 
 // Encodes PCM to AAC-LC and stores each raw frame as one sample of the audio track of an
-// MP4 file of the given brand, with iTunes-style tags. The file keeps the source's rate and
-// channels.
+// MP4 file of the given brand, with iTunes-style tags. The file keeps the rate and channels
+// it is opened with.
 class Mp4AacWriter {
 public:
     explicit Mp4AacWriter(Mp4Brand brand = Mp4Brand::Mp4) : brand_(brand) {}
