@@ -41,6 +41,8 @@ const std::string& UsageText() {
         "                          MP3Tag/Artist=Name); may be repeated\n"
         "      --save              also store what this command line set\n"
         "      --info              print each file's duration, bit rate, frequency and channels\n"
+        "      --list-settings     print every stored option: name, value for this run,\n"
+        "                          default and what it may hold\n"
         "  -q, --quiet             no progress on the terminal\n"
         "  -h, --help              show this text\n"
         "      --version           show the version\n"
@@ -131,6 +133,8 @@ bool ParseCommandLine(int argc, char** argv, CliOptions& options, std::string& e
             options.save = true;
         } else if (arg == "--info") {
             options.info = true;
+        } else if (arg == "--list-settings") {
+            options.listSettings = true;
         } else if (arg == "-q" || arg == "--quiet") {
             options.quiet = true;
         } else if (arg == "-h" || arg == "--help") {
@@ -149,7 +153,7 @@ bool ParseCommandLine(int argc, char** argv, CliOptions& options, std::string& e
         error = "--next-to-source and --output-dir exclude each other";
         return false;
     }
-    if (options.paths.empty() && !options.help && !options.version) {
+    if (options.paths.empty() && !options.help && !options.version && !options.listSettings) {
         error = "no file or folder given";
         return false;
     }

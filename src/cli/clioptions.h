@@ -18,6 +18,7 @@ struct CliOptions {
     int jobs = 0;  // files converted at once; 0 = one per processor core
     bool save = false;
     bool info = false;
+    bool listSettings = false;
     bool quiet = false;
     bool help = false;
     bool version = false;

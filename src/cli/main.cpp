@@ -12,6 +12,7 @@
 
 #include "base/pathutil.h"
 #include "cli/clioptions.h"
+#include "cli/settingadvice.h"
 #include "cli/terminalhost.h"
 #include "engine/batch.h"
 #include "engine/filelist.h"
@@ -108,6 +109,13 @@ int ReportLost(int error) {
     return kExitNotConverted;
 }
 
+int ListSettings(const Settings& settings) {
+    for (const std::string& line : SettingListLines(settings, DefaultSettings(DocumentsFolder())))
+        std::printf("%s\n", line.c_str());
+    if (std::fflush(stdout) != 0 || std::ferror(stdout)) return ReportLost(errno ? errno : EIO);
+    return kExitConverted;
+}
+
 int PrintInfo(const std::vector<ReportItem>& items, const FileList& list) {
     bool allLoaded = true;
     for (const ReportItem& item : items) {
@@ -173,6 +181,9 @@ int main(int argc, char** argv) {
     LoadSettings(settings, *store);
     if (!ApplyOptions(options, settings, error)) return UsageError(error);
     RebuildExtensionFilter(settings);
+    for (const std::string& warning : SettingWarnings(options.assignments, settings))
+        std::fprintf(stderr, "tonewright-cli: warning: %s\n", warning.c_str());
+    if (options.listSettings) return ListSettings(settings);
     if (options.save) SaveSettings(settings, *store, kSaveOptions | kSaveWindowState);
 
     FileList list;

@@ -28,29 +28,39 @@ TagSlot StoredTag(TagTemplate Settings::*member) {
 }  // namespace
 
 const std::vector<OutputFormatInfo>& OutputFormats() {
-    // AMR and AWB share one options page, as do M4A, MP4 and M4B.
-    static const OutputFormatSettings amrFamily = {nullptr, &S::AmplifyAMR, &S::AmplifyAMRCoef, nullptr, kNoTag};
-    static const OutputFormatSettings mp4Family = {&S::AutoDestM4AEncodingParam, &S::AmplifyM4A, &S::AmplifyM4ACoef,
-                                                   &S::M4AID3TagType, StoredTag(&S::M4ATag)};
+    // AMR and AWB share one options page and its amplification, as M4A, MP4 and M4B share
+    // all their settings.
+    static const OutputFormatSettings amr = {nullptr, &S::AmplifyAMR, &S::AmplifyAMRCoef, nullptr, kNoTag,
+                                             {&S::AMRType, &S::AMRMode, &S::AMRWBMode, &S::AMRDTX}};
+    static const OutputFormatSettings awb = {nullptr, &S::AmplifyAMR, &S::AmplifyAMRCoef, nullptr, kNoTag,
+                                             {&S::AWBMode, &S::AWBDTX}};
+    static const OutputFormatSettings mp4Family = {
+        &S::AutoDestM4AEncodingParam, &S::AmplifyM4A, &S::AmplifyM4ACoef, &S::M4AID3TagType, StoredTag(&S::M4ATag),
+        {&S::M4AVBR, &S::M4AVBRQuality, &S::M4AABRBitRate, &S::M4AEnableTNS, &S::M4AEnableMidside, &S::M4ABlockType}};
     static const std::vector<OutputFormatInfo> formats = {
         {kOutputMp3, "MP3", ".mp3", "mp3", &kMp3Writer,
          {{0, "MP3"}},
-         {&S::AutoDestMP3EncodingParam, &S::AmplifyMp3, &S::AmplifyMp3Coeff, &S::MP3ID3TagType, StoredTag(&S::MP3Tag)}},
+         {&S::AutoDestMP3EncodingParam, &S::AmplifyMp3, &S::AmplifyMp3Coeff, &S::MP3ID3TagType, StoredTag(&S::MP3Tag),
+          {&S::MP3BitRate, &S::MP3SampleRate, &S::MP3ChannelMode}}},
         {kOutputWav, "WAV", ".wav", "wav", &kWavWriter,
          {{1, "WAV"}},
-         {&S::AutoDestWAVEncodingParam, &S::AmplifyWav, &S::AmplifyWavCoeff, nullptr, kNoTag}},
+         {&S::AutoDestWAVEncodingParam, &S::AmplifyWav, &S::AmplifyWavCoeff, nullptr, kNoTag,
+          {&S::WAVSampleRate, &S::WAVBitsPerSample, &S::WAVChannelNum}}},
         {kOutputOgg, "OGG", ".ogg", "ogg", &kVorbisWriter,
          {{3, "OGG"}},
-         {&S::AutoDestOGGEncodingParam, &S::AmplifyOGG, &S::AmplifyOGGCoeff, &S::OGGID3TagType, StoredTag(&S::OGGTag)}},
+         {&S::AutoDestOGGEncodingParam, &S::AmplifyOGG, &S::AmplifyOGGCoeff, &S::OGGID3TagType, StoredTag(&S::OGGTag),
+          {&S::OGGBitRate, &S::OGGSampleRate, &S::OGGChannels}}},
         {kOutputAmr, "AMR", ".amr", "amr", &kAmrWriter,
          {{9, "AMR"}},
-         amrFamily},
+         amr},
         {kOutputAwb, "AWB", ".awb", "awb", &kAwbWriter,
          {{10, "AWB"}},
-         amrFamily},
+         awb},
         {kOutputAac, "AAC", ".aac", "aac", &kAacWriter,
          {{4, "AAC"}},
-         {&S::AutoDestAACEncodingParam, &S::AmplifyAAC, &S::AmplifyAACCoef, nullptr, kNoTag}},
+         {&S::AutoDestAACEncodingParam, &S::AmplifyAAC, &S::AmplifyAACCoef, nullptr, kNoTag,
+          {&S::AACVBR, &S::AACVBRQuality, &S::AACABRBitRate, &S::AACMpegVersion, &S::AACEnableTNS,
+           &S::AACEnableMidside, &S::AACBlockType}}},
         {kOutputM4a, "M4A", ".m4a", "m4a", &kM4aWriter,
          {{5, "AAC for iPod / iTunes"}, {7, "M4A (MPEG-4 Audio)"}},
          mp4Family},
@@ -62,7 +72,8 @@ const std::vector<OutputFormatInfo>& OutputFormats() {
          mp4Family},
         {kOutputWma, "WMA", ".wma", "wma", &kWmaWriter,
          {{2, "WMA"}},
-         {&S::AutoDestWMAEncodingParam, &S::AmplifyWMA, &S::AmplifyWMACoeff, &S::WMAID3TagType, StoredTag(&S::WMATag)}},
+         {&S::AutoDestWMAEncodingParam, &S::AmplifyWMA, &S::AmplifyWMACoeff, &S::WMAID3TagType, StoredTag(&S::WMATag),
+          {&S::WMABitRate, &S::WMASampleRate, &S::WMAChannels}}},
     };
     return formats;
 }

@@ -24,6 +24,9 @@ struct OutputFormatSettings {
     int Settings::*amplifyCoeff;  // its coefficient in percent
     int Settings::*tagMode;       // a TagMode
     TagSlot tagTemplate;          // the template and the word naming its group in the store
+    // The settings of the format's encoder; while `autoParams` is on the program chooses
+    // instead of them.
+    std::vector<int Settings::*> encoderParams;
 };
 
 // Everything the program knows about one output format, in one place.

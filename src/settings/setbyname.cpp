@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <cctype>
 
 #include "settings/settings.h"
 #include "settings/settingsfields.h"
@@ -15,7 +16,8 @@ const ValueField<Record>* FindField(const std::vector<ValueField<Record>>& field
 }
 
 // The tag template a "<format word>Tag" prefix names, or null.
-TagTemplate* FindTemplate(Settings& settings, const std::string& prefix) {
+template <class AnySettings>
+auto FindTemplate(AnySettings& settings, const std::string& prefix) -> decltype(&settings.MP3Tag) {
     for (const TagSlot& slot : TagSlots())
         if (prefix == std::string(slot.formatWord) + "Tag") return &(settings.*slot.member);
     return nullptr;
@@ -23,7 +25,35 @@ TagTemplate* FindTemplate(Settings& settings, const std::string& prefix) {
 
 bool UnknownSetting(const std::string& name, std::string& error) {
     error = "unknown setting \"" + name + "\"";
+    const std::string nearest = NearestSettingName(name);
+    if (!nearest.empty()) error += " (did you mean " + nearest + "?)";
     return false;
+}
+
+// How many letters must be inserted, removed or changed to turn `a` into `b`, letter case
+// ignored.
+size_t EditDistance(const std::string& a, const std::string& b) {
+    std::vector<size_t> row(b.size() + 1);
+    for (size_t j = 0; j <= b.size(); ++j) row[j] = j;
+    for (size_t i = 1; i <= a.size(); ++i) {
+        size_t diagonal = row[0];
+        row[0] = i;
+        for (size_t j = 1; j <= b.size(); ++j) {
+            const size_t above = row[j];
+            const bool same = std::tolower(static_cast<unsigned char>(a[i - 1])) ==
+                              std::tolower(static_cast<unsigned char>(b[j - 1]));
+            row[j] = std::min({row[j] + 1, row[j - 1] + 1, diagonal + (same ? 0 : 1)});
+            diagonal = above;
+        }
+    }
+    return row[b.size()];
+}
+
+template <class Record>
+bool GetField(const ValueField<Record>* field, const Record& record, std::string& value) {
+    if (!field) return false;
+    value = field->number ? std::to_string(record.*field->number) : record.*field->text;
+    return true;
 }
 
 template <class Record>
@@ -48,6 +78,35 @@ bool SetSettingByName(Settings& settings, const std::string& name, const std::st
     // The value may be FilterExts or EnableExtFilter, which the derived list is built from.
     RebuildExtensionFilter(settings);
     return true;
+}
+
+bool GetSettingByName(const Settings& settings, const std::string& name, std::string& value) {
+    const std::string::size_type slash = name.find('/');
+    if (slash == std::string::npos) return GetField(FindField(OptionFields(), name), settings, value);
+    const TagTemplate* tag = FindTemplate(settings, name.substr(0, slash));
+    return tag && GetField(FindField(TagFields(), name.substr(slash + 1)), *tag, value);
+}
+
+std::vector<std::string> SettingNames() {
+    std::vector<std::string> names;
+    for (const ValueField<Settings>& field : OptionFields()) names.emplace_back(field.name);
+    for (const TagSlot& slot : TagSlots())
+        for (const ValueField<TagTemplate>& field : TagFields())
+            names.push_back(std::string(slot.formatWord) + "Tag/" + field.name);
+    return names;
+}
+
+std::string NearestSettingName(const std::string& name) {
+    std::string nearest;
+    size_t best = name.size() / 3 + 1;  // farther off than this is no misspelling
+    for (const std::string& known : SettingNames()) {
+        const size_t distance = EditDistance(name, known);
+        if (distance < best) {
+            best = distance;
+            nearest = known;
+        }
+    }
+    return nearest;
 }
 
 }  // namespace tonewright

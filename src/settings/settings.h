@@ -160,5 +160,14 @@ bool CheckFirstRun(SettingsStore& store);
 // is not a whole number where one is needed; `settings` is then unchanged.
 bool SetSettingByName(Settings& settings, const std::string& name, const std::string& value,
                       std::string& error);
+// The value of a setting named as SetSettingByName takes it, as text; false for an unknown
+// name.
+bool GetSettingByName(const Settings& settings, const std::string& name, std::string& value);
+// Every name SetSettingByName knows: the options in store order, then each tag template's
+// fields ("MP3Tag/Title").
+std::vector<std::string> SettingNames();
+// The known name a misspelt one most likely means (letter case ignored, a few letters off),
+// or "" when none is close.
+std::string NearestSettingName(const std::string& name);
 
 }  // namespace tonewright

@@ -51,6 +51,7 @@ TEST_F(CliOptionsTest, SetChangesTheRunAndSaveKeepsItForTheNext) {
     auto r = Cli({"-q", "-f", "wav", "-o", dir.file("out"), "--set", "AutoDestWAVEncodingParam=0", "--set",
                   "WAVSampleRate=16000", "--set", "WAVChannelNum=1", "--set", "MonoType=1", "--save", a});
     ASSERT_EQ(r.exitCode, 0) << r.out << r.err;
+    EXPECT_EQ(r.err, "") << "every value set acts";
     Pcm16 got = DecodeWithFfmpeg(dir.file("out/a.wav"), 0);
     EXPECT_EQ(got.sampleRate, 16000);
     EXPECT_EQ(got.channels, 1);
@@ -60,6 +61,53 @@ TEST_F(CliOptionsTest, SetChangesTheRunAndSaveKeepsItForTheNext) {
     r = Cli({"-q", a});
     EXPECT_EQ(r.out, a + "\ta_1.wav\n");
     EXPECT_EQ(DecodeWithFfmpeg(dir.file("out/a_1.wav"), 0).sampleRate, 16000);
+}
+
+// A value set on the command line that will not act as given is named on stderr, with the
+// setting that would let it act; the run goes on.
+TEST_F(CliOptionsTest, SetWarnsOfValuesThatCannotActAndListSettingsShowsThemAll) {
+    const std::string a = Tone("a.wav", 8000, 1, 0.1);
+    const struct {
+        std::vector<std::string> args;
+        const char* warning;
+    } cases[] = {
+        {{"-f", "mp3", "--set", "MP3BitRate=320"},
+         "MP3BitRate=320 has no effect while AutoDestMP3EncodingParam=1 (--set AutoDestMP3EncodingParam=0 lets it "
+         "act)"},
+        {{"-f", "mp3", "--set", "AutoDestMP3EncodingParam=0", "--set", "MP3ChannelMode=2"},
+         "MP3ChannelMode=2 is read back as 1"},
+        {{"-f", "wav", "--set", "AmplifyWavCoeff=150"},
+         "AmplifyWavCoeff=150 has no effect while AmplifyWav=0 (--set AmplifyWav=1 lets it act)"},
+        {{"-f", "wav", "--set", "AmplifyWavCoeff=5000", "--set", "AmplifyWav=1"},
+         "AmplifyWavCoeff=5000 is read back as 3000"},
+        {{"-f", "ogg", "--set", "MP3Tag/Artist=X"},
+         "MP3Tag/Artist=X has no effect: the output format is OGG (-f mp3 would use it)"},
+        {{"-f", "awb", "--set", "AMRMode=2"},
+         "AMRMode=2 has no effect: the output format is AWB (-f amr would use it)"},
+        {{"-f", "ogg", "--set", "OGGTag/Year=1999"},
+         "OGGTag/Year=1999 has no effect while OGGID3TagType=1 (--set OGGID3TagType=0 lets it act)"},
+    };
+    for (const auto& c : cases) {
+        std::vector<std::string> args = {"-q", "-o", dir.file("out")};
+        args.insert(args.end(), c.args.begin(), c.args.end());
+        args.push_back(a);
+        const auto r = Cli(args);
+        EXPECT_EQ(r.exitCode, 0) << r.err;
+        EXPECT_EQ(r.err, "tonewright-cli: warning: " + std::string(c.warning) + "\n");
+    }
+    const auto misspelt = Cli({"--set", "Mp3Bitrate=3", a});
+    EXPECT_EQ(misspelt.exitCode, 2);
+    EXPECT_NE(misspelt.err.find("unknown setting \"Mp3Bitrate\" (did you mean MP3BitRate?)"), std::string::npos)
+        << misspelt.err;
+
+    const auto list = Cli({"--list-settings", "--set", "MP3BitRate=192"});
+    EXPECT_EQ(list.exitCode, 0);
+    EXPECT_NE(list.out.find("\nMP3BitRate\t192\t128\tkbps, 0 the source's\n"), std::string::npos) << list.out;
+    EXPECT_NE(list.out.find("\nMP3Tag/Title\t\t\tany text\n"), std::string::npos);
+    size_t lines = 0, described = 0;
+    for (size_t start = 0, end; (end = list.out.find('\n', start)) != std::string::npos; start = end + 1, ++lines)
+        described += list.out[end - 1] != '\t';
+    EXPECT_EQ(described, lines) << "every setting says what it may hold";
 }
 
 TEST_F(CliOptionsTest, FoldersAreSearchedWithTheExtensionFilter) {
