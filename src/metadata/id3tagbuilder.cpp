@@ -63,14 +63,17 @@ void AddTextFrame(TagLib::ID3v2::Tag& tag, const char* id, const std::string& te
     tag.addFrame(frame.release());
 }
 
-// TagLib's own version, ID3v2.4, whose year frame is TDRC (TYER before 2.4); TagLib raises a
-// frame's text encoding from Latin-1 to UTF-8 by itself when the text needs it.
+// ID3v2.3, which readers that know only 2.3 (many players, car stereos and tag tools) see
+// as well as every later one. Its year frame is TYER, given the year text as it is (TagLib
+// would cut a TDRC frame it converts to four characters, or drop a shorter one). TagLib
+// writes TCON, in its 2.3 form, after the other frames, and raises a frame's text encoding
+// from Latin-1 to UTF-16 by itself when the text needs it.
 std::vector<uint8_t> RenderId3v2(const TagInfo& values, unsigned track, unsigned total) {
     TagLib::ID3v2::Tag tag;
     AddTextFrame(tag, "TIT2", values.title);
     AddTextFrame(tag, "TPE1", values.artist);
     AddTextFrame(tag, "TALB", values.album);
-    AddTextFrame(tag, "TDRC", values.year);
+    AddTextFrame(tag, "TYER", values.year);
     AddTextFrame(tag, "TCON", values.genre);
     if (!values.composer.empty()) AddTextFrame(tag, "TCOM", values.composer);
     if (!values.copyright.empty()) AddTextFrame(tag, "TCOP", values.copyright);
@@ -83,7 +86,7 @@ std::vector<uint8_t> RenderId3v2(const TagInfo& values, unsigned track, unsigned
         AddTextFrame(tag, "TRCK",
                      total != 0 ? std::to_string(track) + "/" + std::to_string(total) : std::to_string(track));
     }
-    return ToBytes(tag.render());
+    return ToBytes(tag.render(TagLib::ID3v2::v3));
 }
 
 }  // namespace
