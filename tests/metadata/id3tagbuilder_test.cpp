@@ -96,6 +96,8 @@ TEST(Id3TagBuilderTest, Id3v1GenreTrackYearAndText) {
         {"No Such Genre", 256, "2004-05-01", "Café", 12, 0, "2004", "Caf\xE9"},
         {"BLUES", 300, "abc", "Жук é", 0, 44, "", "??? \xE9"},
         {"Synthpop", 255, "1", "x", 147, 255, "1", "x"},
+        {"Jazz", 1, "c.1999", "t", 8, 1, "1999", "t"},
+        {"Jazz", 1, "05/01/2004", "t", 8, 1, "2004", "t"},
     };
     for (const auto& c : cases) {
         TagInfo v;
@@ -106,7 +108,7 @@ TEST(Id3TagBuilderTest, Id3v1GenreTrackYearAndText) {
         ASSERT_EQ(v1.size(), 128u);
         EXPECT_EQ(v1[127], c.expectedGenre) << c.genre;
         EXPECT_EQ(v1[126], c.expectedTrack) << c.track;
-        EXPECT_EQ(Field(v1, 93, 4), c.expectedYear);
+        EXPECT_EQ(Field(v1, 93, 4), c.expectedYear) << c.year;
         EXPECT_EQ(Field(v1, 3, 30), c.expectedTitle);
     }
 }
