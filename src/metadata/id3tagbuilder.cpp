@@ -7,7 +7,7 @@
 
 #include <strings.h>
 
-#include <cstdlib>
+#include <algorithm>
 #include <memory>
 #include <string>
 
@@ -42,13 +42,28 @@ std::vector<uint8_t> ToBytes(const TagLib::ByteVector& data) {
     return std::vector<uint8_t>(data.begin(), data.end());
 }
 
+// The year of an ID3v1 tag, whose field holds four characters: the text's first number of
+// four or more digits (its first four: "c.1999" and "05/01/2004" give 1999 and 2004), else
+// its first number; 0 when the text has no digits.
+unsigned Id3v1Year(const std::string& text) {
+    static const char kDigits[] = "0123456789";
+    std::string firstNumber;
+    for (size_t start = text.find_first_of(kDigits); start != std::string::npos;) {
+        const size_t end = std::min(text.find_first_not_of(kDigits, start), text.size());
+        const std::string number = text.substr(start, end - start);
+        if (number.size() >= 4) return static_cast<unsigned>(std::stoul(number.substr(0, 4)));
+        if (firstNumber.empty()) firstNumber = number;
+        start = text.find_first_of(kDigits, end);
+    }
+    return firstNumber.empty() ? 0 : static_cast<unsigned>(std::stoul(firstNumber));
+}
+
 std::vector<uint8_t> RenderId3v1(const TagInfo& values, unsigned track) {
     TagLib::ID3v1::Tag tag;
     tag.setTitle(Latin1Text(values.title));
     tag.setArtist(Latin1Text(values.artist));
     tag.setAlbum(Latin1Text(values.album));
-    const long year = std::strtol(values.year.c_str(), nullptr, 10);
-    tag.setYear(year > 0 ? static_cast<unsigned>(year) : 0);
+    tag.setYear(Id3v1Year(values.year));
     tag.setComment(Latin1Text(values.comment));
     tag.setGenreNumber(static_cast<unsigned>(Id3v1GenreNumber(values.genre)));
     tag.setTrack(track);
@@ -63,14 +78,17 @@ void AddTextFrame(TagLib::ID3v2::Tag& tag, const char* id, const std::string& te
     tag.addFrame(frame.release());
 }
 
-// TagLib's own version, ID3v2.4, whose year frame is TDRC (TYER before 2.4); TagLib raises a
-// frame's text encoding from Latin-1 to UTF-8 by itself when the text needs it.
+// ID3v2.3, which readers that know only 2.3 (many players, car stereos and tag tools) see
+// as well as every later one. Its year frame is TYER, given the year text as it is (TagLib
+// would cut a TDRC frame it converts to four characters, or drop a shorter one). TagLib
+// writes TCON, in its 2.3 form, after the other frames, and raises a frame's text encoding
+// from Latin-1 to UTF-16 by itself when the text needs it.
 std::vector<uint8_t> RenderId3v2(const TagInfo& values, unsigned track, unsigned total) {
     TagLib::ID3v2::Tag tag;
     AddTextFrame(tag, "TIT2", values.title);
     AddTextFrame(tag, "TPE1", values.artist);
     AddTextFrame(tag, "TALB", values.album);
-    AddTextFrame(tag, "TDRC", values.year);
+    AddTextFrame(tag, "TYER", values.year);
     AddTextFrame(tag, "TCON", values.genre);
     if (!values.composer.empty()) AddTextFrame(tag, "TCOM", values.composer);
     if (!values.copyright.empty()) AddTextFrame(tag, "TCOP", values.copyright);
@@ -83,7 +101,7 @@ std::vector<uint8_t> RenderId3v2(const TagInfo& values, unsigned track, unsigned
         AddTextFrame(tag, "TRCK",
                      total != 0 ? std::to_string(track) + "/" + std::to_string(total) : std::to_string(track));
     }
-    return ToBytes(tag.render());
+    return ToBytes(tag.render(TagLib::ID3v2::v3));
 }
 
 }  // namespace

@@ -278,6 +278,7 @@ TEST_F(CliMp3OggTest, SourceTagsAreTransferred) {
         {"b.ogg", "-c:a libvorbis", "3/12"},
         {"c.flac", "-c:a flac", "3/12"},
         {"d.m4a", "-c:a aac", "3"},
+        {"e.aiff", "-write_id3v2 1", "3/12"},  // an ID3v2 tag in the file's "ID3 " chunk
     };
     for (const auto& s : sources) {
         const std::string source = MakeTaggedSource(s.name, s.codecArgs);

@@ -1,8 +1,9 @@
-// ID3 blocks built for MP3 targets: the ID3v1 layout byte by byte, the ID3v2 frames in their
+// ID3 blocks built for MP3 targets: the ID3v1 layout byte by byte, the ID3v2.3 frames in their
 // order (read by the test itself) and their values (read back with TagLib).
 #include <gtest/gtest.h>
 
 #include <taglib/commentsframe.h>
+#include <taglib/id3v2header.h>
 #include <taglib/id3v2tag.h>
 #include <taglib/mpegfile.h>
 #include <taglib/tbytevectorstream.h>
@@ -33,14 +34,14 @@ std::string Field(const std::vector<uint8_t>& v1, size_t offset, size_t size) {
     return text.substr(0, text.find('\0'));
 }
 
-// The frame identifiers of an ID3v2.4 block, in the order they are stored.
+// The frame identifiers of an ID3v2.3 block, in the order they are stored.
 std::vector<std::string> FrameIds(const std::vector<uint8_t>& tag) {
     std::vector<std::string> ids;
     size_t at = 10;
     while (at + 10 <= tag.size() && tag[at] != 0) {
         ids.emplace_back(reinterpret_cast<const char*>(&tag[at]), 4);
-        // ID3v2.4 frame sizes are synchsafe: 7 bits per byte.
-        const size_t size = static_cast<size_t>(tag[at + 4]) << 21 | tag[at + 5] << 14 | tag[at + 6] << 7 | tag[at + 7];
+        // ID3v2.3 frame sizes are plain 32-bit big-endian numbers.
+        const size_t size = static_cast<size_t>(tag[at + 4]) << 24 | tag[at + 5] << 16 | tag[at + 6] << 8 | tag[at + 7];
         at += 10 + size;
     }
     return ids;
@@ -95,6 +96,8 @@ TEST(Id3TagBuilderTest, Id3v1GenreTrackYearAndText) {
         {"No Such Genre", 256, "2004-05-01", "Café", 12, 0, "2004", "Caf\xE9"},
         {"BLUES", 300, "abc", "Жук é", 0, 44, "", "??? \xE9"},
         {"Synthpop", 255, "1", "x", 147, 255, "1", "x"},
+        {"Jazz", 1, "c.1999", "t", 8, 1, "1999", "t"},
+        {"Jazz", 1, "05/01/2004", "t", 8, 1, "2004", "t"},
     };
     for (const auto& c : cases) {
         TagInfo v;
@@ -105,7 +108,7 @@ TEST(Id3TagBuilderTest, Id3v1GenreTrackYearAndText) {
         ASSERT_EQ(v1.size(), 128u);
         EXPECT_EQ(v1[127], c.expectedGenre) << c.genre;
         EXPECT_EQ(v1[126], c.expectedTrack) << c.track;
-        EXPECT_EQ(Field(v1, 93, 4), c.expectedYear);
+        EXPECT_EQ(Field(v1, 93, 4), c.expectedYear) << c.year;
         EXPECT_EQ(Field(v1, 3, 30), c.expectedTitle);
     }
 }
@@ -113,11 +116,14 @@ TEST(Id3TagBuilderTest, Id3v1GenreTrackYearAndText) {
 TEST(Id3TagBuilderTest, Id3v2FramesInOrder) {
     const auto block = BuildId3Tag(kId3v2, SampleValues(), 3, 0);
     ASSERT_GT(block.size(), 10u);
-    EXPECT_EQ(std::string(block.begin(), block.begin() + 4), std::string("ID3\x04", 4));
+    EXPECT_EQ(std::string(block.begin(), block.begin() + 4), std::string("ID3\x03", 4)) << "readers of 2.3 see it";
+    // TagLib writes the genre in its ID3v2.3 form, as the last frame.
     EXPECT_EQ(FrameIds(block),
-              (std::vector<std::string>{"TIT2", "TPE1", "TALB", "TDRC", "TCON", "TCOM", "TCOP", "COMM", "TRCK"}));
+              (std::vector<std::string>{"TIT2", "TPE1", "TALB", "TYER", "TCOM", "TCOP", "COMM", "TRCK", "TCON"}));
     ParsedId3v2 parsed(block);
     ASSERT_TRUE(parsed.tag());
+    EXPECT_EQ(parsed.tag()->header()->majorVersion(), 3u);
+    EXPECT_EQ(parsed.tag()->year(), 1999u);
     EXPECT_EQ(parsed.Text("TIT2"), "Title");
     EXPECT_EQ(parsed.Text("TCON"), "hip-hop") << "ID3v2 keeps the genre text";
     EXPECT_EQ(parsed.Text("TCOP"), "(c) Someone");

@@ -5,6 +5,7 @@
 #include <climits>
 #include <cstring>
 
+#include "metadata/filetags.h"
 #include "sources/aiff/aifflayout.h"
 #include "sources/codecs/bigendiansamples.h"
 #include "sources/codecs/blockframedecoder.h"
@@ -139,6 +140,7 @@ AiffSource::~AiffSource() { Close(); }
 void AiffSource::Close() {
     reader_.Stop();
     dataStart_ = 0;
+    path_.clear();
     ResetFields();
 }
 
@@ -157,6 +159,7 @@ int AiffSource::Open(const std::string& path, int /*renderRate*/) {
     }
     dataStart_ = layout.dataStart;
     position = dataStart_;
+    path_ = path;
     return 1;
 }
 
@@ -165,6 +168,8 @@ int AiffSource::ReadBlock(void* left, void* right) {
     position = dataStart_ + reader_.Consumed();
     return frames;
 }
+
+int AiffSource::GetTags(TagInfo& tags) { return path_.empty() ? 0 : ReadFileTags(path_, tags); }
 
 bool AiffSource::StartReading(UniqueFile file, const AiffLayout& layout) {
     const CompressionType* type = FindCompressionType(layout.compression);

@@ -27,12 +27,16 @@ public:
     // renderRate is not used: AIFF files are not rendered.
     int Open(const std::string& path, int renderRate) override;
     int ReadBlock(void* left, void* right) override;
+    // The tags of the file's "ID3 " chunk (an ID3v2 tag), read with TagLib; 0 when it has
+    // none.
+    int GetTags(TagInfo& tags) override;
 
 private:
     bool StartReading(UniqueFile file, const AiffLayout& layout);
 
     PlanarReader reader_;
     uint64_t dataStart_ = 0;
+    std::string path_;
 };
 
 }  // namespace tonewright

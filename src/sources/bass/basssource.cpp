@@ -7,6 +7,7 @@
 #include "sources/bass/bass.h"
 #include "sources/bass/filebytes.h"
 #include "sources/bass/mpegframeheader.h"
+#include "sources/bass/tagblocks.h"
 #include "sources/clamptoint.h"
 #include "sources/deinterleave.h"
 
@@ -19,14 +20,6 @@ const char* const kTagsFormat = "%TRCK\n%TITL\n%ARTI\n%ALBM\n%GNRE\n%YEAR\n%CMNT
 
 bool IsMidiExtension(const std::string& extension) {
     return extension == ".midi" || extension == ".mid" || extension == ".rmi" || extension == ".kar";
-}
-
-// The length of an ID3v2 tag from its header: the 28-bit synchsafe size in bytes 6..9
-// (7 bits from each, byte 6 most significant) plus the 10 header bytes.
-int Id3v2Length(const uint8_t* header) {
-    int size = 0;
-    for (int i = 6; i < 10; ++i) size = size << 7 | (header[i] & 0x7F);
-    return size + 10;
 }
 
 }  // namespace
@@ -145,8 +138,10 @@ const uint8_t* BassSource::GetId3v2Tag(int& tagLength) const {
     tagLength = 0;
     if (kind_ != kMp3 || !channel_) return nullptr;
     if (id3v2_.empty()) {
+        // The whole tag: header, body and, in ID3v2.4, the footer the header announces; a
+        // copy without that footer would leave the target's first frame 10 bytes short.
         if (const uint8_t* tag = BASS_ChannelGetTags(channel_, BASS_TAG_ID3V2))
-            id3v2_.assign(tag, tag + Id3v2Length(tag));
+            id3v2_.assign(tag, tag + Id3v2TagSize(tag));
     }
     tagLength = static_cast<int>(id3v2_.size());
     return id3v2_.empty() ? nullptr : id3v2_.data();

@@ -1,9 +1,6 @@
 #include "sources/bass/tagsread.h"
 
-#include <taglib/fileref.h>
-#include <taglib/tpropertymap.h>
-
-#include <cstring>
+#include "metadata/filetags.h"
 
 namespace tonewright {
 
@@ -12,16 +9,14 @@ namespace {
 constexpr size_t kFieldNameBytes = 4;
 
 struct Field {
-    const char* name;      // as written after "%" in the format
-    const char* property;  // TagLib's property name
-    const char* fallback;  // another property with the same meaning, or null
+    const char* name;  // as written after "%" in the format
+    std::string TagInfo::*value;
 };
 
-// Vorbis comments (Ogg, FLAC) keep the comment as DESCRIPTION as often as COMMENT.
 const Field kFields[] = {
-    {"TITL", "TITLE", nullptr},         {"ARTI", "ARTIST", nullptr},     {"ALBM", "ALBUM", nullptr},
-    {"GNRE", "GENRE", nullptr},         {"YEAR", "DATE", nullptr},       {"CMNT", "COMMENT", "DESCRIPTION"},
-    {"TRCK", "TRACKNUMBER", nullptr},   {"COMP", "COMPOSER", nullptr},   {"COPY", "COPYRIGHT", nullptr},
+    {"TITL", &TagInfo::title}, {"ARTI", &TagInfo::artist},   {"ALBM", &TagInfo::album},
+    {"GNRE", &TagInfo::genre}, {"YEAR", &TagInfo::year},     {"CMNT", &TagInfo::comment},
+    {"TRCK", &TagInfo::track}, {"COMP", &TagInfo::composer}, {"COPY", &TagInfo::copyright},
 };
 
 const Field* FindField(const std::string& format, size_t at) {
@@ -31,12 +26,9 @@ const Field* FindField(const std::string& format, size_t at) {
     return nullptr;
 }
 
-// The first value of a property as UTF-8, every line break (CR LF, LF or CR) made a space
-// so that a value never spills onto the next line of the format.
-std::string FieldValue(const TagLib::PropertyMap& properties, const char* property) {
-    const auto found = properties.find(property);
-    if (found == properties.end() || found->second.isEmpty()) return {};
-    const std::string text = found->second.front().to8Bit(true);
+// A value with every line break (CR LF, LF or CR) made a space, so that it never spills onto
+// the next line of the format.
+std::string OnOneLine(const std::string& text) {
     std::string value;
     for (size_t i = 0; i < text.size(); ++i) {
         if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') continue;
@@ -48,9 +40,8 @@ std::string FieldValue(const TagLib::PropertyMap& properties, const char* proper
 }  // namespace
 
 std::string RenderTagsText(const std::string& path, const std::string& format) {
-    TagLib::FileRef file(path.c_str(), false);
-    if (file.isNull()) return {};
-    const TagLib::PropertyMap properties = file.file()->properties();
+    TagInfo tags;
+    if (!ReadFileTags(path, tags)) return {};
 
     std::string text;
     bool anyValue = false;
@@ -61,8 +52,7 @@ std::string RenderTagsText(const std::string& path, const std::string& format) {
             text += '%';
             ++i;
         } else if (const Field* field = FindField(format, i + 1)) {
-            std::string value = FieldValue(properties, field->property);
-            if (value.empty() && field->fallback) value = FieldValue(properties, field->fallback);
+            const std::string value = OnOneLine(tags.*field->value);
             anyValue = anyValue || !value.empty();
             text += value;
             i += kFieldNameBytes;

@@ -135,14 +135,22 @@ int VorbisSource::ReadBlock(void* left, void* right) {
     return frames;
 }
 
+// The value of the last comment with the key ("KEY=", compared without regard to case); ""
+// when there is none.
+std::string VorbisSource::LastValue(const char* key) const {
+    const size_t keyLength = std::strlen(key);
+    std::string value;
+    for (const std::string& comment : comments_)
+        if (comment.size() >= keyLength && strncasecmp(comment.c_str(), key, keyLength) == 0)
+            value = comment.substr(keyLength);
+    return value;
+}
+
 int VorbisSource::GetTags(TagInfo& tags) {
     tags = TagInfo();
-    for (const std::string& comment : comments_)
-        for (const CommentKey& key : kCommentKeys) {
-            const size_t keyLength = std::strlen(key.key);
-            if (comment.size() >= keyLength && strncasecmp(comment.c_str(), key.key, keyLength) == 0)
-                tags.*key.field = comment.substr(keyLength);
-        }
+    for (const CommentKey& key : kCommentKeys) tags.*key.field = LastValue(key.key);
+    // Many writers (the ffmpeg program among them) keep the comment as DESCRIPTION.
+    if (tags.comment.empty()) tags.comment = LastValue("DESCRIPTION=");
     return 1;
 }
 

@@ -24,12 +24,14 @@ public:
     // renderRate is not used.
     int Open(const std::string& path, int renderRate) override;
     int ReadBlock(void* left, void* right) override;
-    // The comments TITLE, ARTIST, ALBUM, DATE, GENRE, COMMENT, TRACKNUMBER, COMPOSER and
-    // COPYRIGHT (keys in any letter case; of repeated keys the last one). Always 1.
+    // The comments TITLE, ARTIST, ALBUM, DATE, GENRE, COMMENT (DESCRIPTION when there is no
+    // COMMENT), TRACKNUMBER, COMPOSER and COPYRIGHT (keys in any letter case; of repeated keys
+    // the last one). Always 1.
     int GetTags(TagInfo& tags) override;
 
 private:
     void ReadComments();
+    std::string LastValue(const char* key) const;
     int ReadSamples(char* buffer, int bytes);
 
     OggVorbis_File file_{};

@@ -98,28 +98,39 @@ TEST_F(BassSourceTest, DeliversEightBitSourcesAsEightBits) {
 }
 
 TEST_F(BassSourceTest, CopiesTheRawId3BlocksOfMp3FilesOnly) {
-    // An ID3v2 tag whose size bytes are 00 00 02 01: 257 bytes after the header.
     const std::string bare = Make("bare.mp3", "-c:a libmp3lame -write_xing 0 -id3v2_version 0");
-    std::vector<uint8_t> file = {'I', 'D', '3', 3, 0, 0, 0, 0, 2, 1};
-    file.resize(267, 0);
     const std::vector<uint8_t> audio = ReadBytes(bare);
-    file.insert(file.end(), audio.begin(), audio.end());
     std::vector<uint8_t> id3v1 = {'T', 'A', 'G', 'T', 'i', 't', 'l', 'e'};
     id3v1.resize(128, 0);
-    file.insert(file.end(), id3v1.begin(), id3v1.end());
-    WriteBytes(dir.file("SONG.MP3"), file);
+    // Size bytes 00 00 02 01: 257 bytes after the header; with the footer flag of ID3v2.4, a
+    // 10-byte footer after them.
+    const struct {
+        const char* name;
+        uint8_t version, flags;
+        int length;
+    } tags[] = {{"Id3v23", 3, 0, 267}, {"Id3v24WithFooter", 4, 0x10, 277}};
+    std::vector<uint8_t> file;
+    for (const auto& t : tags) {
+        file = {'I', 'D', '3', t.version, 0, t.flags, 0, 0, 2, 1};
+        file.resize(267, 0);
+        if (t.flags) file.insert(file.end(), {'3', 'D', 'I', t.version, 0, t.flags, 0, 0, 2, 1});
+        file.insert(file.end(), audio.begin(), audio.end());
+        file.insert(file.end(), id3v1.begin(), id3v1.end());
+        WriteBytes(dir.file("SONG.MP3"), file);
+
+        ASSERT_EQ(source.Open(dir.file("SONG.MP3"), 0), 1) << "the extension is compared without case";
+        int length = 0;
+        const uint8_t* id3v2 = source.GetId3v2Tag(length);
+        ASSERT_EQ(length, t.length) << t.name;
+        EXPECT_TRUE(std::equal(id3v2, id3v2 + length, file.begin())) << t.name;
+        const uint8_t* v1 = source.GetId3v1Tag();
+        ASSERT_NE(v1, nullptr);
+        EXPECT_TRUE(std::equal(v1, v1 + 128, id3v1.begin()));
+        EXPECT_NE(source.GetChannelMode(), kModeUnknown);
+    }
+
     WriteBytes(dir.file("song.mpeg"), file);
-
-    ASSERT_EQ(source.Open(dir.file("SONG.MP3"), 0), 1) << "the extension is compared without case";
     int length = 0;
-    const uint8_t* id3v2 = source.GetId3v2Tag(length);
-    ASSERT_EQ(length, 267);
-    EXPECT_TRUE(std::equal(id3v2, id3v2 + length, file.begin()));
-    const uint8_t* v1 = source.GetId3v1Tag();
-    ASSERT_NE(v1, nullptr);
-    EXPECT_TRUE(std::equal(v1, v1 + 128, id3v1.begin()));
-    EXPECT_NE(source.GetChannelMode(), kModeUnknown);
-
     ASSERT_EQ(source.Open(dir.file("song.mpeg"), 0), 1);
     EXPECT_EQ(source.GetId3v1Tag(), nullptr);
     EXPECT_EQ(source.GetId3v2Tag(length), nullptr);

@@ -139,6 +139,17 @@ TEST_F(VorbisSourceTest, CommentsGiveTheNineValues) {
     EXPECT_EQ(tags.track, "3/12");
     EXPECT_EQ(tags.composer, "Cm");
     EXPECT_EQ(tags.copyright, "Cr");
+
+    // The comment kept as DESCRIPTION (so the ffmpeg program writes it) stands in for COMMENT.
+    const struct {
+        std::vector<std::string> comments;
+        const char* comment;
+    } described[] = {{{"description=Described"}, "Described"}, {{"COMMENT=Co", "DESCRIPTION=Described"}, "Co"}};
+    for (const auto& d : described) {
+        ASSERT_EQ(source.Open(MakeWithComments("described.ogg", d.comments), 0), 1);
+        ASSERT_EQ(source.GetTags(tags), 1);
+        EXPECT_EQ(tags.comment, d.comment);
+    }
 }
 
 TEST_F(VorbisSourceTest, AHugeCommentIsHandledWhole) {
