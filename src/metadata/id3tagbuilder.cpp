@@ -42,28 +42,12 @@ std::vector<uint8_t> ToBytes(const TagLib::ByteVector& data) {
     return std::vector<uint8_t>(data.begin(), data.end());
 }
 
-// The year of an ID3v1 tag, whose field holds four characters: the text's first number of
-// four or more digits (its first four: "c.1999" and "05/01/2004" give 1999 and 2004), else
-// its first number; 0 when the text has no digits.
-unsigned Id3v1Year(const std::string& text) {
-    static const char kDigits[] = "0123456789";
-    std::string firstNumber;
-    for (size_t start = text.find_first_of(kDigits); start != std::string::npos;) {
-        const size_t end = std::min(text.find_first_not_of(kDigits, start), text.size());
-        const std::string number = text.substr(start, end - start);
-        if (number.size() >= 4) return static_cast<unsigned>(std::stoul(number.substr(0, 4)));
-        if (firstNumber.empty()) firstNumber = number;
-        start = text.find_first_of(kDigits, end);
-    }
-    return firstNumber.empty() ? 0 : static_cast<unsigned>(std::stoul(firstNumber));
-}
-
 std::vector<uint8_t> RenderId3v1(const TagInfo& values, unsigned track) {
     TagLib::ID3v1::Tag tag;
     tag.setTitle(Latin1Text(values.title));
     tag.setArtist(Latin1Text(values.artist));
     tag.setAlbum(Latin1Text(values.album));
-    tag.setYear(Id3v1Year(values.year));
+    tag.setYear(static_cast<unsigned>(YearNumber(values.year)));
     tag.setComment(Latin1Text(values.comment));
     tag.setGenreNumber(static_cast<unsigned>(Id3v1GenreNumber(values.genre)));
     tag.setTrack(track);

@@ -1,5 +1,6 @@
 #include "metadata/taginfo.h"
 
+#include <algorithm>
 #include <cctype>
 #include <climits>
 
@@ -15,6 +16,18 @@ int TrackNumber(const std::string& trackText) {
         number = number * 10 + digit;
     }
     return number;
+}
+
+int YearNumber(const std::string& yearText) {
+    static const char kDigits[] = "0123456789";
+    int firstNumber = 0;
+    for (size_t start = yearText.find_first_of(kDigits); start != std::string::npos;) {
+        const size_t end = std::min(yearText.find_first_not_of(kDigits, start), yearText.size());
+        if (end - start >= 4) return TrackNumber(yearText.substr(start, 4));
+        if (firstNumber == 0) firstNumber = TrackNumber(yearText.substr(start, end - start));
+        start = yearText.find_first_of(kDigits, end);
+    }
+    return firstNumber;
 }
 
 }  // namespace tonewright

@@ -27,10 +27,7 @@ std::string Lookup(const AVFormatContext& container, const AVDictionary* streamM
     return "";
 }
 
-std::string PositiveNumber(const std::string& text) {
-    const int number = TrackNumber(text);
-    return number > 0 ? std::to_string(number) : "";
-}
+std::string PositiveNumber(int number) { return number > 0 ? std::to_string(number) : ""; }
 
 }  // namespace
 
@@ -43,10 +40,10 @@ int ReadContainerTags(const AVFormatContext& container, int audioStream, TagInfo
     read.title = Lookup(container, streamMetadata, {"title"});
     read.artist = Lookup(container, streamMetadata, {"artist", "author"});
     read.album = Lookup(container, streamMetadata, {"album"});
-    read.year = PositiveNumber(Lookup(container, streamMetadata, {"date", "year"}));
+    read.year = PositiveNumber(YearNumber(Lookup(container, streamMetadata, {"date", "year"})));
     read.genre = Lookup(container, streamMetadata, {"genre"});
     read.comment = Lookup(container, streamMetadata, {"comment"});
-    read.track = PositiveNumber(Lookup(container, streamMetadata, {"track"}));
+    read.track = PositiveNumber(TrackNumber(Lookup(container, streamMetadata, {"track"})));
     read.composer = Lookup(container, streamMetadata, {"composer"});
     read.copyright = Lookup(container, streamMetadata, {"copyright"});
     const bool any = !read.title.empty() || !read.artist.empty() || !read.album.empty() || !read.year.empty() ||

@@ -158,7 +158,7 @@ TEST_P(FfmpegSourceTags, ReadsTheNineValuesFromTheContainer) {
     MakeToneWithSox(dir.file("tone.wav"), 44100, 2, 0.3, "");
     const std::string path = dir.file(GetParam().file);
     std::string metadata = " -metadata " + Quote(std::string("title=T ") + kUnicode);
-    for (const char* pair : {"artist=Ar", "album=Al", "date=2021-05-06", "genre=Jazz", "comment=Co", "track=7/12",
+    for (const char* pair : {"artist=Ar", "album=Al", "date=c.2021", "genre=Jazz", "comment=Co", "track=7/12",
                              "composer=Cm", "copyright=Cr"})
         metadata += " -metadata " + Quote(pair);
     Shell("ffmpeg -v error -i " + Quote(dir.file("tone.wav")) + " " + GetParam().args + metadata + " " + Quote(path));
