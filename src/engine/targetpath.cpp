@@ -3,7 +3,6 @@
 #include "base/pathutil.h"
 #include "engine/fileentry.h"
 #include "engine/outputformat.h"
-#include "engine/targetreservations.h"
 #include "settings/settings.h"
 
 namespace tonewright {
@@ -47,7 +46,7 @@ bool TryFolderRule(const FolderRule& rule, const std::string& source, const std:
 
     std::unique_lock<std::mutex> lock;
     if (reservations) lock = reservations->Lock();
-    auto reserved = [&](const std::string& name) { return reservations && reservations->Contains(name); };
+    auto reserved = [&](const std::string& name) { return reservations && reservations->Taken(lock, name); };
     std::string target = stem + extension;
     const bool givenToAnotherRow = reserved(target);
     if (givenToAnotherRow || FileExists(target)) {
@@ -76,7 +75,7 @@ bool TryFolderRule(const FolderRule& rule, const std::string& source, const std:
         message = "Failed to create file \"" + target + "\"";
         return false;
     }
-    if (reservations) reservations->Add(target);
+    if (reservations) paths.name = reservations->Reserve(target);
     paths.target = target;
     return true;
 }
