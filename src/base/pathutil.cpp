@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QStandardPaths>
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -61,6 +62,23 @@ bool SameFile(const std::string& a, const std::string& b) {
     struct stat sa, sb;
     if (stat(a.c_str(), &sa) != 0 || stat(b.c_str(), &sb) != 0) return false;
     return sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
+}
+
+bool CanReplace(const std::string& path) {
+    struct stat entry, file;
+    if (lstat(path.c_str(), &entry) != 0 || stat(path.c_str(), &file) != 0) return errno == ENOENT;
+    if (!S_ISREG(file.st_mode) || (file.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) return false;
+    // Opening without truncation changes nothing; it fails for a file this user may not write.
+    const int fd = open(path.c_str(), O_WRONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0) return false;
+    close(fd);
+    // In a sticky folder only the owner of the entry (a link's own owner), the folder's
+    // owner or the superuser may remove or replace it.
+    const std::string folder = FolderOf(path);
+    struct stat parent;
+    if (stat(folder.empty() ? "." : folder.c_str(), &parent) != 0) return false;
+    const uid_t user = geteuid();
+    return !(parent.st_mode & S_ISVTX) || user == 0 || entry.st_uid == user || parent.st_uid == user;
 }
 
 namespace {

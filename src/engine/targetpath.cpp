@@ -10,6 +10,7 @@ namespace tonewright {
 namespace {
 
 std::string FolderFailure(const std::string& folder) { return "Failed to create folder \"" + folder + "\""; }
+std::string FileFailure(const std::string& file) { return "Failed to create file \"" + file + "\""; }
 
 struct FolderRule {
     int option;
@@ -62,6 +63,11 @@ bool TryFolderRule(const FolderRule& rule, const std::string& source, const std:
                 final = true;
                 return false;
             }
+            // Found now rather than when the finished file is renamed over it.
+            if (!CanReplace(target)) {
+                message = FileFailure(target);
+                return false;
+            }
         } else {
             for (long n = 1; reserved(target) || FileExists(target); ++n)
                 target = stem + "_" + std::to_string(n) + extension;
@@ -72,7 +78,7 @@ bool TryFolderRule(const FolderRule& rule, const std::string& source, const std:
     if (reservations && reservations->FirstTargetIn(FolderOf(target))) RemoveStaleTemporaries(FolderOf(target));
     paths.temporary = CreateTemporaryBeside(target, paths.lock);
     if (paths.temporary.empty()) {
-        message = "Failed to create file \"" + target + "\"";
+        message = FileFailure(target);
         return false;
     }
     if (reservations) paths.name = reservations->Reserve(target);
