@@ -130,9 +130,23 @@ std::string AbsoluteCleanPath(const std::string& path) {
     std::error_code ec;
     std::filesystem::path absolute = std::filesystem::absolute(path, ec);
     if (ec) absolute = path;
-    std::string clean = absolute.lexically_normal().string();
-    if (clean.size() > 1 && clean.back() == '/') clean.pop_back();
-    return clean;
+    std::filesystem::path clean;
+    for (const std::filesystem::path& part : absolute) {
+        if (part.empty() || part == ".") continue;
+        if (part != "..") {
+            clean /= part;
+            continue;
+        }
+        // After a symbolic link, ".." leads to the parent of the folder the link names, as
+        // the file system takes it, not back to the folder that holds the link.
+        struct stat st;
+        if (lstat(clean.c_str(), &st) == 0 && S_ISLNK(st.st_mode)) {
+            std::filesystem::path resolved = std::filesystem::canonical(clean, ec);
+            if (!ec) clean = std::move(resolved);
+        }
+        clean = clean.parent_path();
+    }
+    return clean.string();
 }
 
 }  // namespace tonewright

@@ -46,7 +46,9 @@ std::string ExecutableFolder();
 // The user's documents folder (created when missing), without a trailing "/"; "" when the
 // system knows none or it cannot be created.
 std::string DocumentsFolder();
-// Makes a path absolute and removes "." and ".." parts and doubled separators.
+// Makes a path absolute and removes "." and ".." parts, doubled separators and a trailing
+// separator. A ".." after a symbolic link is taken as the file system takes it: the link is
+// resolved and ".." leaves the folder it names.
 std::string AbsoluteCleanPath(const std::string& path);
 
 }  // namespace tonewright
