@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QStandardPaths>
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -63,6 +64,23 @@ bool SameFile(const std::string& a, const std::string& b) {
     return sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
 }
 
+bool CanReplace(const std::string& path) {
+    struct stat entry, file;
+    if (lstat(path.c_str(), &entry) != 0 || stat(path.c_str(), &file) != 0) return errno == ENOENT;
+    if (!S_ISREG(file.st_mode) || (file.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) return false;
+    // Opening without truncation changes nothing; it fails for a file this user may not write.
+    const int fd = open(path.c_str(), O_WRONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0) return false;
+    close(fd);
+    // In a sticky folder only the owner of the entry (a link's own owner), the folder's
+    // owner or the superuser may remove or replace it.
+    const std::string folder = FolderOf(path);
+    struct stat parent;
+    if (stat(folder.empty() ? "." : folder.c_str(), &parent) != 0) return false;
+    const uid_t user = geteuid();
+    return !(parent.st_mode & S_ISVTX) || user == 0 || entry.st_uid == user || parent.st_uid == user;
+}
+
 namespace {
 
 // Existing folder: true; existing non-folder: false; missing: the result of creating it.
@@ -112,9 +130,23 @@ std::string AbsoluteCleanPath(const std::string& path) {
     std::error_code ec;
     std::filesystem::path absolute = std::filesystem::absolute(path, ec);
     if (ec) absolute = path;
-    std::string clean = absolute.lexically_normal().string();
-    if (clean.size() > 1 && clean.back() == '/') clean.pop_back();
-    return clean;
+    std::filesystem::path clean;
+    for (const std::filesystem::path& part : absolute) {
+        if (part.empty() || part == ".") continue;
+        if (part != "..") {
+            clean /= part;
+            continue;
+        }
+        // After a symbolic link, ".." leads to the parent of the folder the link names, as
+        // the file system takes it, not back to the folder that holds the link.
+        struct stat st;
+        if (lstat(clean.c_str(), &st) == 0 && S_ISLNK(st.st_mode)) {
+            std::filesystem::path resolved = std::filesystem::canonical(clean, ec);
+            if (!ec) clean = std::move(resolved);
+        }
+        clean = clean.parent_path();
+    }
+    return clean.string();
 }
 
 }  // namespace tonewright

@@ -27,6 +27,12 @@ bool IsFolder(const std::string& path);
 bool FileSize(const std::string& path, uint64_t& size);
 // True when both paths name the same file on disk (also through links), or are equal.
 bool SameFile(const std::string& a, const std::string& b);
+// True when a new file may be renamed over the path: nothing stands there, or only a
+// dangling link, or a regular file (also through a link) that has a write permission bit,
+// that this user may open for writing, and that the folder lets this user remove. Folders,
+// devices, pipes, write-protected files (even for the superuser), immutable files and
+// another user's file in a folder with the sticky bit are never replaced.
+bool CanReplace(const std::string& path);
 
 // True when the path is an existing folder; otherwise creates the folder chain when
 // `create` is set and returns whether that worked.
@@ -40,7 +46,9 @@ std::string ExecutableFolder();
 // The user's documents folder (created when missing), without a trailing "/"; "" when the
 // system knows none or it cannot be created.
 std::string DocumentsFolder();
-// Makes a path absolute and removes "." and ".." parts and doubled separators.
+// Makes a path absolute and removes "." and ".." parts, doubled separators and a trailing
+// separator. A ".." after a symbolic link is taken as the file system takes it: the link is
+// resolved and ".." leaves the folder it names.
 std::string AbsoluteCleanPath(const std::string& path);
 
 }  // namespace tonewright

@@ -68,7 +68,12 @@ RowResult ConvertToRowTarget(const FileEntry& entry, int number, const BatchCont
 
     RowResult row;
     row.converted = result && IsCompleteFile(paths.temporary) && CommitTarget(paths.temporary, paths.target);
-    if (!row.converted) std::remove(paths.temporary.c_str());
+    if (row.converted) {
+        paths.name.Keep();
+    } else {
+        std::remove(paths.temporary.c_str());
+        paths.name.Release();  // no file carries the name now
+    }
     paths.lock.Release();
     if (row.converted) {
         row.status = LastPathComponent(paths.target);

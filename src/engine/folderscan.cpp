@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <climits>
 #include <memory>
+#include <set>
+#include <utility>
 
 #include "base/pathutil.h"
 #include "settings/settings.h"
@@ -35,6 +37,7 @@ std::string LinkTarget(const std::string& path) {
 struct FolderListing {
     std::vector<std::string> files;
     std::vector<std::string> folders;
+    std::vector<std::string> linkedFolders;  // links to folders
 };
 
 FolderListing ListFolder(const std::string& folder) {
@@ -47,21 +50,67 @@ FolderListing ListFolder(const std::string& folder) {
         if (name == "." || name == "..") continue;
         struct stat st;
         if (lstat((prefix + name).c_str(), &st) != 0) continue;
-        (S_ISDIR(st.st_mode) ? listing.folders : listing.files).push_back(prefix + name);
+        // A dangling link, or one to a file, stays a file: it loads or fails like one.
+        if (S_ISDIR(st.st_mode)) listing.folders.push_back(prefix + name);
+        else if (S_ISLNK(st.st_mode) && IsFolder(prefix + name)) listing.linkedFolders.push_back(prefix + name);
+        else listing.files.push_back(prefix + name);
     }
-    std::sort(listing.files.begin(), listing.files.end());
-    std::sort(listing.folders.begin(), listing.folders.end());
+    for (auto* names : {&listing.files, &listing.folders, &listing.linkedFolders})
+        std::sort(names->begin(), names->end());
     return listing;
 }
 
-void ScanInto(const std::string& folder, const Settings& settings, std::vector<std::string>& found) {
-    const FolderListing listing = ListFolder(folder);
-    for (const std::string& file : listing.files) {
-        std::string accepted = AcceptFile(file, settings);
-        if (!accepted.empty()) found.push_back(std::move(accepted));
-    }
-    for (const std::string& sub : listing.folders) ScanInto(sub, settings, found);
+// A file or folder on disk, whatever path or link reaches it.
+using FileId = std::pair<dev_t, ino_t>;
+
+bool Identify(const std::string& path, FileId& id) {
+    struct stat st;
+    if (stat(path.c_str(), &st) != 0) return false;
+    id = {st.st_dev, st.st_ino};
+    return true;
 }
+
+// One search: each folder is searched once, so links that lead back up the tree (a loop)
+// or to a folder searched already end there, and each file is listed once, under the
+// first path that reaches it. The real folders of the tree come first and the folders
+// reached through links after them, so a folder that is in the tree shows under its own
+// path rather than a link's.
+class FolderSearch {
+public:
+    explicit FolderSearch(const Settings& settings) : settings_(settings) {}
+
+    void Run(const std::string& folder) {
+        Scan(folder);
+        for (size_t i = 0; i < linked_.size(); ++i) Scan(std::string(linked_[i]));  // linked_ grows
+    }
+
+    std::vector<std::string> Found() { return std::move(found_); }
+
+private:
+    // The folder's files, then its real subfolders, depth first; its links to folders wait.
+    void Scan(const std::string& folder) {
+        FileId id;
+        if (Identify(folder, id) && !folders_.insert(id).second) return;
+        const FolderListing listing = ListFolder(folder);
+        for (const std::string& file : listing.files) {
+            std::string accepted = AcceptFile(file, settings_);
+            if (!accepted.empty() && FirstTime(accepted)) found_.push_back(std::move(accepted));
+        }
+        for (const std::string& sub : listing.folders) Scan(sub);
+        linked_.insert(linked_.end(), listing.linkedFolders.begin(), listing.linkedFolders.end());
+    }
+
+    bool FirstTime(const std::string& file) {
+        FileId id;
+        return !Identify(file, id) || files_.insert(id).second;
+    }
+
+    const Settings& settings_;
+    std::set<FileId> folders_;
+    std::set<FileId> files_;
+    std::vector<std::string> linked_;  // links to folders, searched after the real tree
+    std::vector<std::string> found_;
+};
 
 }  // namespace
 
@@ -79,9 +128,9 @@ std::string AcceptFile(const std::string& path, const Settings& settings) {
 }
 
 std::vector<std::string> ScanFolder(const std::string& folder, const Settings& settings) {
-    std::vector<std::string> found;
-    ScanInto(folder, settings, found);
-    return found;
+    FolderSearch search(settings);
+    search.Run(folder);
+    return search.Found();
 }
 
 }  // namespace tonewright

@@ -14,8 +14,10 @@ struct Settings;
 std::string AcceptFile(const std::string& path, const Settings& settings);
 
 // Every accepted file below `folder`: the folder's own files first, then each subfolder's,
-// depth first; names in each folder in sorted order. Links to folders are not followed, so
-// a link loop cannot trap the scan.
+// depth first; names in each folder in sorted order. Then, in the order they were found,
+// the folders that links lead to, searched the same way. A folder reached again (a link
+// loop, or a second way to it) is not searched again, and a file reached by several paths
+// is listed once, under the first.
 std::vector<std::string> ScanFolder(const std::string& folder, const Settings& settings);
 
 }  // namespace tonewright

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <atomic>
 #include <chrono>
+#include <condition_variable>
 #include <mutex>
 #include <optional>
 #include <thread>
@@ -22,6 +23,32 @@ namespace {
 // How often the calling thread lets the host handle its events while rows convert.
 constexpr auto kPumpInterval = std::chrono::milliseconds(20);
 
+// Lets rows take a step one at a time in list order. Rows choose their targets this way,
+// outside the host lock: a row whose name an earlier, still converting row holds waits
+// there for that row's outcome, and meanwhile the host must go on handling its events.
+class ListOrder {
+public:
+    // Waits until every row before `row` took its step, then runs `step`.
+    template <typename Step>
+    void InTurn(int row, Step&& step) {
+        {
+            std::unique_lock<std::mutex> lock(mutex_);
+            advanced_.wait(lock, [&] { return next_ == row; });
+        }
+        step();
+        {
+            std::lock_guard<std::mutex> lock(mutex_);
+            ++next_;
+        }
+        advanced_.notify_all();
+    }
+
+private:
+    std::mutex mutex_;
+    std::condition_variable advanced_;
+    int next_ = 0;
+};
+
 }  // namespace
 
 bool ConvertRowsAtOnce(const std::vector<FileEntry*>& entries, const std::vector<int>& rows,
@@ -32,6 +59,7 @@ bool ConvertRowsAtOnce(const std::vector<FileEntry*>& entries, const std::vector
     int next = 0;  // the next row to take, under hostLock
     std::atomic<int> running{0};
     std::atomic<bool> cancelled{false};
+    ListOrder order;
 
     auto convertRows = [&] {
         for (;;) {
@@ -41,7 +69,7 @@ bool ConvertRowsAtOnce(const std::vector<FileEntry*>& entries, const std::vector
             std::optional<FileProgress> progress;
             bool chosen = false;
             {
-                // Rows are taken, and their targets chosen, in list order.
+                // Rows are taken in list order, and choose their targets in that order.
                 std::lock_guard<std::mutex> lock(hostLock);
                 i = next++;
                 if (i >= total || cancelled) break;
@@ -49,9 +77,11 @@ bool ConvertRowsAtOnce(const std::vector<FileEntry*>& entries, const std::vector
                     result = MissingSoundFont();
                 } else {
                     progress.emplace(host, rows[i], AnnounceRow(*entries[i], rows[i], i + 1, total, format, host));
-                    chosen = ChooseRowTarget(*entries[i], context, reservations, paths, result);
                 }
             }
+            order.InTurn(i, [&] {
+                if (progress) chosen = ChooseRowTarget(*entries[i], context, reservations, paths, result);
+            });
             if (chosen) result = ConvertToRowTarget(*entries[i], i + 1, context, format, *progress, paths);
             std::lock_guard<std::mutex> lock(hostLock);
             if (host.Cancelled()) cancelled = true;

@@ -3,7 +3,6 @@
 #include "base/pathutil.h"
 #include "engine/fileentry.h"
 #include "engine/outputformat.h"
-#include "engine/targetreservations.h"
 #include "settings/settings.h"
 
 namespace tonewright {
@@ -11,6 +10,7 @@ namespace tonewright {
 namespace {
 
 std::string FolderFailure(const std::string& folder) { return "Failed to create folder \"" + folder + "\""; }
+std::string FileFailure(const std::string& file) { return "Failed to create file \"" + file + "\""; }
 
 struct FolderRule {
     int option;
@@ -47,7 +47,7 @@ bool TryFolderRule(const FolderRule& rule, const std::string& source, const std:
 
     std::unique_lock<std::mutex> lock;
     if (reservations) lock = reservations->Lock();
-    auto reserved = [&](const std::string& name) { return reservations && reservations->Contains(name); };
+    auto reserved = [&](const std::string& name) { return reservations && reservations->Taken(lock, name); };
     std::string target = stem + extension;
     const bool givenToAnotherRow = reserved(target);
     if (givenToAnotherRow || FileExists(target)) {
@@ -63,6 +63,11 @@ bool TryFolderRule(const FolderRule& rule, const std::string& source, const std:
                 final = true;
                 return false;
             }
+            // Found now rather than when the finished file is renamed over it.
+            if (!CanReplace(target)) {
+                message = FileFailure(target);
+                return false;
+            }
         } else {
             for (long n = 1; reserved(target) || FileExists(target); ++n)
                 target = stem + "_" + std::to_string(n) + extension;
@@ -73,10 +78,10 @@ bool TryFolderRule(const FolderRule& rule, const std::string& source, const std:
     if (reservations && reservations->FirstTargetIn(FolderOf(target))) RemoveStaleTemporaries(FolderOf(target));
     paths.temporary = CreateTemporaryBeside(target, paths.lock);
     if (paths.temporary.empty()) {
-        message = "Failed to create file \"" + target + "\"";
+        message = FileFailure(target);
         return false;
     }
-    if (reservations) reservations->Add(target);
+    if (reservations) paths.name = reservations->Reserve(target);
     paths.target = target;
     return true;
 }

@@ -2,13 +2,13 @@
 
 #include <string>
 
+#include "engine/targetreservations.h"
 #include "engine/temporaryfile.h"
 
 namespace tonewright {
 
 struct FileEntry;
 struct Settings;
-class TargetReservations;
 
 // Where the output of a row goes.
 struct TargetPaths {
@@ -16,14 +16,16 @@ struct TargetPaths {
     std::string temporary;  // a reserved file beside it that the pipeline writes; renamed
                             // to `target` only when the conversion succeeded
     TemporaryLock lock;     // held on `temporary` until it is renamed or removed
+    ReservedName name;      // the batch's hold on `target`, kept when the row's file gets it
 };
 
 // Decides the folder, name and extension of a row's output, applies the existing-target
 // rule, and proves the folder writable by creating the temporary file. On success stores
 // the target in entry.targetPath and returns true; otherwise returns false with `message`
-// set to the text for the row's status. A name in `reservations` counts as taken and is
-// never overwritten; the chosen name is added to them. With `reservations` (a batch), the
-// first target in a folder first removes the temporary files earlier runs left there.
+// set to the text for the row's status. A name another row of `reservations` holds counts
+// as taken and is never overwritten; the chosen name is reserved in paths.name. With
+// `reservations` (a batch), the first target in a folder first removes the temporary files
+// earlier runs left there.
 bool ResolveTargetPath(FileEntry& entry, const Settings& settings, int outputFormat, TargetPaths& paths,
                        std::string& message, TargetReservations* reservations = nullptr);
 

@@ -6,9 +6,11 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <chrono>
+#include <climits>
 #include <cstdio>
 #include <memory>
 
@@ -22,6 +24,21 @@ const std::string kPartMark = ".part-";
 constexpr size_t kSuffixDigits = 16;
 
 bool IsLowerHexDigit(char c) { return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f'); }
+
+// The target's name as the temporary file's name carries it: whole when the dot, the mark
+// and the digits still fit in the longest name the folder takes, else cut to fit, never
+// inside a UTF-8 sequence. "" when not even one character fits.
+std::string NameInTemporary(const std::string& target) {
+    const std::string folder = FolderOf(target);
+    const long longest = pathconf(folder.empty() ? "." : folder.c_str(), _PC_NAME_MAX);
+    const size_t added = 1 + kPartMark.size() + kSuffixDigits;
+    const size_t limit = longest > 0 ? static_cast<size_t>(longest) : NAME_MAX;
+    if (limit <= added) return {};
+    const std::string name = LastPathComponent(target);
+    size_t cut = std::min(name.size(), limit - added);
+    while (cut > 0 && cut < name.size() && (static_cast<unsigned char>(name[cut]) & 0xC0) == 0x80) --cut;
+    return name.substr(0, cut);
+}
 
 // True when `path` still names the file open on `fd`. A cleaner of another run may take a
 // file for a leftover in the moment between its creation and its lock, and remove it.
@@ -75,7 +92,9 @@ bool IsTemporaryFileName(const std::string& name) {
 
 std::string CreateTemporaryBeside(const std::string& target, TemporaryLock& lock) {
     static std::atomic<unsigned> counter{0};
-    const std::string prefix = FolderOf(target) + "." + LastPathComponent(target) + kPartMark;
+    const std::string name = NameInTemporary(target);
+    if (name.empty()) return {};
+    const std::string prefix = FolderOf(target) + "." + name + kPartMark;
     const auto clock = static_cast<unsigned>(std::chrono::steady_clock::now().time_since_epoch().count());
     for (int attempt = 0; attempt < 100; ++attempt) {
         char suffix[kSuffixDigits + 1];

@@ -5,7 +5,8 @@
 namespace tonewright {
 
 // The hidden file a conversion writes before it gets the target's name. Beside a target
-// NAME it is named ".NAME.part-" followed by 16 lowercase hexadecimal digits. Its writer
+// NAME it is named ".NAME.part-" followed by 16 lowercase hexadecimal digits, with NAME cut
+// short when the whole would be longer than the folder's longest file name. Its writer
 // holds an exclusive flock on it from creation until the file is renamed or removed, so a
 // file of that form that nobody holds was left behind by a run that died.
 

@@ -300,12 +300,20 @@ private slots:
         h.store.preset("Options", "FilterExts", "wav");
         h.Open();
         QDir(h.dir.path()).mkpath(QStringLiteral("music/sub/deeper"));
-        h.MakeTones({"music/b.wav", "music/a.wav", "music/sub/deeper/c.wav", "music/sub/d.wav"});
+        QDir(h.dir.path()).mkpath(QStringLiteral("elsewhere"));
+        h.MakeTones({"music/b.wav", "music/a.wav", "music/sub/deeper/c.wav", "music/sub/d.wav", "elsewhere/e.wav"});
         apptest::MakeGarbage(h.file("music/notes.txt"));
+        // Links: to a folder outside the tree (searched after the tree), back up the tree (a
+        // loop), a second way into a folder and a second name of a file (each listed once).
+        QVERIFY(QFile::link(QStringLiteral("../elsewhere"), h.file("music/linked")));
+        QVERIFY(QFile::link(QStringLiteral("../.."), h.file("music/sub/deeper/up")));
+        QVERIFY(QFile::link(QStringLiteral("deeper"), h.file("music/sub/twin")));
+        QVERIFY(QFile::link(QStringLiteral("../d.wav"), h.file("music/sub/deeper/alias.wav")));
         h.desktop.folderToChoose = h.file("music");
         h.window->OnAddFolder();
         QCOMPARE(h.desktop.folderBrowserStart, QStringLiteral("/previous/folder"));
-        QCOMPARE(SourcePaths(h), Paths(h, {"music/a.wav", "music/b.wav", "music/sub/d.wav", "music/sub/deeper/c.wav"}));
+        QCOMPARE(SourcePaths(h), Paths(h, {"music/a.wav", "music/b.wav", "music/sub/d.wav", "music/sub/deeper/c.wav",
+                                           "music/linked/e.wav"}));
         QCOMPARE(QString::fromStdString(h.store.values().at("Options/Folder")), h.file("music") + "/");
         QVERIFY(h.desktop.messages.empty());
     }

@@ -2,6 +2,8 @@
 
 #include <unistd.h>
 
+#include <filesystem>
+
 #include "base/pathutil.h"
 #include "support/testutil.h"
 
@@ -41,4 +43,13 @@ TEST(PathUtilTest, SameFileSeesThroughLinks) {
     EXPECT_TRUE(SameFile(dir.file("a.wav"), dir.file("hard.wav")));
     EXPECT_FALSE(SameFile(dir.file("a.wav"), dir.file("b.wav")));
     EXPECT_EQ(AbsoluteCleanPath(dir.path() + "/x/../a.wav"), dir.file("a.wav"));
+
+    // "link/.." leaves the folder the link names, not the one that holds the link.
+    ASSERT_TRUE(CreateFolderChain(dir.file("elsewhere/folder/sub")));
+    testutil::WriteBytes(dir.file("elsewhere/a.wav"), {3});
+    ASSERT_EQ(symlink("elsewhere/folder", dir.file("link").c_str()), 0);
+    const std::string elsewhere = std::filesystem::canonical(dir.file("elsewhere")).string();
+    EXPECT_EQ(AbsoluteCleanPath(dir.file("link/../a.wav")), elsewhere + "/a.wav");
+    EXPECT_EQ(AbsoluteCleanPath(dir.file("link/sub/../../a.wav")), elsewhere + "/a.wav");
+    EXPECT_EQ(AbsoluteCleanPath(dir.file("link/./sub/..//")), dir.file("link")) << "no link before the \"..\"";
 }

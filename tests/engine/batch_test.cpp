@@ -173,6 +173,27 @@ TEST_F(BatchTest, OverwriteWithAFailingConversionKeepsTheOldFile) {
     EXPECT_EQ(LeftoverTemporaries(), 0);
 }
 
+// A row that fails leaves no file under its name, so the next row of that name takes it,
+// whatever the existing-target rule; rows converted at once get the same names.
+TEST_F(BatchTest, AFailedRowGivesItsNameBack) {
+    testutil::Shell("mkdir -p " + dir.file("sub"));
+    for (const auto& [rule, jobs] : {std::pair{33, 1}, {11, 1}, {33, 2}, {11, 2}}) {
+        SCOPED_TRACE(std::to_string(rule) + " with " + std::to_string(jobs) + " job(s)");
+        context.jobs = jobs;
+        host = testutil::RecordingHost();
+        list.Clear();
+        Add(Tone("a.wav"));
+        Add(Tone("sub/a.wav"));
+        testutil::WriteBytes(dir.file("a.wav"), {'R', 'I', 'F', 'F', 0, 0});  // damaged after it was listed
+        settings.TargetExistsOpt = rule;
+        Run();
+        EXPECT_EQ(host.status[0].rfind("Conversion Failure", 0), 0u) << host.status[0];
+        EXPECT_EQ(host.status[1], "a.wav");
+        EXPECT_EQ(list[1].targetPath, dir.file("out/a.wav"));
+        std::filesystem::remove(dir.file("out/a.wav"));
+    }
+}
+
 TEST_F(BatchTest, OverwriteReplacesTheOldFileWhenTheConversionSucceeds) {
     Add(Tone("a.wav"));
     testutil::Shell("mkdir -p " + dir.file("out") + " && echo old > " + dir.file("out/a.wav"));

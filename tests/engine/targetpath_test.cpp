@@ -1,5 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <functional>
+
+#include "base/pathutil.h"
 #include "encoders/mp3/mp3output.h"
 #include "encoders/vorbis/vorbisoutput.h"
 #include "encoders/wav/wavoutput.h"
@@ -31,8 +39,9 @@ protected:
         return dir.file(name);
     }
 
-    // Resolves and returns the target, or "!" followed by the message.
-    std::string Resolve(const std::string& source, int format = kOutputMp3) {
+    // Resolves and returns the target, or "!" followed by the message. The temporary file's
+    // name goes to `temporaryName` when asked for.
+    std::string Resolve(const std::string& source, int format = kOutputMp3, std::string* temporaryName = nullptr) {
         FileEntry entry;
         entry.sourcePath = source;
         TargetPaths paths;
@@ -44,9 +53,32 @@ protected:
         EXPECT_EQ(entry.targetPath, paths.target);
         EXPECT_TRUE(testutil::Exists(paths.temporary));
         std::remove(paths.temporary.c_str());
+        if (temporaryName) *temporaryName = LastPathComponent(paths.temporary);
         return paths.target;
     }
 };
+
+// What `run` returns when run in a child process as the user "nobody" (65534).
+std::string AsOtherUser(const std::function<std::string()>& run) {
+    int out[2];
+    if (pipe(out) != 0) return "no pipe";
+    const pid_t child = fork();
+    if (child == 0) {
+        close(out[0]);
+        if (setgid(65534) != 0 || setuid(65534) != 0) _exit(1);
+        const std::string text = run();
+        const bool written = write(out[1], text.data(), text.size()) == static_cast<ssize_t>(text.size());
+        _exit(written ? 0 : 1);
+    }
+    close(out[1]);
+    std::string text;
+    char buffer[512];
+    for (ssize_t n; (n = read(out[0], buffer, sizeof buffer)) > 0;) text.append(buffer, static_cast<size_t>(n));
+    close(out[0]);
+    int status = 0;
+    waitpid(child, &status, 0);
+    return WIFEXITED(status) && WEXITSTATUS(status) == 0 ? text : "child failed";
+}
 
 }  // namespace
 
@@ -67,9 +99,65 @@ TEST_F(TargetPathTest, ExistingTargetIsRenamedSkippedOrRefusedAsTheSource) {
     EXPECT_EQ(testutil::ReadBytes(dir.file("b.mp3")), std::vector<uint8_t>{9}) << "the old file stays until replaced";
 }
 
-TEST_F(TargetPathTest, NamesWithoutOrWithSeveralDots) {
+TEST_F(TargetPathTest, NamesWithoutOrWithSeveralDotsOrOfTheLongestLength) {
     EXPECT_EQ(Resolve(Source("noext"), kOutputWav), dir.file("noext.wav"));
     EXPECT_EQ(Resolve(Source("x.tar.gz"), kOutputWav), dir.file("x.tar.wav"));
+
+    // Names up to the longest a folder takes (255 bytes): the temporary file carries as
+    // much of the name as fits, cut between characters, in the form the cleaner knows.
+    std::string cjk;
+    for (int i = 0; i < 78; ++i) cjk += "\u540D";  // 78 characters of 3 bytes
+    const struct {
+        std::string stem;
+        size_t kept;  // bytes of the target's name inside the temporary's name
+    } cases[] = {{std::string(251, 'x'), 232}, {cjk, 231}, {std::string(228, 'y'), 232}};
+    for (const auto& c : cases) {
+        std::string temporary;
+        const std::string name = c.stem + ".mp3";
+        EXPECT_EQ(Resolve(Source(c.stem + ".wav"), kOutputMp3, &temporary), dir.file(name));
+        EXPECT_LE(temporary.size(), 255u);
+        EXPECT_TRUE(IsTemporaryFileName(temporary)) << temporary;
+        EXPECT_EQ(temporary.substr(0, 1 + c.kept + 6), "." + name.substr(0, c.kept) + ".part-") << temporary;
+    }
+}
+
+// "Overwrite" never replaces what it may not: found before converting, like a target that
+// cannot be created, and the documents folder is tried instead.
+TEST_F(TargetPathTest, OverwriteFindsATargetThatCannotBeReplaced) {
+    settings.TargetExistsOpt = 22;
+    ASSERT_EQ(mkdir(dir.file("folder.mp3").c_str(), 0755), 0);
+    testutil::WriteBytes(dir.file("protected.mp3"), {7});
+    ASSERT_EQ(chmod(dir.file("protected.mp3").c_str(), 0444), 0);
+    for (const std::string name : {"folder", "protected"}) {
+        const std::string source = Source(name + ".wav");
+        settings.OutputFiles2MyDocuments = 0;
+        EXPECT_EQ(Resolve(source), "!Failed to create file \"" + dir.file(name + ".mp3") + "\"");
+        settings.OutputFiles2MyDocuments = 1;
+        EXPECT_EQ(Resolve(source), dir.file("home/Documents/" + name + ".mp3"));
+    }
+    EXPECT_EQ(testutil::ReadBytes(dir.file("protected.mp3")), std::vector<uint8_t>{7});
+    EXPECT_TRUE(IsFolder(dir.file("folder.mp3")));
+
+    // Another user's file in a folder with the sticky bit: made as the superuser, resolved
+    // as a user who may write that file but not replace it, and who may replace their own.
+    if (geteuid() != 0) {
+        std::printf("[   NOTE   ] not run as the superuser: no other user's file to try\n");
+        return;
+    }
+    const std::string sticky = dir.file("sticky");
+    ASSERT_EQ(chmod(dir.path().c_str(), 0755), 0);
+    ASSERT_EQ(mkdir(sticky.c_str(), 0755), 0);
+    ASSERT_EQ(chmod(sticky.c_str(), 01777), 0);
+    for (const std::string name : {"shared", "own"}) {
+        testutil::WriteBytes(sticky + "/" + name + ".mp3", {7});
+        ASSERT_EQ(chmod((sticky + "/" + name + ".mp3").c_str(), 0666), 0);
+        Source("sticky/" + name + ".wav");
+    }
+    ASSERT_EQ(chown((sticky + "/own.mp3").c_str(), 65534, 65534), 0);
+    settings.OutputFiles2MyDocuments = 0;
+    EXPECT_EQ(AsOtherUser([&] { return Resolve(sticky + "/shared.wav") + "|" + Resolve(sticky + "/own.wav"); }),
+              "!Failed to create file \"" + sticky + "/shared.mp3\"|" + sticky + "/own.mp3");
+    EXPECT_EQ(testutil::ReadBytes(sticky + "/shared.mp3"), std::vector<uint8_t>{7});
 }
 
 TEST_F(TargetPathTest, CustomFolderWithMirroredSourceFolders) {
