@@ -25,8 +25,8 @@ public:
 
     // Files picked in the open dialog (none when cancelled).
     virtual QStringList ChooseFiles(QWidget* parent, const QString& filters) = 0;
-    // A folder picked in the folder browser ("" when cancelled).
-    virtual QString ChooseFolder(QWidget* parent, const QString& start) = 0;
+    // A folder picked in the folder browser titled with the prompt ("" when cancelled).
+    virtual QString ChooseFolder(QWidget* parent, const QString& prompt, const QString& start) = 0;
 
     // Opens a web page, a mail link, a file with its player or a folder.
     virtual void Open(const QUrl& url) = 0;

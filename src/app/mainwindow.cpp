@@ -204,7 +204,8 @@ void MainWindow::OnAddFiles() {
 
 void MainWindow::OnAddFolder() {
     const QString chosen =
-        desktop_.ChooseFolder(this, WithoutTrailingSlash(QString::fromStdString(settings_.Folder)));
+        desktop_.ChooseFolder(this, QStringLiteral("Please choose a folder:"),
+                              WithoutTrailingSlash(QString::fromStdString(settings_.Folder)));
     if (chosen.isEmpty()) return;
     const QString folder = WithoutTrailingSlash(chosen);
     settings_.Folder = (folder.endsWith(QLatin1Char('/')) ? folder : folder + QLatin1Char('/')).toStdString();

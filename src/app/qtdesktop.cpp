@@ -43,8 +43,8 @@ QStringList QtDesktop::ChooseFiles(QWidget* parent, const QString& filters) {
     return QFileDialog::getOpenFileNames(parent, QStringLiteral("Add Files"), QString(), filters);
 }
 
-QString QtDesktop::ChooseFolder(QWidget* parent, const QString& start) {
-    return QFileDialog::getExistingDirectory(parent, QStringLiteral("Please choose a folder:"), start);
+QString QtDesktop::ChooseFolder(QWidget* parent, const QString& prompt, const QString& start) {
+    return QFileDialog::getExistingDirectory(parent, prompt, start);
 }
 
 void QtDesktop::Open(const QUrl& url) { QDesktopServices::openUrl(url); }

@@ -12,7 +12,7 @@ public:
     bool AskYesNo(QWidget* parent, const QString& text) override;
     void ShowAbout(QWidget* parent, const QString& text) override;
     QStringList ChooseFiles(QWidget* parent, const QString& filters) override;
-    QString ChooseFolder(QWidget* parent, const QString& start) override;
+    QString ChooseFolder(QWidget* parent, const QString& prompt, const QString& start) override;
     void Open(const QUrl& url) override;
     void RevealFile(const QString& path) override;
 };

@@ -11,7 +11,7 @@ QUrl HelpTopicsUrl();
 QUrl HomePageUrl();
 QUrl UpdateCheckUrl();
 QUrl SupportUrl();
-// A mail without recipient that recommends the program.
+// A mail without recipient that recommends the program by its name and a one-line description.
 QUrl TellAFriendUrl();
 
 }  // namespace tonewright

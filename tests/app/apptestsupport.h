@@ -39,6 +39,7 @@ public:
     std::vector<Message> messages;
     QStringList questions;
     QStringList abouts;
+    QString folderBrowserPrompt;
     QString folderBrowserStart;
     QList<QUrl> opened;
     QStringList revealed;
@@ -47,7 +48,8 @@ public:
     bool AskYesNo(QWidget*, const QString& text) override;
     void ShowAbout(QWidget*, const QString& text) override { abouts << text; }
     QStringList ChooseFiles(QWidget*, const QString&) override { return filesToChoose; }
-    QString ChooseFolder(QWidget*, const QString& start) override {
+    QString ChooseFolder(QWidget*, const QString& prompt, const QString& start) override {
+        folderBrowserPrompt = prompt;
         folderBrowserStart = start;
         return folderToChoose;
     }

@@ -311,6 +311,7 @@ private slots:
         QVERIFY(QFile::link(QStringLiteral("../d.wav"), h.file("music/sub/deeper/alias.wav")));
         h.desktop.folderToChoose = h.file("music");
         h.window->OnAddFolder();
+        QCOMPARE(h.desktop.folderBrowserPrompt, QStringLiteral("Please choose a folder:"));
         QCOMPARE(h.desktop.folderBrowserStart, QStringLiteral("/previous/folder"));
         QCOMPARE(SourcePaths(h), Paths(h, {"music/a.wav", "music/b.wav", "music/sub/d.wav", "music/sub/deeper/c.wav",
                                            "music/linked/e.wav"}));
@@ -402,6 +403,8 @@ private slots:
         QVERIFY(h.desktop.opened[0].toString().endsWith(QStringLiteral("/help/index.html")));
         QCOMPARE(h.desktop.opened[1].scheme(), QStringLiteral("mailto"));
         QVERIFY(h.desktop.opened[1].query(QUrl::FullyDecoded).contains(QStringLiteral("Tonewright - very COOL application!!!")));
+        QVERIFY(h.desktop.opened[1].query(QUrl::FullyDecoded).contains(QStringLiteral("batch audio converter")));
+        QVERIFY(!h.desktop.opened[1].toString().contains(QStringLiteral("file:")));
         QVERIFY(h.desktop.opened[2].toString().endsWith(QStringLiteral("/help/support.html")));
         QCOMPARE(h.desktop.opened[4].fragment(), QStringLiteral("updates"));
         QCOMPARE(h.desktop.abouts.size(), 1);

@@ -134,6 +134,7 @@ void OptionsSheetTest::generalPageButtons() {
         auto* folder = Control<QLineEdit>(page, "customFolder");
         const QString start = folder->text();
         Button(page, QStringLiteral("Bro&wse"))->click();
+        QCOMPARE(harness.desktop.folderBrowserPrompt, QStringLiteral("Please choose an output folder:"));
         QCOMPARE(harness.desktop.folderBrowserStart, start);
         QCOMPARE(folder->text(), harness.file(QStringLiteral("chosen/")));
 

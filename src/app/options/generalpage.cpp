@@ -158,7 +158,7 @@ void GeneralPage::EnableCustomFolder(bool on) {
 }
 
 void GeneralPage::Browse() {
-    const QString chosen = desktop_.ChooseFolder(this, customFolder_->text());
+    const QString chosen = desktop_.ChooseFolder(this, QStringLiteral("Please choose an output folder:"), customFolder_->text());
     if (chosen.isEmpty()) return;
     customFolder_->setText(chosen.endsWith(QLatin1Char('/')) ? chosen : chosen + QLatin1Char('/'));
 }
