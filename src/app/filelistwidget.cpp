@@ -105,7 +105,11 @@ std::vector<int> FileListWidget::SelectedRows() const {
 void FileListWidget::RemoveRow(int row) { std::unique_ptr<QTreeWidgetItem> removed(takeTopLevelItem(row)); }
 
 void FileListWidget::SetStatus(int row, const QString& text) {
-    if (QTreeWidgetItem* item = topLevelItem(row)) item->setText(kStatusColumn, text);
+    if (QTreeWidgetItem* item = topLevelItem(row)) {
+        item->setText(kStatusColumn, text);
+        // A failure's reason may be longer than the column is wide: the tooltip shows it whole.
+        item->setToolTip(kStatusColumn, text);
+    }
 }
 
 void FileListWidget::ShowRow(int row) {

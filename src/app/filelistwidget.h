@@ -30,6 +30,7 @@ public:
     int rowCount() const { return topLevelItemCount(); }
     // The selected rows, top to bottom.
     std::vector<int> SelectedRows() const;
+    // The Status cell's text, also its tooltip.
     void SetStatus(int row, const QString& text);
     void ShowRow(int row);
     int ColumnUnits(int column) const;
