@@ -5,6 +5,7 @@
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QUrl>
+#include <QWidget>
 
 #include <deque>
 #include <functional>
@@ -28,6 +29,7 @@ public:
     struct Message {
         Icon icon;
         QString text;
+        bool parentVisible;  // the widget that asked was on screen when it did
     };
 
     // Answers given to the next questions, in order; then defaultAnswer.
@@ -44,7 +46,9 @@ public:
     QList<QUrl> opened;
     QStringList revealed;
 
-    void ShowMessage(QWidget*, Icon icon, const QString& text) override { messages.push_back({icon, text}); }
+    void ShowMessage(QWidget* parent, Icon icon, const QString& text) override {
+        messages.push_back({icon, text, parent && parent->isVisible()});
+    }
     bool AskYesNo(QWidget*, const QString& text) override;
     void ShowAbout(QWidget*, const QString& text) override { abouts << text; }
     QStringList ChooseFiles(QWidget*, const QString&) override { return filesToChoose; }

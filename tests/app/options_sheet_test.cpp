@@ -7,7 +7,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSpinBox>
-#include <QTabWidget>
+#include <QTabBar>
 #include <QTest>
 
 #include <map>
@@ -120,7 +120,10 @@ void OptionsSheetTest::switchingPagesRunsTheLeaveCheck() {
         Control<QLineEdit>(SheetPage(sheet, kGeneralPage), "customFolder")->clear();
         ShowPage(sheet, kWavPage);
         QCOMPARE(sheet.pageIndex(), kGeneralPage);
+        QCOMPARE(sheet.tabBar()->currentIndex(), kGeneralPage);
         QCOMPARE(harness.desktop.messages.back().text, QStringLiteral("Please choose an output folder."));
+        // The refusal came while the page refused was still in view.
+        QVERIFY(harness.desktop.messages.back().parentVisible);
         sheet.reject();
     });
 }
@@ -184,8 +187,7 @@ void OptionsSheetTest::tabsThatTheStoredPageIndexCounts() {
     RunOptions(*harness.window, [](OptionsSheet& sheet) {
         QCOMPARE(sheet.pageIndex(), kGeneralPage);
         QStringList captions;
-        for (int i = 0; i < sheet.findChild<QTabWidget*>()->count(); ++i)
-            captions << sheet.findChild<QTabWidget*>()->tabText(i);
+        for (int i = 0; i < sheet.tabBar()->count(); ++i) captions << sheet.tabBar()->tabText(i);
         QCOMPARE(captions, (QStringList{"General", "MP3 Options", "WAV Options", "WMA Options", "OGG Options",
                                         "AMR/AWB Options", "AAC Options", "MP4/M4A/M4B Options"}));
         sheet.reject();

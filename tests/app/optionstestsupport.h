@@ -3,7 +3,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
-#include <QTabWidget>
+#include <QTabBar>
 #include <QTest>
 #include <QTimer>
 
@@ -45,11 +45,12 @@ inline void ChooseRow(QComboBox* list, int row) {
 }
 
 inline QWidget* SheetPage(tonewright::OptionsSheet& sheet, int index) {
-    return sheet.findChild<QTabWidget*>()->widget(index);
+    return sheet.page(index);
 }
 
+// Shows the page as a click on its tab does.
 inline void ShowPage(tonewright::OptionsSheet& sheet, int index) {
-    sheet.findChild<QTabWidget*>()->setCurrentIndex(index);
+    sheet.tabBar()->setCurrentIndex(index);
 }
 
 // Runs the main window's Options command with `drive` acting on the open sheet. `drive`

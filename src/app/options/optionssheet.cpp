@@ -2,7 +2,8 @@
 
 #include <QApplication>
 #include <QDialogButtonBox>
-#include <QTabWidget>
+#include <QStackedWidget>
+#include <QTabBar>
 #include <QVBoxLayout>
 
 #include "app/options/formatpages.h"
@@ -12,46 +13,65 @@
 namespace tonewright {
 
 OptionsSheet::OptionsSheet(Settings& settings, const PageServices& services, QWidget* parent)
-    : QDialog(parent), settings_(settings), edited_(settings), tabs_(new QTabWidget(this)) {
+    : QDialog(parent),
+      settings_(settings),
+      edited_(settings),
+      tabs_(new QTabBar(this)),
+      pages_(new QStackedWidget(this)) {
     setWindowTitle(QStringLiteral("Options"));
     // Every tab caption stays in view: the sheet is as wide as its tabs.
     tabs_->setUsesScrollButtons(false);
-    tabs_->addTab(new GeneralPage(edited_, services.desktop), QStringLiteral("General"));
-    for (const FormatPageEntry& entry : FormatPages()) tabs_->addTab(entry.make(edited_, services), PageCaption(entry));
+    tabs_->setDrawBase(false);
+    pages_->setFrameShape(QFrame::StyledPanel);
+    const auto addPage = [this](OptionPage* page, const QString& caption) {
+        pages_->addWidget(page);
+        tabs_->addTab(caption);
+    };
+    addPage(new GeneralPage(edited_, services.desktop), QStringLiteral("General"));
+    for (const FormatPageEntry& entry : FormatPages()) addPage(entry.make(edited_, services), PageCaption(entry));
 
     const int startPage = settings.OptStartPageIndex;
-    if (startPage >= 0 && startPage < tabs_->count()) tabs_->setCurrentIndex(startPage);
-    current_ = tabs_->currentIndex();
-    connect(tabs_, &QTabWidget::currentChanged, this, &OptionsSheet::SwitchedTo);
+    if (startPage >= 0 && startPage < tabs_->count()) {
+        tabs_->setCurrentIndex(startPage);
+        pages_->setCurrentIndex(startPage);
+    }
+    connect(tabs_, &QTabBar::currentChanged, this, &OptionsSheet::SwitchedTo);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &OptionsSheet::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &OptionsSheet::reject);
+    auto* tabbed = new QVBoxLayout;
+    tabbed->setSpacing(0);
+    tabbed->addWidget(tabs_);
+    tabbed->addWidget(pages_);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(tabs_);
+    layout->addLayout(tabbed);
     layout->addWidget(buttons);
 }
 
-int OptionsSheet::pageIndex() const { return tabs_->currentIndex(); }
+int OptionsSheet::pageIndex() const { return pages_->currentIndex(); }
 
-OptionPage* OptionsSheet::page(int index) const { return static_cast<OptionPage*>(tabs_->widget(index)); }
+int OptionsSheet::pageCount() const { return pages_->count(); }
 
-// The page left must agree to being left; if it does not, the sheet goes back to it.
+OptionPage* OptionsSheet::page(int index) const { return static_cast<OptionPage*>(pages_->widget(index)); }
+
+// The page shown must agree to being left before another is shown; if it does not, it
+// stays in view under its refusal and the tab goes back to it.
 void OptionsSheet::SwitchedTo(int index) {
     if (returning_) return;
-    if (!page(current_)->LeavePage()) {
+    if (!page(pageIndex())->LeavePage()) {
         returning_ = true;
-        tabs_->setCurrentIndex(current_);
+        tabs_->setCurrentIndex(pageIndex());
         returning_ = false;
-        page(current_)->FocusRefusedControl();
+        page(pageIndex())->FocusRefusedControl();
         return;
     }
-    current_ = index;
+    pages_->setCurrentIndex(index);
 }
 
 void OptionsSheet::accept() {
-    if (!page(current_)->LeavePage()) return;
-    for (int index = 0; index < tabs_->count(); ++index) page(index)->ApplyIfShown();
+    if (!page(pageIndex())->LeavePage()) return;
+    for (int index = 0; index < pageCount(); ++index) page(index)->ApplyIfShown();
     settings_ = edited_;
     QDialog::accept();
 }

@@ -5,7 +5,8 @@
 #include "app/options/formatpages.h"
 #include "settings/settings.h"
 
-class QTabWidget;
+class QStackedWidget;
+class QTabBar;
 
 namespace tonewright {
 
@@ -21,16 +22,18 @@ public:
     OptionsSheet(Settings& settings, const PageServices& services, QWidget* parent = nullptr);
 
     int pageIndex() const;
+    int pageCount() const;
+    OptionPage* page(int index) const;
+    QTabBar* tabBar() const { return tabs_; }
     void accept() override;
 
 private:
     void SwitchedTo(int index);
-    OptionPage* page(int index) const;
 
     Settings& settings_;
     Settings edited_;
-    QTabWidget* tabs_;
-    int current_ = 0;
+    QTabBar* tabs_;
+    QStackedWidget* pages_;
     bool returning_ = false;
 };
 
