@@ -12,6 +12,7 @@
 #include "app/progresswindow.h"
 #include "app/queuedpercent.h"
 #include "base/pathutil.h"
+#include "engine/outputformat.h"
 #include "settings/settings.h"
 
 namespace tonewright {
@@ -25,13 +26,18 @@ constexpr int kPercentSteps = 100;
 
 QString Text(const std::string& text) { return QString::fromStdString(text); }
 
+QString FormatName(int code) {
+    const OutputFormatInfo* format = FindOutputFormat(code);
+    return format ? QString::fromLatin1(format->displayName) : QString();
+}
+
 }  // namespace
 
 QtBatchHost::QtBatchHost(QWidget& window, FileListWidget& list, Desktop& desktop, const Settings& settings)
     : window_(window),
       list_(list),
       desktop_(desktop),
-      barCountsEndedRows_(settings.ParallelJobs > 1),
+      formatName_(FormatName(settings.OutputFormat)),
       revealFirstConverted_(settings.BrowseOutputFolder != 0),
       statusColumnUnits_(list.ColumnUnits(FileListWidget::kStatusColumn)) {
     QApplication::setOverrideCursor(Qt::WaitCursor);
@@ -49,10 +55,12 @@ void QtBatchHost::OnGuiThread(std::function<void()> update) {
 
 void QtBatchHost::BatchStarted(const BatchStart& start) {
     rowsAtOnce_ = start.rowsAtOnce;
+    rowCount_ = start.fileCount;
     window_.setEnabled(false);
     progress_ = std::make_unique<ProgressWindow>(&window_);
     progress_->batchBar()->setRange(0, start.fileCount);
     progress_->batchBar()->setValue(0);
+    if (rowsAtOnce_) ShowRunningRows();
     progress_->show();
     events_.Pump();
 }
@@ -84,8 +92,9 @@ int QtBatchHost::RowStarted(int row, const RowStart& start) {
 void QtBatchHost::ShowRowStart(int row, const RowStart& start) {
     list_.ShowRow(row);
     list_.SetStatus(row, Text(start.status));
+    if (rowsAtOnce_) return;
     if (progress_) progress_->SetBatchText(Text(start.batchText));
-    if (!barCountsEndedRows_) AdvanceBatchBar();
+    AdvanceBatchBar();
 }
 
 void QtBatchHost::RowProgressed(int row, const RowProgress& progress) {
@@ -111,8 +120,11 @@ void QtBatchHost::RowFinished(int row, const RowEnd& end) {
             list_.SetColumnUnits(FileListWidget::kStatusColumn, kWideStatusColumn);
         }
         list_.SetStatus(row, Text(end.status));
-        if (barCountsEndedRows_) AdvanceBatchBar();
-        if (runningRows_.erase(row) > 0) ShowRunningRows();
+        if (!rowsAtOnce_) return;
+        runningRows_.erase(row);
+        ++endedRows_;
+        AdvanceBatchBar();
+        ShowRunningRows();
     });
 }
 
@@ -147,10 +159,16 @@ void QtBatchHost::ShowRowPercent(int row, int percent) {
 }
 
 void QtBatchHost::ShowRunningRows() {
-    if (!progress_ || runningRows_.empty()) return;
+    if (!progress_) return;
+    const int count = static_cast<int>(runningRows_.size());
+    progress_->SetBatchText(QStringLiteral("%1 of %2 file(s) converted to %3, %4 running...")
+                                .arg(endedRows_)
+                                .arg(rowCount_)
+                                .arg(formatName_)
+                                .arg(count));
+    if (count == 0) return;
     int sum = 0;
     for (const auto& [row, percent] : runningRows_) sum += percent;
-    const int count = static_cast<int>(runningRows_.size());
     progress_->SetFileText(QStringLiteral("Converting %1 file(s) at once...").arg(count));
     progress_->fileBar()->setRange(0, 100);
     progress_->fileBar()->setValue(sum / count);

@@ -35,14 +35,16 @@ struct Settings;
 // thread, before the rows start or after they have all ended.
 class QtBatchHost : public BatchHost {
 public:
-    // Reads ParallelJobs and BrowseOutputFolder from `settings`.
+    // Reads OutputFormat and BrowseOutputFolder from `settings`.
     QtBatchHost(QWidget& window, FileListWidget& list, Desktop& desktop, const Settings& settings);
     ~QtBatchHost() override;
 
     void BatchStarted(const BatchStart& start) override;
-    // One row after the other, the file line and bar follow the row's file (the bar in
-    // pixels); with rows at once, the row's percentage goes to its Status cell and the file
-    // line counts the running rows.
+    // One row after the other, the batch line and bar count the rows begun and the file
+    // line and bar follow the row's file (the bar in pixels). With rows at once, the batch
+    // line names how many rows have ended and how many run, the batch bar counts the rows
+    // ended, the row's percentage goes to its Status cell and the file line counts the
+    // running rows.
     int RowStarted(int row, const RowStart& start) override;
     void RowProgressed(int row, const RowProgress& progress) override;
     // A failure that says why widens the Status column, once.
@@ -60,8 +62,8 @@ private:
     void ShowRowStart(int row, const RowStart& start);
     void AdvanceBatchBar();
     void ShowRowPercent(int row, int percent);
-    // The file line and bar of a batch that converts several rows at once: how many run,
-    // and how far they have come on average.
+    // The lines and bars of a batch that converts several rows at once: how many rows have
+    // ended and how many run, and how far the running ones have come on average.
     void ShowRunningRows();
     void CloseProgressWindow();
     void RevealFirstConverted(const std::vector<std::string>& targets);
@@ -69,11 +71,11 @@ private:
     QWidget& window_;
     FileListWidget& list_;
     Desktop& desktop_;
-    // With "Convert files at once" above 1 the batch bar counts the rows ended, so it is
-    // full only when the last running row is; otherwise it counts the rows begun.
-    const bool barCountsEndedRows_;
+    const QString formatName_;  // as in "Converting 1 of 3 file(s) to MP3..."
     const bool revealFirstConverted_;
     bool rowsAtOnce_ = false;  // set before the workers start
+    int rowCount_ = 0;
+    int endedRows_ = 0;
     std::unique_ptr<ProgressWindow> progress_;
     EventPump events_;
     int statusColumnUnits_;

@@ -56,26 +56,38 @@ QStringList ProgressLines(const ProgressWindow& progress) {
     return lines;
 }
 
-// Passes every event on to the desktop program's host, but holds each row's worker at its
-// first percentage until `pressCancel`, asked on the GUI thread whenever the batch lets the
-// host handle its events, has seen what it waits for and pressed Cancel. So Cancel comes
-// while the rows are inside their files, however fast the machine converts.
-class HoldingHost : public BatchHost {
+// Passes every event on to the desktop program's host.
+class PassingHost : public BatchHost {
 public:
-    HoldingHost(BatchHost& desktop, std::function<bool()> pressCancel)
-        : desktop_(desktop), pressCancel_(std::move(pressCancel)) {}
+    explicit PassingHost(BatchHost& desktop) : desktop_(desktop) {}
 
     void BatchStarted(const BatchStart& start) override { desktop_.BatchStarted(start); }
     int RowStarted(int row, const RowStart& start) override { return desktop_.RowStarted(row, start); }
+    void RowProgressed(int row, const RowProgress& progress) override { desktop_.RowProgressed(row, progress); }
+    void RowFinished(int row, const RowEnd& end) override { desktop_.RowFinished(row, end); }
+    void BatchFinished(const BatchEnd& end) override { desktop_.BatchFinished(end); }
+    bool Ask(const Question& question) override { return desktop_.Ask(question); }
+    bool Cancelled() override { return desktop_.Cancelled(); }
+
+protected:
+    BatchHost& desktop_;
+};
+
+// Holds each row's worker at its first percentage until `pressCancel`, asked on the GUI
+// thread whenever the batch lets the host handle its events, has seen what it waits for
+// and pressed Cancel. So Cancel comes while the rows are inside their files, however fast
+// the machine converts.
+class HoldingHost : public PassingHost {
+public:
+    HoldingHost(BatchHost& desktop, std::function<bool()> pressCancel)
+        : PassingHost(desktop), pressCancel_(std::move(pressCancel)) {}
+
     void RowProgressed(int row, const RowProgress& progress) override {
         desktop_.RowProgressed(row, progress);
         if (progress.percent < 1) return;
         std::unique_lock<std::mutex> lock(mutex_);
         pressedChanged_.wait(lock, [this] { return pressed_; });
     }
-    void RowFinished(int row, const RowEnd& end) override { desktop_.RowFinished(row, end); }
-    void BatchFinished(const BatchEnd& end) override { desktop_.BatchFinished(end); }
-    bool Ask(const Question& question) override { return desktop_.Ask(question); }
     bool Cancelled() override {
         const bool cancelled = desktop_.Cancelled();
         if (cancelled || QThread::currentThread() != qApp->thread() || !pressCancel_()) return cancelled;
@@ -88,12 +100,48 @@ public:
     }
 
 private:
-    BatchHost& desktop_;
     std::function<bool()> pressCancel_;
     std::mutex mutex_;
     std::condition_variable pressedChanged_;
     bool pressed_ = false;
 };
+
+// The batch bar's value whenever a row of a batch converted on the GUI thread progresses.
+class BarWatchingHost : public PassingHost {
+public:
+    BarWatchingHost(BatchHost& desktop, QList<int>& batchBar) : PassingHost(desktop), batchBar_(batchBar) {}
+
+    void RowProgressed(int row, const RowProgress& progress) override {
+        desktop_.RowProgressed(row, progress);
+        if (auto* window = apptest::FindWindow<ProgressWindow>()) batchBar_ << window->batchBar()->value();
+    }
+
+private:
+    QList<int>& batchBar_;
+};
+
+// Converts the window's first `rowCount` rows as the window does, through the desktop's
+// host wrapped in a `Watcher` made with `watcherArgs`.
+template <typename Watcher, typename... Args>
+void ConvertThrough(WindowHarness& h, int rowCount, Args&&... watcherArgs) {
+    Settings settings = DefaultSettings(DocumentsFolder());
+    LoadSettings(settings, h.store);
+    OptionalParts parts;
+    BatchContext context;
+    context.settings = &settings;
+    context.outputFormat = settings.OutputFormat;
+    context.jobs = settings.ParallelJobs;
+    context.parts = &parts;
+    QtBatchHost desktopHost(*h.window, *h.list, h.desktop, settings);
+    Watcher host(desktopHost, std::forward<Args>(watcherArgs)...);
+    std::vector<FileEntry*> entries;
+    std::vector<int> rows;
+    for (int row = 0; row < rowCount; ++row) {
+        entries.push_back(h.list->EntryAt(row));
+        rows.push_back(row);
+    }
+    ConvertBatch(entries, rows, context, host);
+}
 
 }  // namespace
 
@@ -191,18 +239,9 @@ private slots:
             apptest::PressCancel(*progress);
             return true;
         };
-        Settings settings = DefaultSettings(DocumentsFolder());
-        LoadSettings(settings, h.store);
-        OptionalParts parts;
-        BatchContext context;
-        context.settings = &settings;
-        context.outputFormat = settings.OutputFormat;
-        context.jobs = settings.ParallelJobs;
-        context.parts = &parts;
-        QtBatchHost desktopHost(*h.window, *h.list, h.desktop, settings);
-        HoldingHost host(desktopHost, pressCancelWhenBothRun);
-        ConvertBatch({h.list->EntryAt(0), h.list->EntryAt(1), h.list->EntryAt(2)}, {0, 1, 2}, context, host);
+        ConvertThrough<HoldingHost>(h, 3, pressCancelWhenBothRun);
 
+        QVERIFY(linesWhileRunning.contains(QStringLiteral("0 of 3 file(s) converted to MP3, 2 running...")));
         QVERIFY(linesWhileRunning.contains(QStringLiteral("Converting 2 file(s) at once...")));
         QCOMPARE(batchBarWhileRunning, 0);  // it counts the rows ended
         QCOMPARE(h.column(Column::kStatusColumn), (QStringList{"Cancelled", "Cancelled", ""}));
@@ -211,6 +250,21 @@ private slots:
         QVERIFY(h.desktop.revealed.isEmpty());
         QVERIFY(h.window->isEnabled());
         QVERIFY(!apptest::FindWindow<ProgressWindow>());
+    }
+
+    // A batch of one row converts on the GUI thread whatever "Convert files at once" says,
+    // so its bar counts the row begun as a batch converted one row after the other does.
+    void oneRowBatchBarCountsItsRow() {
+        WindowHarness h;
+        h.store.preset("Options", "ParallelJobs", "2");
+        h.store.preset("Options", "OutputFormat", "2000");
+        h.Open();
+        h.ListTones({"a.wav"}, kToneSeconds);
+        QList<int> batchBar;
+        ConvertThrough<BarWatchingHost>(h, 1, batchBar);
+        QCOMPARE(h.column(Column::kStatusColumn), QStringList{"a.wav"});
+        QVERIFY(!batchBar.isEmpty());
+        QCOMPARE(batchBar.first(), 1);
     }
 };
 
