@@ -6,6 +6,24 @@
 
 namespace tonewright {
 
+namespace {
+
+// Extensions that name a sound format, where a file without an audio stream is damaged or
+// misnamed. Containers that may hold video only (MP4, Windows Media) and the rendered and
+// other kinds are left alone.
+bool PromisesAudio(int inputType) {
+    switch (inputType) {
+        case kInputMp3: case kInputWav: case kInputFlac: case kInputWavPack: case kInputAdx:
+        case kInputMonkeysAudio: case kInputMusepack: case kInputSpeex: case kInputTta: case kInputOgg:
+        case kInputAu: case kInputAiff: case kInputAac: case kInputM4a:
+            return true;
+        default:
+            return false;
+    }
+}
+
+}  // namespace
+
 FileList::AddResult FileList::AddFile(const std::string& givenPath, std::string& failureReason) {
     const std::string path = AbsoluteCleanPath(givenPath);
     if (listedPaths_.count(path)) return AddResult::AlreadyListed;
@@ -19,6 +37,10 @@ FileList::AddResult FileList::AddFile(const std::string& givenPath, std::string&
         else if (extension == ".swf" || extension == ".flv")
             failureReason = "Flash files carry their sound in a way this converter does not read; "
                             "please extract the audio with a video tool first.";
+        return AddResult::Failed;
+    }
+    if (source->GetSampleRate() <= 0 && PromisesAudio(inputType)) {
+        failureReason = "No sound was found in the file: it may be empty, damaged or not what its extension says.";
         return AddResult::Failed;
     }
 

@@ -4,6 +4,7 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QProgressBar>
+#include <QRandomGenerator>
 #include <QTest>
 #include <QThread>
 
@@ -74,12 +75,22 @@ private slots:
         h.Open();
         h.MakeTones({"a.wav", "b.wav"});
         apptest::MakeGarbage(h.file("broken.wav"));
-        h.AddFiles(Paths(h, {"a.wav", "broken.wav", "b.wav", "a.wav", "missing.mp3"}));
+        // Files named as sound that hold none: empty, and noise of bytes.
+        QFile empty(h.file("empty.flac"));
+        QVERIFY(empty.open(QIODevice::WriteOnly));
+        empty.close();
+        QFile noise(h.file("noise.flac"));
+        QVERIFY(noise.open(QIODevice::WriteOnly));
+        QRandomGenerator bytes(17);
+        for (int i = 0; i < 4096; ++i) noise.putChar(static_cast<char>(bytes.bounded(256)));
+        noise.close();
+        h.AddFiles(Paths(h, {"a.wav", "broken.wav", "empty.flac", "b.wav", "a.wav", "noise.flac", "missing.mp3"}));
         QCOMPARE(h.column(Column::kFileColumn), (QStringList{"a.wav", "b.wav"}));
         QCOMPARE(h.desktop.messages.size(), size_t{1});
         QCOMPARE(h.desktop.messages[0].icon, Desktop::Icon::Warning);
         QVERIFY(h.desktop.messages[0].text.startsWith(QStringLiteral("Failed to load the following files.\n\n") +
-                                                      h.file("broken.wav") + "\n" + h.file("missing.mp3") +
+                                                      h.file("broken.wav") + "\n" + h.file("empty.flac") + "\n" +
+                                                      h.file("noise.flac") + "\n" + h.file("missing.mp3") +
                                                       "\n\n"));
         QVERIFY(h.window->isEnabled());
 
