@@ -77,6 +77,15 @@ FileListWidget::FileListWidget(QWidget* parent) : QTreeWidget(parent) {
         headerItem()->setTextAlignment(column, kColumns[column].alignment | Qt::AlignVCenter);
     }
     connect(header(), &QHeaderView::sectionClicked, this, &FileListWidget::SortBy);
+    // An empty list has nothing to scroll to: no horizontal scroll bar, however wide the
+    // columns have grown.
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    const auto rowsChanged = [this] {
+        setHorizontalScrollBarPolicy(topLevelItemCount() > 0 ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
+    };
+    connect(model(), &QAbstractItemModel::rowsInserted, this, rowsChanged);
+    connect(model(), &QAbstractItemModel::rowsRemoved, this, rowsChanged);
+    connect(model(), &QAbstractItemModel::modelReset, this, rowsChanged);
 }
 
 void FileListWidget::AppendRow(FileEntry* entry) {
@@ -126,6 +135,8 @@ void FileListWidget::SortBy(int column) {
     sortOrder_ = column == sortColumn_ && sortOrder_ == Qt::AscendingOrder ? Qt::DescendingOrder : Qt::AscendingOrder;
     sortColumn_ = column;
     header()->setSortIndicatorShown(true);
+    // The arrow takes room from the heading: the column grows so that both show.
+    setColumnWidth(column, std::max(columnWidth(column), header()->sectionSizeHint(column)));
     sortItems(column, sortOrder_);
 }
 
