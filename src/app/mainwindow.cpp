@@ -8,6 +8,7 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QPushButton>
+#include <QScreen>
 #include <QShortcut>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -21,6 +22,7 @@
 #include "app/options/optionssheet.h"
 #include "app/qtbatchhost.h"
 #include "app/weblinks.h"
+#include "app/wrappingrow.h"
 #include "base/pathutil.h"
 #include "engine/batch.h"
 #include "settings/settingsstore.h"
@@ -97,7 +99,10 @@ MainWindow::MainWindow(SettingsStore& store, Desktop& desktop) : store_(store), 
 
     loader_ = std::make_unique<FileLoader>(*this, files_, *list_, desktop_);
     setAcceptDrops(true);
-    resize(699, 538);
+    // The classic size, within the screen: with large text Qt scales the window and the
+    // screen may have less room than the classic size asks.
+    const int frame = fontMetrics().height() * 3;
+    resize(QSize(699, 538).boundedTo(screen()->availableGeometry().size() - QSize(frame, frame)));
 
     if (CheckFirstRun(store_)) ShowHelpTopics();
 }
@@ -127,9 +132,14 @@ QLayout* MainWindow::CreateCommandRow() {
         row->addWidget(push);
     };
 
-    auto* row = new QHBoxLayout;
-    for (const Button& button : kLeft) addButton(row, button);
-    row->addStretch();
+    // Two groups, side by side where the window is wide enough, else one above the other.
+    auto* left = new QWidget(this);
+    auto* leftRow = new QHBoxLayout(left);
+    leftRow->setContentsMargins(QMargins());
+    for (const Button& button : kLeft) addButton(leftRow, button);
+    auto* right = new QWidget(this);
+    auto* row = new QHBoxLayout(right);
+    row->setContentsMargins(QMargins());
 
     formatSelector_ = new FormatSelector(this);
     formatSelector_->setToolTip(QStringLiteral("Output format"));
@@ -144,7 +154,12 @@ QLayout* MainWindow::CreateCommandRow() {
     help->setAutoDefault(false);
     help->setMenu(CreateHelpMenu());
     row->addWidget(help);
-    return row;
+
+    auto* groups = new WrappingRow;
+    groups->setSpacing(leftRow->spacing());
+    groups->addWidget(left);
+    groups->addWidget(right);
+    return groups;
 }
 
 QMenu* MainWindow::CreateHelpMenu() {

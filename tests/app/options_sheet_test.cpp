@@ -51,6 +51,8 @@ private slots:
     void cancelDiscardsEdits();
     void applyKeepsRatesWhileAutoIsOn();
     void wmaPageOffersTheEncoderFormats();
+    void fitsSmallScreenAtLargeText_data();
+    void fitsSmallScreenAtLargeText();
 };
 
 void OptionsSheetTest::generalPageRefusals_data() {
@@ -301,6 +303,39 @@ void OptionsSheetTest::wmaPageOffersTheEncoderFormats() {
                  .arg(stored.WMABitRate / 1000)
                  .arg(stored.WMAChannels == 1 ? QStringLiteral("Mono") : QStringLiteral("Stereo")),
              chosen);
+}
+
+void OptionsSheetTest::fitsSmallScreenAtLargeText_data() {
+    QTest::addColumn<double>("fontScale");
+    QTest::addColumn<double>("windowScale");
+    // QT_FONT_DPI=144 on X11: Qt scales whole windows by 1.5.
+    QTest::newRow("windows scaled") << 1.0 << 1.5;
+    // Where it enlarges the fonts only.
+    QTest::newRow("fonts enlarged") << 1.5 << 1.0;
+}
+
+// At 150 % text the main window and the sheet can shrink to a 1280x720 screen.
+void OptionsSheetTest::fitsSmallScreenAtLargeText() {
+    QFETCH(double, fontScale);
+    QFETCH(double, windowScale);
+    const QFont normal = QApplication::font();
+    QFont large = normal;
+    large.setPointSizeF(normal.pointSizeF() * fontScale);
+    QApplication::setFont(large);
+    const auto fits = [windowScale](const QSize& minimum) {
+        const QSize onScreen = minimum * windowScale;
+        return onScreen.width() <= 1280 && onScreen.height() <= 720;
+    };
+    WindowHarness harness;
+    harness.Open();
+    const QSize window = harness.window->minimumSizeHint();
+    QVERIFY2(fits(window), qPrintable(QStringLiteral("%1x%2").arg(window.width()).arg(window.height())));
+    RunOptions(*harness.window, [&](OptionsSheet& sheet) {
+        const QSize minimum = sheet.minimumSizeHint();
+        QVERIFY2(fits(minimum), qPrintable(QStringLiteral("%1x%2").arg(minimum.width()).arg(minimum.height())));
+        sheet.reject();
+    });
+    QApplication::setFont(normal);
 }
 
 QTEST_MAIN(OptionsSheetTest)

@@ -2,7 +2,10 @@
 
 #include <QApplication>
 #include <QDialogButtonBox>
+#include <QScreen>
+#include <QScrollArea>
 #include <QStackedWidget>
+#include <QStyle>
 #include <QTabBar>
 #include <QVBoxLayout>
 
@@ -12,6 +15,26 @@
 
 namespace tonewright {
 
+namespace {
+
+// A page in a scroll area that asks for the page's whole size, so the sheet opens as large
+// as its pages where the screen has room, and scrolls them where it has not.
+class PageScroller : public QScrollArea {
+public:
+    explicit PageScroller(OptionPage* page) {
+        setWidget(page);
+        setWidgetResizable(true);
+        setFrameShape(QFrame::NoFrame);
+    }
+
+    QSize sizeHint() const override {
+        const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+        return widget()->sizeHint() + QSize(bar, bar);
+    }
+};
+
+}  // namespace
+
 OptionsSheet::OptionsSheet(Settings& settings, const PageServices& services, QWidget* parent)
     : QDialog(parent),
       settings_(settings),
@@ -19,12 +42,14 @@ OptionsSheet::OptionsSheet(Settings& settings, const PageServices& services, QWi
       tabs_(new QTabBar(this)),
       pages_(new QStackedWidget(this)) {
     setWindowTitle(QStringLiteral("Options"));
-    // Every tab caption stays in view: the sheet is as wide as its tabs.
-    tabs_->setUsesScrollButtons(false);
+    // A sheet narrower than its tabs scrolls them.
+    tabs_->setUsesScrollButtons(true);
+    tabs_->setExpanding(false);
+    tabs_->setElideMode(Qt::ElideNone);
     tabs_->setDrawBase(false);
     pages_->setFrameShape(QFrame::StyledPanel);
     const auto addPage = [this](OptionPage* page, const QString& caption) {
-        pages_->addWidget(page);
+        pages_->addWidget(new PageScroller(page));
         tabs_->addTab(caption);
     };
     addPage(new GeneralPage(edited_, services.desktop), QStringLiteral("General"));
@@ -47,13 +72,24 @@ OptionsSheet::OptionsSheet(Settings& settings, const PageServices& services, QWi
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(tabbed);
     layout->addWidget(buttons);
+    FitScreen();
+}
+
+void OptionsSheet::FitScreen() {
+    const QScreen* screen = parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen();
+    if (!screen) return;
+    // Room for the window frame the desktop adds around the sheet.
+    const int frame = fontMetrics().height() * 3;
+    resize(sizeHint().boundedTo(screen->availableGeometry().size() - QSize(frame, frame)));
 }
 
 int OptionsSheet::pageIndex() const { return pages_->currentIndex(); }
 
 int OptionsSheet::pageCount() const { return pages_->count(); }
 
-OptionPage* OptionsSheet::page(int index) const { return static_cast<OptionPage*>(pages_->widget(index)); }
+OptionPage* OptionsSheet::page(int index) const {
+    return static_cast<OptionPage*>(static_cast<QScrollArea*>(pages_->widget(index))->widget());
+}
 
 // The page shown must agree to being left before another is shown; if it does not, it
 // stays in view under its refusal and the tab goes back to it.

@@ -12,8 +12,8 @@ namespace tonewright {
 
 class SettingsStore;
 
-// The "Options" sheet: the General page and the format pages, with OK and Cancel. The
-// pages edit a copy of `settings`, which replaces them only when the sheet is closed with
+// The "Options" sheet: the General page and the format pages, with OK and Cancel. On a
+// small screen or with large text the pages scroll and so do the tabs. The pages edit a copy of `settings`, which replaces them only when the sheet is closed with
 // OK. It opens on the tab OptStartPageIndex names; pageIndex() is the tab that was
 // active when it closed, whichever way.
 class OptionsSheet : public QDialog {
@@ -29,6 +29,8 @@ public:
 
 private:
     void SwitchedTo(int index);
+    // As large as the pages ask, within the screen.
+    void FitScreen();
 
     Settings& settings_;
     Settings edited_;
