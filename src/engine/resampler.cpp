@@ -142,6 +142,9 @@ int Resampler::ResampleFloats(const float* const* input, int count, int blockCha
 }
 
 int Resampler::StoreResampled(int outCount, int blockChannels) {
+    // While the converter fills up (the first block when the rate is lowered) it gives
+    // nothing: there is nothing to copy, and the buffers may not exist yet.
+    if (outCount <= 0) return 0;
     const size_t bytes = static_cast<size_t>(outCount) * (targetBits / 8);
     Grow(output_[0], bytes);
     if (targetChannels == 2) Grow(output_[1], bytes);

@@ -169,7 +169,19 @@ INSTANTIATE_TEST_SUITE_P(
         StreamCase{"OggRateAndBitRateSnapped", "ogg", 44100, 2,
                    {"AutoDestOGGEncodingParam=0", "OGGSampleRate=47000", "OGGBitRate=500"}, 48000, 2, 480, 0},
         StreamCase{"OggUpmixedAtTheSourceRate", "ogg", 8000, 1,
-                   {"AutoDestOGGEncodingParam=0", "OGGSampleRate=0", "OGGBitRate=0"}, 8000, 2, 48, 0}),
+                   {"AutoDestOGGEncodingParam=0", "OGGSampleRate=0", "OGGBitRate=0"}, 8000, 2, 48, 0},
+        // The rate converter gives nothing for the first block when it lowers the rate.
+        StreamCase{"OggTinyRateSnappedAndUpmixed", "ogg", 44100, 1,
+                   {"AutoDestOGGEncodingParam=0", "OGGSampleRate=7"}, 8000, 2, 80, 0}),
+    [](const ::testing::TestParamInfo<StreamCase>& info) { return std::string(info.param.label); });
+
+// WAV output follows the same road; its stored rate is kept within 6 to 192 kHz.
+INSTANTIATE_TEST_SUITE_P(
+    Wav, CliMp3OggStreamTest,
+    ::testing::Values(StreamCase{"WavTinyRateRaised", "wav", 44100, 1,
+                                 {"AutoDestWAVEncodingParam=0", "WAVSampleRate=7"}, 6000, 2, 192, 0},
+                      StreamCase{"WavHugeRateLowered", "wav", 44100, 2,
+                                 {"AutoDestWAVEncodingParam=0", "WAVSampleRate=400000"}, 192000, 2, 6144, 0}),
     [](const ::testing::TestParamInfo<StreamCase>& info) { return std::string(info.param.label); });
 
 TEST_F(CliMp3OggTest, Mp3DecodesToTheSourceAfterTheEncoderDelay) {

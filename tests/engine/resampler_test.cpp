@@ -80,7 +80,8 @@ TEST(ResamplerTest, EqualRatesNarrowSixteenToEightBit) {
 TEST(ResamplerTest, RateChangeKeepsPitchAndLengthOverManyBlocks) {
     const struct {
         int from, to, channelsIn, channelsOut;
-    } cases[] = {{44100, 22050, 2, 2}, {22050, 48000, 1, 2}, {48000, 8000, 2, 1}, {8000, 44100, 1, 1}};
+    } cases[] = {{44100, 22050, 2, 2}, {22050, 48000, 1, 2}, {48000, 8000, 2, 1}, {8000, 44100, 1, 1},
+                 {44100, 8000, 1, 2}};  // the last: the first block gives nothing, to copy to both channels
     for (const auto& c : cases) {
         SCOPED_TRACE(std::to_string(c.from) + " -> " + std::to_string(c.to));
         Resampler r;

@@ -4,6 +4,7 @@
 // stays behind. Names that start with a dash are files after "--" and options before it.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 
 #include "base/inputtype.h"
@@ -125,6 +126,35 @@ TEST_F(HostileCli, EveryDamagedFileGetsAFailureRowOrACompleteTarget) {
         }
         for (const std::string& name : FilesIn(out)) EXPECT_EQ(name.find(".part"), std::string::npos) << name;
     }
+}
+
+// A chained Ogg Vorbis file whose second link has one bit of its setup header flipped (the
+// page checksum made right again): libvorbis takes that header and divides by zero on the
+// link's first packet. The stream ends with the first link, and the batch goes on.
+TEST_F(HostileCli, AChainedVorbisLinkWithADamagedSetupHeaderEndsTheStream) {
+    for (const char* tone : {"440", "880"}) {
+        Shell("ffmpeg -v error -f lavfi -i sine=f=" + std::string(tone) + ":d=1.5 -ac 2 -c:a libvorbis " +
+              Quote(dir.file(std::string(tone) + ".ogg")));
+    }
+    Bytes chain = ReadBytes(dir.file("440.ogg"));
+    Bytes second = ReadBytes(dir.file("880.ogg"));
+    const std::string setupStart = "\x05vorbis";
+    const auto setup = std::search(second.begin(), second.end(), setupStart.begin(), setupStart.end());
+    ASSERT_NE(setup, second.end());
+    setup[20] ^= 0x10;  // among the code word lengths of the first codebook
+    chain.insert(chain.end(), second.begin(), second.end());
+    RecomputeOggChecksums(chain);
+    WriteBytes(dir.file("chain.ogg"), chain);
+    MakeToneWithSox(dir.file("after.wav"), 8000, 1, 0.2, "");
+
+    const std::string out = dir.file("out");
+    const auto r =
+        Cli({"-q", "-f", "wav", "-o", out, dir.file("440.ogg"), dir.file("chain.ogg"), dir.file("after.wav")});
+    EXPECT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_EQ(r.out, dir.file("440.ogg") + "\t440.wav\n" + dir.file("chain.ogg") + "\tchain.wav\n" +
+                         dir.file("after.wav") + "\tafter.wav\n");
+    EXPECT_EQ(ReadBytes(out + "/chain.wav"), ReadBytes(out + "/440.wav")) << "the first link's audio";
+    EXPECT_EQ(FilesIn(out), (std::vector<std::string>{"440.wav", "after.wav", "chain.wav"}));
 }
 
 TEST_F(HostileCli, DashNamesAreFilesOnlyAfterDoubleDash) {

@@ -18,14 +18,12 @@ namespace {
 
 constexpr int64_t kWavProbeBytes = 16 * 1024;
 
-// FFmpeg reports every oddity of a damaged file on standard error; the program reports
-// failures itself.
+}  // namespace
+
 void SilenceLibraryLog() {
     static std::once_flag once;
     std::call_once(once, [] { av_log_set_level(AV_LOG_QUIET); });
 }
-
-}  // namespace
 
 FormatContextPtr OpenContainer(const std::string& path) {
     SilenceLibraryLog();

@@ -14,6 +14,10 @@ namespace tonewright {
 
 using FormatContextPtr = std::unique_ptr<AVFormatContext, InputContextClose>;
 
+// FFmpeg reports every oddity of a damaged file on standard error; the program reports
+// failures itself. Called before FFmpeg reads anything.
+void SilenceLibraryLog();
+
 // Opens a local file with any container FFmpeg knows and reads its stream information;
 // null when either fails. Only the file protocol is allowed, also for files that a
 // playlist-like container names, so no input makes FFmpeg open a network address.

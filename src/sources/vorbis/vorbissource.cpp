@@ -10,7 +10,7 @@
 #include "metadata/textconversion.h"
 #include "sources/clamptoint.h"
 #include "sources/deinterleave.h"
-#include "sources/ffmpeg/ffmpegdecoder.h"
+#include "sources/vorbis/vorbislinks.h"
 
 namespace tonewright {
 
@@ -39,14 +39,6 @@ const CommentKey kCommentKeys[] = {
     {"TRACKNUMBER=", &TagInfo::track}, {"COMPOSER=", &TagInfo::composer}, {"COPYRIGHT=", &TagInfo::copyright},
 };
 
-// libvorbis takes some damaged setup headers (codebooks) that it later divides by zero on
-// while decoding. FFmpeg's Vorbis decoder checks the headers strictly when it opens; a
-// stream it refuses is left to the other decoders, which refuse it with a failure text.
-bool FfmpegAcceptsHeaders(const std::string& path) {
-    FfmpegDecoder decoder;
-    return decoder.Open(path);
-}
-
 }  // namespace
 
 VorbisSource::~VorbisSource() { Close(); }
@@ -63,7 +55,9 @@ void VorbisSource::Close() {
 
 int VorbisSource::Open(const std::string& path, int /*renderRate*/) {
     Close();
-    if (!FfmpegAcceptsHeaders(path) || ov_fopen(path.c_str(), &file_) < 0) {
+    // A file whose first link FFmpeg's Vorbis decoder refuses is left to the other
+    // decoders, which refuse it with a failure text.
+    if (OpenReadableLinks(path, file_) < 0) {
         file_ = OggVorbis_File{};
         return 0;
     }
@@ -104,17 +98,11 @@ void VorbisSource::ReadComments() {
 }
 
 // One ov_read of 16-bit little-endian samples; holes are read past. 0 at the end of the
-// stream, at a link whose rate or channel count differs from the first, or after too
-// many failed reads in a row.
+// readable links or after too many failed reads in a row.
 int VorbisSource::ReadSamples(char* buffer, int bytes) {
     for (int failed = 0; failed < kMaxFailedReads; ++failed) {
-        int link = 0;
-        const long got = ov_read(&file_, buffer, bytes, 0, 2, 1, &link);
-        if (got >= 0) {
-            const vorbis_info* info = ov_info(&file_, link);
-            if (got > 0 && (!info || info->channels != sourceChannels || info->rate != sampleRate)) return 0;
-            return static_cast<int>(got);
-        }
+        const long got = ov_read(&file_, buffer, bytes, 0, 2, 1, nullptr);
+        if (got >= 0) return static_cast<int>(got);
     }
     return 0;
 }

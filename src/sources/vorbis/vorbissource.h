@@ -12,9 +12,10 @@ namespace tonewright {
 // Ogg Vorbis files through libvorbisfile, delivered as 16-bit samples. Of a stream with
 // more than two channels the front left and front right channels are delivered (Vorbis
 // puts the centre channel between them in its three- and five-to-eight-channel orders).
-// A chained file is read while its links keep the first link's rate and channel count;
-// its comments and stream information are those of the first link. length and position
-// count bytes of the Ogg stream.
+// A chained file is read while its links keep the first link's rate and channel count and
+// their headers pass FFmpeg's check (sources/vorbis/vorbislinks.h); its comments and stream
+// information are those of the first link. length and position count bytes of the Ogg
+// stream.
 class VorbisSource : public AudioSource {
 public:
     VorbisSource() = default;
