@@ -83,9 +83,15 @@ FileListWidget::FileListWidget(QWidget* parent) : QTreeWidget(parent) {
     const auto rowsChanged = [this] {
         setHorizontalScrollBarPolicy(topLevelItemCount() > 0 ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
     };
-    connect(model(), &QAbstractItemModel::rowsInserted, this, rowsChanged);
-    connect(model(), &QAbstractItemModel::rowsRemoved, this, rowsChanged);
-    connect(model(), &QAbstractItemModel::modelReset, this, rowsChanged);
+    rowCountWatch_ = {connect(model(), &QAbstractItemModel::rowsInserted, this, rowsChanged),
+                      connect(model(), &QAbstractItemModel::rowsRemoved, this, rowsChanged),
+                      connect(model(), &QAbstractItemModel::modelReset, this, rowsChanged)};
+}
+
+// The model outlives this class's part of the widget and resets itself while it is
+// destroyed: the scroll bar handlers must not run on a half-destroyed view.
+FileListWidget::~FileListWidget() {
+    for (const QMetaObject::Connection& connection : rowCountWatch_) disconnect(connection);
 }
 
 void FileListWidget::AppendRow(FileEntry* entry) {

@@ -22,6 +22,7 @@ public:
     enum Column { kFileColumn, kDurationColumn, kBitrateColumn, kFrequencyColumn, kChannelsColumn, kStatusColumn };
 
     explicit FileListWidget(QWidget* parent);
+    ~FileListWidget() override;
 
     // Appends a row for a new entry with its information cells, and scrolls to it.
     void AppendRow(FileEntry* entry);
@@ -40,6 +41,8 @@ private:
     void SortBy(int column);
     double PixelsPerUnit() const;
 
+    // The scroll bar follows the row count; cut before the model's own teardown.
+    std::vector<QMetaObject::Connection> rowCountWatch_;
     int sortColumn_ = -1;
     Qt::SortOrder sortOrder_ = Qt::AscendingOrder;
 };
