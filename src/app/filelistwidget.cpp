@@ -1,5 +1,6 @@
 #include "app/filelistwidget.h"
 
+#include <QEvent>
 #include <QHeaderView>
 
 #include <algorithm>
@@ -77,6 +78,12 @@ FileListWidget::FileListWidget(QWidget* parent) : QTreeWidget(parent) {
         headerItem()->setTextAlignment(column, kColumns[column].alignment | Qt::AlignVCenter);
     }
     connect(header(), &QHeaderView::sectionClicked, this, &FileListWidget::SortBy);
+    // A column the user drags keeps its width; the File column gives or takes the difference.
+    connect(header(), &QHeaderView::sectionResized, this, [this](int column, int, int width) {
+        if (fittingFileColumn_) return;
+        if (column == kFileColumn) fileColumnFloor_ = width;
+        FitFileColumn();
+    });
     // An empty list has nothing to scroll to: no horizontal scroll bar, however wide the
     // columns have grown.
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -97,6 +104,8 @@ FileListWidget::~FileListWidget() {
 void FileListWidget::AppendRow(FileEntry* entry) {
     auto* row = new FileRow(entry);
     row->setText(kFileColumn, QString::fromStdString(LastPathComponent(entry->sourcePath)));
+    // Same-named files from different folders are told apart by the whole path.
+    row->setToolTip(kFileColumn, QString::fromStdString(entry->sourcePath));
     row->setText(kDurationColumn, QString::fromStdString(DurationText(*entry)));
     row->setText(kBitrateColumn, QString::fromStdString(BitrateText(*entry)));
     row->setText(kFrequencyColumn, QString::fromStdString(FrequencyText(*entry)));
@@ -131,9 +140,36 @@ void FileListWidget::ShowRow(int row) {
     if (QTreeWidgetItem* item = topLevelItem(row)) scrollToItem(item);
 }
 
-int FileListWidget::ColumnUnits(int column) const { return qRound(columnWidth(column) / PixelsPerUnit()); }
+int FileListWidget::ColumnUnits(int column) const {
+    const int width = column == kFileColumn ? fileColumnFloor_ : columnWidth(column);
+    return qRound(width / PixelsPerUnit());
+}
 
 void FileListWidget::SetColumnUnits(int column, int units) { setColumnWidth(column, qRound(units * PixelsPerUnit())); }
+
+QPoint FileListWidget::KeyboardMenuPoint() const {
+    const QRect row = currentItem() ? visualItemRect(currentItem()) : QRect();
+    if (!row.isValid() || !viewport()->rect().intersects(row)) return QPoint(0, 0);
+    return QPoint(row.left() + fontMetrics().averageCharWidth() * 4, row.bottom());
+}
+
+bool FileListWidget::viewportEvent(QEvent* event) {
+    const bool handled = QTreeWidget::viewportEvent(event);
+    // The view's width changes with the window and with the vertical scroll bar.
+    if (event->type() == QEvent::Resize) FitFileColumn();
+    return handled;
+}
+
+void FileListWidget::FitFileColumn() {
+    int others = 0;
+    for (int column = 0; column < kColumnCount; ++column)
+        if (column != kFileColumn) others += columnWidth(column);
+    const int width = std::max(fileColumnFloor_, viewport()->width() - others);
+    if (width == columnWidth(kFileColumn)) return;
+    fittingFileColumn_ = true;
+    setColumnWidth(kFileColumn, width);
+    fittingFileColumn_ = false;
+}
 
 double FileListWidget::PixelsPerUnit() const { return std::max(1.0, fontMetrics().height() / kUnitLineHeight); }
 

@@ -15,7 +15,9 @@ struct FileEntry;
 //
 // Column widths are given in layout units: the pixels of the classic layout, made for an
 // 8-point Tahoma. They grow with the font in use, so the texts fit at any font size and
-// screen resolution.
+// screen resolution. The File column takes whatever width the others leave in the view; the
+// width given to it (or dragged by the user) is the least it keeps, so a wider File column
+// scrolls instead.
 class FileListWidget : public QTreeWidget {
     Q_OBJECT
 public:
@@ -34,15 +36,26 @@ public:
     // The Status cell's text, also its tooltip.
     void SetStatus(int row, const QString& text);
     void ShowRow(int row);
+    // A column's width as given or dragged; for the File column, the least it keeps.
     int ColumnUnits(int column) const;
     void SetColumnUnits(int column, int units);
+    // Where the context menu opens when asked for from the keyboard: over the current row,
+    // or at the top of the list when there is none. In the viewport's coordinates.
+    QPoint KeyboardMenuPoint() const;
+
+protected:
+    bool viewportEvent(QEvent* event) override;
 
 private:
     void SortBy(int column);
     double PixelsPerUnit() const;
+    // Gives the File column the width the other columns leave, but no less than its floor.
+    void FitFileColumn();
 
     // The scroll bar follows the row count; cut before the model's own teardown.
     std::vector<QMetaObject::Connection> rowCountWatch_;
+    int fileColumnFloor_ = 0;  // pixels
+    bool fittingFileColumn_ = false;
     int sortColumn_ = -1;
     Qt::SortOrder sortOrder_ = Qt::AscendingOrder;
 };

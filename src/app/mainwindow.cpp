@@ -8,7 +8,6 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QPushButton>
-#include <QScreen>
 #include <QShortcut>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -22,6 +21,7 @@
 #include "app/options/optionssheet.h"
 #include "app/qtbatchhost.h"
 #include "app/weblinks.h"
+#include "app/windowplacement.h"
 #include "app/wrappingrow.h"
 #include "base/pathutil.h"
 #include "engine/batch.h"
@@ -81,9 +81,7 @@ MainWindow::MainWindow(SettingsStore& store, Desktop& desktop) : store_(store), 
 
     list_ = new FileListWidget(this);
     connect(list_, &QTreeWidget::itemDoubleClicked, this, [this] { PlaySource(); });
-    connect(list_, &QWidget::customContextMenuRequested, this, [this](const QPoint& position) {
-        CreateListMenu()->exec(list_->viewport()->mapToGlobal(position));
-    });
+    connect(list_, &QWidget::customContextMenuRequested, this, &MainWindow::ShowListMenu);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(list_);
@@ -99,15 +97,12 @@ MainWindow::MainWindow(SettingsStore& store, Desktop& desktop) : store_(store), 
 
     loader_ = std::make_unique<FileLoader>(*this, files_, *list_, desktop_);
     setAcceptDrops(true);
-    // The classic size, within the screen: with large text Qt scales the window and the
-    // screen may have less room than the classic size asks.
-    const int frame = fontMetrics().height() * 3;
-    resize(QSize(699, 538).boundedTo(screen()->availableGeometry().size() - QSize(frame, frame)));
+    RestoreWindowPlacement(*this, *list_, settings_);
 
     if (CheckFirstRun(store_)) ShowHelpTopics();
 }
 
-MainWindow::~MainWindow() { SaveSettings(settings_, store_, kSaveWindowState); }
+MainWindow::~MainWindow() { SaveSettings(settings_, store_, kSaveWindowState | kSaveWindowPlacement); }
 
 QLayout* MainWindow::CreateCommandRow() {
     struct Button {
@@ -182,6 +177,13 @@ void MainWindow::CreateShortcuts() {
     connect(new QShortcut(QKeySequence(Qt::Key_Delete), this), &QShortcut::activated, this, &MainWindow::OnRemove);
     connect(new QShortcut(QKeySequence(Qt::Key_F1), this), &QShortcut::activated, this,
             &MainWindow::ShowHelpTopics);
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), this), &QShortcut::activated, this, &QWidget::close);
+    connect(new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F10), this), &QShortcut::activated, this,
+            [this] { ShowListMenu(list_->KeyboardMenuPoint()); });
+}
+
+void MainWindow::ShowListMenu(const QPoint& position) {
+    CreateListMenu()->exec(list_->viewport()->mapToGlobal(position));
 }
 
 std::unique_ptr<QMenu> MainWindow::CreateListMenu() {
@@ -337,8 +339,12 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
 void MainWindow::closeEvent(QCloseEvent* event) {
     // While files are added or converted the window is disabled; it stays until the loop
     // that runs has finished.
-    if (!isEnabled()) event->ignore();
-    else event->accept();
+    if (!isEnabled()) {
+        event->ignore();
+        return;
+    }
+    if (isVisible()) TakeWindowPlacement(*this, *list_, settings_);
+    event->accept();
 }
 
 void MainWindow::dragEnterEvent(QDragEnterEvent* event) {

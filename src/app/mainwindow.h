@@ -48,6 +48,8 @@ public:
     void OpenPaths(const QStringList& paths);
     // The file list's context menu, its commands enabled as the list and selection allow.
     std::unique_ptr<QMenu> CreateListMenu();
+    // Opens that menu at a point of the list's viewport.
+    void ShowListMenu(const QPoint& position);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

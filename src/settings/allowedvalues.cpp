@@ -22,6 +22,8 @@ constexpr const char* kAacVbr = "1 variable bit rate by quality, 0 average bit r
 constexpr const char* kAacQuality = "10..500";
 constexpr const char* kKbpsOrSource = "kbps, 0 the source's";
 constexpr const char* kBlockType = "0 (the encoder chooses its blocks itself)";
+constexpr const char* kPixels = "pixels from the screen's left or top edge";
+constexpr const char* kColumnWidth = "layout units (pixels at an 8-point font), 0 the list's own width";
 constexpr const char* kWideBandMode = "0..8: 6.60 8.85 12.65 14.25 15.85 18.25 19.85 23.05 23.85 kbps";
 
 const Allowed kOptions[] = {
@@ -94,6 +96,17 @@ const Allowed kOptions[] = {
     {"AmplifyWav", kFlag},
     {"AmplifyWavCoeff", kGain},
     {"OptStartPageIndex", "the options page shown first, from 0"},
+    {"MainWindowLeft", kPixels},
+    {"MainWindowTop", kPixels},
+    {"MainWindowWidth", "pixels, 0 the classic size"},
+    {"MainWindowHeight", "pixels, 0 the classic size"},
+    {"MainWindowMaximized", kFlag},
+    {"FileColumnWidth", kColumnWidth},
+    {"DurationColumnWidth", kColumnWidth},
+    {"BitRateColumnWidth", kColumnWidth},
+    {"FreqColumnWidth", kColumnWidth},
+    {"ChannelsColumnWidth", kColumnWidth},
+    {"StatusColumnWidth", kColumnWidth},
 };
 
 const Allowed kTagTemplate[] = {

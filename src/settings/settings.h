@@ -30,6 +30,21 @@ struct Settings {
     int OutputFormat = 1000;
     int OptStartPageIndex = 0;
 
+    // Main window placement between runs. A width or height of 0 leaves the window at its
+    // classic size where the desktop places it; positions and sizes are in pixels.
+    int MainWindowLeft = 0;
+    int MainWindowTop = 0;
+    int MainWindowWidth = 0;
+    int MainWindowHeight = 0;
+    int MainWindowMaximized = 0;
+    // File list column widths in layout units; 0 is the list's own width for the column.
+    int FileColumnWidth = 0;
+    int DurationColumnWidth = 0;
+    int BitRateColumnWidth = 0;
+    int FreqColumnWidth = 0;
+    int ChannelsColumnWidth = 0;
+    int StatusColumnWidth = 0;
+
     // General and output
     std::string Folder;
     int DestOutputFolderOpt = kTargetsNextToSource;  // an OutputFolderChoice
@@ -139,6 +154,7 @@ void LoadSettings(Settings& settings, const SettingsStore& store);
 constexpr unsigned kSaveFolder = 0x04;       // Folder
 constexpr unsigned kSaveOptions = 0x08;      // every other option and the four tag templates
 constexpr unsigned kSaveWindowState = 0x10;  // OutputFormat and OptStartPageIndex
+constexpr unsigned kSaveWindowPlacement = 0x20;  // the MainWindow... and ...ColumnWidth values
 
 // Writes the groups selected by `mask`. Returns 0 when the mask is 0, else 1, also when the
 // store refused the write (which is dropped silently).

@@ -25,6 +25,8 @@ int GainPercent(int percent) { return std::clamp(percent, 10, 3000); }
 
 int JobCount(int jobs) { return std::clamp(jobs, 1, kMaxParallelJobs); }
 
+int NotNegative(int value) { return std::max(value, 0); }
+
 int Kbps(int bitRate) {  // a rate stored in bits per second
     return bitRate > 1000 ? bitRate / 1000 : bitRate;
 }
@@ -32,6 +34,7 @@ int Kbps(int bitRate) {  // a rate stored in bits per second
 using S = Settings;
 constexpr unsigned kWindow = kSaveWindowState;
 constexpr unsigned kOpt = kSaveOptions;
+constexpr unsigned kPlace = kSaveWindowPlacement;
 
 }  // namespace
 
@@ -114,6 +117,18 @@ const std::vector<ValueField<Settings>>& OptionFields() {
         NumberField("AmplifyWav", &S::AmplifyWav, kOpt),
         NumberField("AmplifyWavCoeff", &S::AmplifyWavCoeff, kOpt, GainPercent),
         NumberField("OptStartPageIndex", &S::OptStartPageIndex, kWindow),
+
+        NumberField("MainWindowLeft", &S::MainWindowLeft, kPlace),
+        NumberField("MainWindowTop", &S::MainWindowTop, kPlace),
+        NumberField("MainWindowWidth", &S::MainWindowWidth, kPlace, NotNegative),
+        NumberField("MainWindowHeight", &S::MainWindowHeight, kPlace, NotNegative),
+        NumberField("MainWindowMaximized", &S::MainWindowMaximized, kPlace, ZeroOrOneElseZero),
+        NumberField("FileColumnWidth", &S::FileColumnWidth, kPlace, NotNegative),
+        NumberField("DurationColumnWidth", &S::DurationColumnWidth, kPlace, NotNegative),
+        NumberField("BitRateColumnWidth", &S::BitRateColumnWidth, kPlace, NotNegative),
+        NumberField("FreqColumnWidth", &S::FreqColumnWidth, kPlace, NotNegative),
+        NumberField("ChannelsColumnWidth", &S::ChannelsColumnWidth, kPlace, NotNegative),
+        NumberField("StatusColumnWidth", &S::StatusColumnWidth, kPlace, NotNegative),
     };
     return fields;
 }

@@ -23,7 +23,7 @@ void LoadSettings(Settings& settings, const SettingsStore& store) {
 int SaveSettings(const Settings& settings, SettingsStore& store, unsigned mask) {
     if (mask == 0) return 0;
     if (!store.writable()) return 1;
-    for (unsigned group : {kSaveWindowState, kSaveFolder, kSaveOptions}) {
+    for (unsigned group : {kSaveWindowState, kSaveFolder, kSaveOptions, kSaveWindowPlacement}) {
         if ((mask & group) == 0) continue;
         for (const auto& field : OptionFields())
             if (field.saveGroup == group) WriteField(store, kOptionsGroup, field, settings);

@@ -4,7 +4,10 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QRandomGenerator>
+#include <QScreen>
+#include <QSet>
 #include <QTest>
 #include <QThread>
 
@@ -145,6 +148,7 @@ private slots:
         list.AppendRow(&entry);
         const QTreeWidgetItem* row = list.topLevelItem(0);
         QCOMPARE(row->text(Column::kFileColumn), QStringLiteral("track.x"));
+        QCOMPARE(row->toolTip(Column::kFileColumn), QStringLiteral("/music/some folder/track.x"));
         QCOMPARE(row->text(Column::kDurationColumn), cells[0]);
         QCOMPARE(row->text(Column::kBitrateColumn), QStringLiteral("128 kbps"));
         QCOMPARE(row->text(Column::kFrequencyColumn), QStringLiteral("44100 Hz"));
@@ -433,7 +437,7 @@ private slots:
         QCOMPARE(h.desktop.opened.size(), 1);
     }
 
-    void enterAndEscapeDoNotCloseTheWindow() {
+    void enterAndEscapeDoNotCloseTheWindowCtrlQDoes() {
         WindowHarness h;
         h.Open();
         h.window->show();
@@ -441,6 +445,92 @@ private slots:
         for (Qt::Key key : {Qt::Key_Escape, Qt::Key_Return, Qt::Key_Enter}) QTest::keyClick(h.window.get(), key);
         QVERIFY(h.window->isVisible());
         QVERIFY(h.desktop.messages.empty());
+        QTest::keyClick(h.window.get(), Qt::Key_Q, Qt::ControlModifier);
+        QVERIFY(!h.window->isVisible());
+    }
+
+    // Shift+F10 opens the list's menu over the current row, as a right click there would.
+    void shiftF10OpensTheListMenuAtTheCurrentRow() {
+        WindowHarness h;
+        h.Open();
+        h.window->show();
+        h.ListTones({"a.wav", "b.wav", "c.wav"});
+        h.window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(h.window.get()));
+        h.list->setCurrentItem(h.list->topLevelItem(2));
+        QPoint opened;
+        QStringList enabled;
+        const apptest::WhenShown<QMenu> watcher([&](QMenu& menu) {
+            opened = menu.pos();
+            enabled = EnabledCommands(menu);
+            QMetaObject::invokeMethod(&menu, &QMenu::close, Qt::QueuedConnection);
+        });
+        QTest::keyClick(h.list, Qt::Key_F10, Qt::ShiftModifier);
+        QVERIFY(enabled.contains(QStringLiteral("&Play Source")));  // the current row is the selection
+        const QRect row = h.list->visualItemRect(h.list->topLevelItem(2));
+        const QRect rowOnScreen(h.list->viewport()->mapToGlobal(row.topLeft()), row.size());
+        QVERIFY(rowOnScreen.adjusted(0, 0, 0, 1).contains(opened));
+    }
+
+    // Size, place, maximised state and column widths come back at the next start; without
+    // stored values the window has its classic size and the File column fills the view.
+    void windowPlacementIsRemembered_data() {
+        QTest::addColumn<QStringList>("stored");  // name=value pairs
+        QTest::addColumn<QRect>("geometry");      // an empty rectangle: the classic size, anywhere
+        QTest::addColumn<bool>("maximized");
+        QTest::addColumn<int>("statusUnits");
+        QTest::newRow("nothing stored") << QStringList{} << QRect() << false << 145;
+        QTest::newRow("place and columns")
+            << QStringList{"MainWindowLeft=40", "MainWindowTop=30", "MainWindowWidth=620", "MainWindowHeight=410",
+                           "StatusColumnWidth=260"}
+            << QRect(40, 30, 620, 410) << false << 260;
+        QTest::newRow("maximised")
+            << QStringList{"MainWindowLeft=40", "MainWindowTop=30", "MainWindowWidth=620", "MainWindowHeight=410",
+                           "MainWindowMaximized=1"}
+            << QRect(40, 30, 620, 410) << true << 145;
+        QTest::newRow("a screen that is gone")
+            << QStringList{"MainWindowLeft=-3000", "MainWindowTop=30", "MainWindowWidth=620",
+                           "MainWindowHeight=410"}
+            << QRect(-1, -1, 620, 410) << false << 145;
+    }
+
+    void windowPlacementIsRemembered() {
+        QFETCH(QStringList, stored);
+        QFETCH(QRect, geometry);
+        QFETCH(bool, maximized);
+        QFETCH(int, statusUnits);
+        WindowHarness h;
+        for (const QString& pair : stored)
+            h.store.preset("Options", pair.section('=', 0, 0).toStdString(), pair.section('=', 1).toStdString());
+        h.Open();
+        h.window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(h.window.get()));
+        QCOMPARE(h.window->isMaximized(), maximized);
+        const QRect normal = h.window->normalGeometry();
+        if (geometry.isEmpty()) QCOMPARE(normal.size(), QSize(699, 538));
+        else if (geometry.left() < 0) QCOMPARE(normal.size(), geometry.size());
+        else QCOMPARE(normal, geometry);
+        QVERIFY(h.window->screen()->availableGeometry().contains(h.window->frameGeometry().topLeft()));
+        QCOMPARE(h.list->ColumnUnits(Column::kStatusColumn), statusUnits);
+        int widths = 0;
+        for (int column = 0; column < h.list->columnCount(); ++column) widths += h.list->columnWidth(column);
+        QCOMPARE(widths, h.list->viewport()->width());
+
+        // What the user changes is stored when the window closes, and comes back.
+        h.list->SetColumnUnits(Column::kDurationColumn, 90);
+        if (!maximized) h.window->setGeometry(QRect(h.window->geometry().topLeft(), QSize(600, 400)));
+        const QRect closedAt = h.window->normalGeometry();
+        QVERIFY(h.window->close());
+        h.Close();
+        QCOMPARE(h.store.values().at("Options/DurationColumnWidth"), std::string("90"));
+        QCOMPARE(h.store.values().at("Options/MainWindowMaximized"), std::string(maximized ? "1" : "0"));
+        h.Open();
+        h.window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(h.window.get()));
+        QCOMPARE(h.window->normalGeometry(), closedAt);
+        QCOMPARE(h.window->isMaximized(), maximized);
+        QCOMPARE(h.list->ColumnUnits(Column::kDurationColumn), 90);
+        QCOMPARE(h.list->ColumnUnits(Column::kStatusColumn), statusUnits);
     }
 
     void aBusyWindowRefusesToClose() {

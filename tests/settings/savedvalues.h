@@ -7,7 +7,7 @@
 
 namespace tonewright {
 
-constexpr unsigned kSaveAll = kSaveWindowState | kSaveFolder | kSaveOptions;
+constexpr unsigned kSaveAll = kSaveWindowState | kSaveFolder | kSaveOptions | kSaveWindowPlacement;
 
 // Every value of `settings` as the store receives it, keyed "group/name": a way to compare
 // whole records in tests.

@@ -76,6 +76,10 @@ INSTANTIATE_TEST_SUITE_P(Rules, SettingsReadBack, testing::Values(
     StoredNumber{"ParallelJobs", &S::ParallelJobs, "-3", 1},
     StoredNumber{"ParallelJobs", &S::ParallelJobs, "4", 4},
     StoredNumber{"ParallelJobs", &S::ParallelJobs, "65", 64},
+    StoredNumber{"MainWindowLeft", &S::MainWindowLeft, "-40", -40},  // a screen left of the first
+    StoredNumber{"MainWindowWidth", &S::MainWindowWidth, "-1", 0},
+    StoredNumber{"StatusColumnWidth", &S::StatusColumnWidth, "-7", 0},
+    StoredNumber{"MainWindowMaximized", &S::MainWindowMaximized, "2", 0},
     // Text that is not a whole 32-bit number counts as missing.
     StoredNumber{"MP3BitRate", &S::MP3BitRate, "", 128},
     StoredNumber{"MP3BitRate", &S::MP3BitRate, "192kbps", 128},

@@ -27,6 +27,9 @@ AACEnableTNS=0 AACEnableMidside=1 AACBlockType=0 AmplifyAAC=0 AmplifyAACCoef=100
 AutoDestM4AEncodingParam=1 M4AVBR=1 M4AVBRQuality=100 M4AABRBitRate=128 M4AEnableTNS=0
 M4AEnableMidside=1 M4ABlockType=0 AmplifyM4A=0 AmplifyM4ACoef=100 M4AID3TagType=1
 AMRType=0 AMRMode=6 AMRWBMode=6 AMRDTX=0 AWBMode=6 AWBDTX=0 AmplifyAMR=0 AmplifyAMRCoef=100
+MainWindowLeft=0 MainWindowTop=0 MainWindowWidth=0 MainWindowHeight=0 MainWindowMaximized=0
+FileColumnWidth=0 DurationColumnWidth=0 BitRateColumnWidth=0 FreqColumnWidth=0 ChannelsColumnWidth=0
+StatusColumnWidth=0
 )";
 constexpr const char* kDocumentedTag =
     "TitleAsFileName=1 Title= Artist= Album= Year= Genre= Comment= Composer= Copyright= "
@@ -76,6 +79,8 @@ TEST(SettingsSave, MaskSelectsGroupsInFixedOrder) {
     using Keys = std::vector<std::string>;
     EXPECT_EQ(WritesFor(kSaveWindowState), (Keys{"Options/OutputFormat", "Options/OptStartPageIndex"}));
     EXPECT_EQ(WritesFor(kSaveFolder), (Keys{"Options/Folder"}));
+    EXPECT_EQ(WritesFor(kSaveWindowPlacement).size(), 11u);
+    EXPECT_EQ(WritesFor(kSaveWindowPlacement).front(), "Options/MainWindowLeft");
     EXPECT_TRUE(WritesFor(0).empty());
     EXPECT_TRUE(WritesFor(kSaveAll, false).empty());
 
