@@ -113,6 +113,7 @@ QLayout* MainWindow::CreateCommandRow() {
     const Button kLeft[] = {
         {"&Add Files", "Add files", &MainWindow::OnAddFiles},
         {"Add &Folder", "Add files from a folder", &MainWindow::OnAddFolder},
+        {"&Remove", "Remove the selected files from the list", &MainWindow::OnRemove},
         {"Remove A&ll", "Remove all files in list", &MainWindow::OnRemoveAll},
     };
     const Button kRight[] = {
@@ -125,13 +126,23 @@ QLayout* MainWindow::CreateCommandRow() {
         push->setAutoDefault(false);
         connect(push, &QPushButton::clicked, this, button.run);
         row->addWidget(push);
+        return push;
     };
 
     // Two groups, side by side where the window is wide enough, else one above the other.
     auto* left = new QWidget(this);
     auto* leftRow = new QHBoxLayout(left);
     leftRow->setContentsMargins(QMargins());
-    for (const Button& button : kLeft) addButton(leftRow, button);
+    for (const Button& button : kLeft) {
+        QPushButton* push = addButton(leftRow, button);
+        // Remove works on the selection: it is offered while there is one.
+        if (button.run == &MainWindow::OnRemove) {
+            push->setObjectName(QStringLiteral("removeButton"));
+            push->setEnabled(false);
+            connect(list_, &QTreeWidget::itemSelectionChanged, push,
+                    [this, push] { push->setEnabled(!list_->selectedItems().isEmpty()); });
+        }
+    }
     auto* right = new QWidget(this);
     auto* row = new QHBoxLayout(right);
     row->setContentsMargins(QMargins());

@@ -2,12 +2,14 @@
 
 #include <QStringList>
 
+#include "base/inputtype.h"
+
 namespace tonewright {
 
 namespace {
 
+// The file types, each with the extensions it goes by.
 const char* const kFilters[] = {
-    "All Files (*)",
     "3GPP Files (*.3gp *.3gpp)",
     "3GPP2 Files (*.3g2 *.3gp2)",
     "Adobe Flash Files (*.swf)",
@@ -59,10 +61,25 @@ const char* const kFilters[] = {
     "YUV Video Files (*.yuv)",
 };
 
+// "*.mp3 *.wav ...": every extension of the family table and of the file types, once each.
+QString AllAudioPatterns() {
+    QStringList patterns;
+    for (const std::string& extension : FamilyExtensions())
+        patterns << QLatin1Char('*') + QString::fromStdString(extension);
+    for (const char* filter : kFilters) {
+        const QString text = QString::fromLatin1(filter);
+        const int open = text.lastIndexOf(QLatin1Char('('));
+        patterns << text.mid(open + 1, text.size() - open - 2).split(QLatin1Char(' '));
+    }
+    patterns.removeDuplicates();
+    return patterns.join(QLatin1Char(' '));
+}
+
 }  // namespace
 
 QString OpenDialogFilters() {
-    QStringList filters;
+    QStringList filters{QStringLiteral("All audio files (%1)").arg(AllAudioPatterns()),
+                        QStringLiteral("All Files (*)")};
     for (const char* filter : kFilters) filters << QString::fromLatin1(filter);
     return filters.join(QStringLiteral(";;"));
 }

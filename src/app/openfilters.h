@@ -4,7 +4,8 @@
 
 namespace tonewright {
 
-// The file-type choices of the Add Files dialog, "All Files" first, in the form
+// The file-type choices of the Add Files dialog: "All audio files" (every extension the
+// program reads), "All Files", then one per file type; in the form
 // QFileDialog takes ("Name (*.a *.b);;...").
 QString OpenDialogFilters();
 

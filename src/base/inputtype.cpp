@@ -47,4 +47,11 @@ int ClassifyInputType(const std::string& path) {
     return kInputOther;
 }
 
+std::vector<std::string> FamilyExtensions() {
+    std::vector<std::string> extensions;
+    for (const auto& row : kInputTypes)
+        extensions.insert(extensions.end(), row.extensions.begin(), row.extensions.end());
+    return extensions;
+}
+
 }  // namespace tonewright

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 namespace tonewright {
 
@@ -30,6 +31,9 @@ enum InputType {
 
 // Classifies a path by its extension, compared without regard to letter case.
 int ClassifyInputType(const std::string& path);
+
+// Every extension that names a family of its own (".mp3", ...), lower case, in table order.
+std::vector<std::string> FamilyExtensions();
 
 // Rendered sources (MIDI, tracker modules) end at their declared length.
 inline bool EndsAtDeclaredLength(int inputType) {

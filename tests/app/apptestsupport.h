@@ -36,6 +36,7 @@ public:
     std::deque<bool> answers;
     bool defaultAnswer = false;
     QStringList filesToChoose;
+    QString fileDialogFilters;  // what the last open dialog offered
     QString folderToChoose;
 
     std::vector<Message> messages;
@@ -51,7 +52,10 @@ public:
     }
     bool AskYesNo(QWidget*, const QString& text) override;
     void ShowAbout(QWidget*, const QString& text) override { abouts << text; }
-    QStringList ChooseFiles(QWidget*, const QString&) override { return filesToChoose; }
+    QStringList ChooseFiles(QWidget*, const QString& filters) override {
+        fileDialogFilters = filters;
+        return filesToChoose;
+    }
     QString ChooseFolder(QWidget*, const QString& prompt, const QString& start) override {
         folderBrowserPrompt = prompt;
         folderBrowserStart = start;

@@ -233,6 +233,50 @@ private slots:
         QCOMPARE(h.column(Column::kFileColumn), (QStringList{"b.wav", "d.wav", "c.wav"}));
     }
 
+    // The Remove button is offered while rows are selected, and removes those rows.
+    void removeButtonTakesTheSelection_data() {
+        QTest::addColumn<QList<int>>("selected");
+        QTest::addColumn<QStringList>("left");
+        QTest::newRow("nothing selected") << QList<int>{} << QStringList{"a.wav", "b.wav", "c.wav"};
+        QTest::newRow("one row") << QList<int>{1} << QStringList{"a.wav", "c.wav"};
+        QTest::newRow("first and last") << QList<int>{0, 2} << QStringList{"b.wav"};
+    }
+
+    void removeButtonTakesTheSelection() {
+        QFETCH(QList<int>, selected);
+        QFETCH(QStringList, left);
+        WindowHarness h;
+        h.Open();
+        auto* remove = h.window->findChild<QPushButton*>(QStringLiteral("removeButton"));
+        QCOMPARE(remove->text(), QStringLiteral("&Remove"));
+        QVERIFY(!remove->isEnabled());
+        h.ListTones({"a.wav", "b.wav", "c.wav"});
+        for (int row : selected) h.list->topLevelItem(row)->setSelected(true);
+        QCOMPARE(remove->isEnabled(), !selected.isEmpty());
+        remove->click();
+        QCOMPARE(h.column(Column::kFileColumn), left);
+        QVERIFY(!remove->isEnabled());
+        QVERIFY(h.desktop.messages.empty());
+    }
+
+    // "All audio files" comes first and takes every extension the program knows, from the
+    // families it reads itself and from each file type the dialog offers.
+    void openDialogOffersAllAudioFilesFirst() {
+        WindowHarness h;
+        h.Open();
+        h.AddFiles({});
+        const QStringList filters = h.desktop.fileDialogFilters.split(QStringLiteral(";;"));
+        QVERIFY(filters[0].startsWith(QStringLiteral("All audio files (*.mp3 *.wav ")));
+        QCOMPARE(filters[1], QStringLiteral("All Files (*)"));
+        const QString all = filters[0].mid(filters[0].indexOf('(') + 1).chopped(1);
+        const QStringList patterns = all.split(' ');
+        QCOMPARE(patterns.size(), QSet<QString>(patterns.begin(), patterns.end()).size());
+        QStringList wanted;
+        for (const std::string& extension : FamilyExtensions()) wanted << '*' + QString::fromStdString(extension);
+        for (const QString& filter : filters.mid(2)) wanted << filter.section('(', 1).chopped(1).split(' ');
+        for (const QString& pattern : wanted) QVERIFY2(patterns.contains(pattern), qPrintable(pattern));
+    }
+
     void removeAllEmptiesTheList() {
         WindowHarness h;
         h.Open();
