@@ -4,7 +4,9 @@
 #include <QTimer>
 
 #include <csignal>
+#include <cstdio>
 
+#include "app/displaycheck.h"
 #include "app/mainwindow.h"
 #include "app/qtdesktop.h"
 #include "engine/decoderstartup.h"
@@ -26,6 +28,12 @@ int RunMainWindow(tonewright::Desktop& desktop) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (!tonewright::DisplayFound()) {
+        std::fputs("Tonewright: no display was found. To convert on the command line instead, run "
+                   "scripts/run.sh -f mp3 FILES... (or tonewright-cli -f mp3 FILES...).\n",
+                   stderr);
+        return 1;
+    }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tonewright"));
     QApplication::setApplicationVersion(QStringLiteral(TONEWRIGHT_VERSION));
