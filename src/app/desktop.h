@@ -9,8 +9,8 @@ class QWidget;
 namespace tonewright {
 
 // Everything the windows ask of the user or hand over to the desktop: message boxes,
-// questions, the file and folder choosers, opening pages and files, and showing a file in
-// the file manager. The program uses QtDesktop; the tests answer and record with their own.
+// questions, the file and folder choosers, opening pages and files, showing a file in the
+// file manager, and notifications. The program uses QtDesktop; the tests answer and record with their own.
 class Desktop {
 public:
     enum class Icon { Information, Warning, Critical };
@@ -32,6 +32,11 @@ public:
     virtual void Open(const QUrl& url) = 0;
     // Shows the file manager on the file's folder with the file selected.
     virtual void RevealFile(const QString& path) = 0;
+
+    // Whether the desktop shows notifications (a notification service answers).
+    virtual bool ShowsNotifications() = 0;
+    // A notification; when `file` is given, its "Show in folder" action reveals that file.
+    virtual void Notify(const QString& summary, const QString& body, const QString& file) = 0;
 };
 
 }  // namespace tonewright

@@ -76,6 +76,8 @@ QString WithoutTrailingSlash(QString folder) {
 MainWindow::MainWindow(SettingsStore& store, Desktop& desktop) : store_(store), desktop_(desktop) {
     parts_.LoadSoundFont();
     settings_ = DefaultSettings(DocumentsFolder());
+    // Where notifications tell that a batch is done, the file manager only opens on request.
+    if (desktop_.ShowsNotifications()) settings_.BrowseOutputFolder = 0;
     LoadSettings(settings_, store_);
     setWindowTitle(QStringLiteral("Tonewright"));
 

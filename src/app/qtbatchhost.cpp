@@ -31,6 +31,13 @@ QString FormatName(int code) {
     return format ? QString::fromLatin1(format->displayName) : QString();
 }
 
+// The first of the batch's targets that is still there ("" when none is).
+QString FirstConvertedFile(const std::vector<std::string>& targets) {
+    for (const std::string& target : targets)
+        if (FileExists(target)) return Text(target);
+    return QString();
+}
+
 }  // namespace
 
 QtBatchHost::QtBatchHost(QWidget& window, FileListWidget& list, Desktop& desktop, const Settings& settings)
@@ -131,7 +138,16 @@ void QtBatchHost::RowFinished(int row, const RowEnd& end) {
 void QtBatchHost::BatchFinished(const BatchEnd& end) {
     CloseProgressWindow();
     window_.setEnabled(true);
-    if (!end.cancelled && revealFirstConverted_) RevealFirstConverted(end.convertedTargets);
+    if (end.cancelled) return;
+    const QString first = FirstConvertedFile(end.convertedTargets);
+    if (revealFirstConverted_ && !first.isEmpty()) desktop_.RevealFile(first);
+    if (desktop_.ShowsNotifications())
+        desktop_.Notify(QStringLiteral("Conversion finished"),
+                        QStringLiteral("%1 of %2 file(s) converted to %3.")
+                            .arg(end.convertedTargets.size())
+                            .arg(rowCount_)
+                            .arg(formatName_),
+                        first);
 }
 
 bool QtBatchHost::Ask(const Question& question) {
@@ -178,15 +194,6 @@ void QtBatchHost::CloseProgressWindow() {
     QCoreApplication::sendPostedEvents(&gui_);
     runningRows_.clear();
     progress_.reset();
-}
-
-void QtBatchHost::RevealFirstConverted(const std::vector<std::string>& targets) {
-    for (const std::string& target : targets) {
-        if (FileExists(target)) {
-            desktop_.RevealFile(Text(target));
-            return;
-        }
-    }
 }
 
 }  // namespace tonewright

@@ -25,7 +25,8 @@ struct Settings;
 // windows do. While it lives the busy cursor shows; while the rows run the main window is
 // disabled and the progress window open; the rows' texts go to the list's Status column
 // and the progress window; questions go through the Desktop; at the end, unless cancelled,
-// the first converted file is shown in the file manager when the options ask for it.
+// a desktop notification tells how many files converted and offers to show the first one,
+// and the file manager shows it at once when the options ask for that.
 //
 // With rows at once, the row events arrive from the worker threads. Widgets may only be
 // touched on the GUI thread, so such calls are queued to it and run when the batch's own
@@ -66,7 +67,6 @@ private:
     // ended and how many run, and how far the running ones have come on average.
     void ShowRunningRows();
     void CloseProgressWindow();
-    void RevealFirstConverted(const std::vector<std::string>& targets);
 
     QWidget& window_;
     FileListWidget& list_;

@@ -8,6 +8,8 @@
 #include <QMessageBox>
 #include <QUrl>
 
+#include "app/desktopnotifications.h"
+
 namespace tonewright {
 
 namespace {
@@ -24,6 +26,11 @@ QMessageBox::Icon BoxIcon(Desktop::Icon icon) {
 }
 
 }  // namespace
+
+QtDesktop::QtDesktop()
+    : notifications_(std::make_unique<DesktopNotifications>([this](const QString& path) { RevealFile(path); })) {}
+
+QtDesktop::~QtDesktop() = default;
 
 void QtDesktop::ShowMessage(QWidget* parent, Icon icon, const QString& text) {
     QMessageBox box(BoxIcon(icon), kCaption, text, QMessageBox::Ok, parent);
@@ -59,6 +66,12 @@ void QtDesktop::RevealFile(const QString& path) {
     const QDBusMessage reply = QDBusConnection::sessionBus().call(call, QDBus::Block, 3000);
     if (reply.type() == QDBusMessage::ReplyMessage) return;
     Open(QUrl::fromLocalFile(QFileInfo(path).absolutePath()));
+}
+
+bool QtDesktop::ShowsNotifications() { return notifications_->ServiceAnswers(); }
+
+void QtDesktop::Notify(const QString& summary, const QString& body, const QString& file) {
+    notifications_->Show(summary, body, file);
 }
 
 }  // namespace tonewright

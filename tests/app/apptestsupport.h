@@ -46,6 +46,8 @@ public:
     QString folderBrowserStart;
     QList<QUrl> opened;
     QStringList revealed;
+    bool showsNotifications = false;
+    QStringList notifications;  // "summary|body|file"
 
     void ShowMessage(QWidget* parent, Icon icon, const QString& text) override {
         messages.push_back({icon, text, parent && parent->isVisible()});
@@ -63,6 +65,10 @@ public:
     }
     void Open(const QUrl& url) override { opened << url; }
     void RevealFile(const QString& path) override { revealed << path; }
+    bool ShowsNotifications() override { return showsNotifications; }
+    void Notify(const QString& summary, const QString& body, const QString& file) override {
+        notifications << summary + '|' + body + '|' + file;
+    }
 };
 
 // The visible top-level window of type T (a progress window, say), or null.

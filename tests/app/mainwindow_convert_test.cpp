@@ -49,6 +49,37 @@ private slots:
         QVERIFY(h.desktop.messages.empty());
     }
 
+    // Where a notification service answers, the batch's end is notified and the file
+    // manager opens only when the options ask for it; elsewhere it opens by default.
+    void theEndIsNotifiedOrShown_data() {
+        QTest::addColumn<bool>("service");
+        QTest::addColumn<QString>("browseStored");  // "": never stored
+        QTest::addColumn<bool>("notified");
+        QTest::addColumn<bool>("revealed");
+        QTest::newRow("no service") << false << "" << false << true;
+        QTest::newRow("service") << true << "" << true << false;
+        QTest::newRow("service, browsing asked for") << true << "1" << true << true;
+        QTest::newRow("no service, browsing turned off") << false << "0" << false << false;
+    }
+
+    void theEndIsNotifiedOrShown() {
+        QFETCH(bool, service);
+        QFETCH(QString, browseStored);
+        QFETCH(bool, notified);
+        QFETCH(bool, revealed);
+        WindowHarness h;
+        h.desktop.showsNotifications = service;
+        if (!browseStored.isEmpty()) h.store.preset("Options", "BrowseOutputFolder", browseStored.toStdString());
+        h.Open();
+        h.ListTones({"gone.wav", "a.wav"});
+        QFile::remove(h.file("gone.wav"));
+        h.window->ConvertAll();
+        QCOMPARE(h.desktop.notifications,
+                 notified ? QStringList{"Conversion finished|1 of 2 file(s) converted to WAV.|" + h.outFile("a.wav")}
+                          : QStringList{});
+        QCOMPARE(h.desktop.revealed, revealed ? QStringList{h.outFile("a.wav")} : QStringList{});
+    }
+
     void convertSelectedTakesOnlyTheSelection() {
         WindowHarness h;
         h.store.preset("Options", "BrowseOutputFolder", "0");
