@@ -8,6 +8,8 @@ packages=(
   build-essential cmake pkgconf ninja-build libgtest-dev clang libclang-rt-14-dev
   # Qt 6 (Widgets for the desktop program, Core for the settings store)
   qt6-base-dev qt6-base-dev-tools libgl-dev
+  # translations: lupdate and lrelease for the build, Qt's own texts in other languages
+  qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
   # decoding: FFmpeg, Ogg Vorbis, tracker modules, MIDI, CD tracks, GSM 06.10
   libavformat-dev libavcodec-dev libavutil-dev libswresample-dev
   libogg-dev libvorbis-dev libopenmpt-dev libfluidsynth-dev timgm6mb-soundfont
@@ -20,7 +22,7 @@ packages=(
   # a private session bus for the tests of desktop notifications
   dbus-daemon
   # a display server for looking at the desktop program, and screenshots of it
-  xvfb xauth x11-apps imagemagick
+  xvfb xauth x11-apps imagemagick xdotool
 )
 
 missing=()

@@ -26,12 +26,12 @@ struct ColumnInfo {
 };
 
 const ColumnInfo kColumns[] = {
-    {"File", 152, Qt::AlignLeft, CellOrder::Text},
-    {"Duration", 65, Qt::AlignRight, CellOrder::Duration},
-    {"Bit Rate", 65, Qt::AlignRight, CellOrder::Number},
-    {"Freq.", 65, Qt::AlignRight, CellOrder::Number},
-    {"Channels", 60, Qt::AlignLeft, CellOrder::Text},
-    {"Status", 145, Qt::AlignLeft, CellOrder::Text},
+    {QT_TRANSLATE_NOOP("tonewright::FileListWidget", "File"), 152, Qt::AlignLeft, CellOrder::Text},
+    {QT_TRANSLATE_NOOP("tonewright::FileListWidget", "Duration"), 65, Qt::AlignRight, CellOrder::Duration},
+    {QT_TRANSLATE_NOOP("tonewright::FileListWidget", "Bit Rate"), 65, Qt::AlignRight, CellOrder::Number},
+    {QT_TRANSLATE_NOOP("tonewright::FileListWidget", "Freq."), 65, Qt::AlignRight, CellOrder::Number},
+    {QT_TRANSLATE_NOOP("tonewright::FileListWidget", "Channels"), 60, Qt::AlignLeft, CellOrder::Text},
+    {QT_TRANSLATE_NOOP("tonewright::FileListWidget", "Status"), 145, Qt::AlignLeft, CellOrder::Text},
 };
 
 constexpr int kColumnCount = static_cast<int>(std::size(kColumns));
@@ -68,7 +68,7 @@ FileListWidget::FileListWidget(QWidget* parent) : QTreeWidget(parent) {
     setContextMenuPolicy(Qt::CustomContextMenu);
 
     QStringList headers;
-    for (const ColumnInfo& column : kColumns) headers << QString::fromLatin1(column.header);
+    for (const ColumnInfo& column : kColumns) headers << tr(column.header);
     setHeaderLabels(headers);
     header()->setStretchLastSection(false);
     header()->setSectionsClickable(true);

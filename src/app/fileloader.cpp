@@ -1,6 +1,7 @@
 #include "app/fileloader.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QWidget>
 
 #include <memory>
@@ -38,7 +39,7 @@ private:
 
 std::unique_ptr<AddProgressWindow> ShowSearching(QWidget& window) {
     auto progress = std::make_unique<AddProgressWindow>(&window);
-    progress->SetText(QStringLiteral("Searching files..."));
+    progress->SetText(QCoreApplication::translate("FileLoader", "Searching files..."));
     progress->show();
     QCoreApplication::processEvents();
     return progress;
@@ -87,7 +88,8 @@ void FileLoader::LoadFileList(const std::vector<std::string>& paths, AddProgress
         progress.SetRange(total);
         events.Pump();
         for (int i = 0; i < total && !progress.cancelled(); ++i) {
-            progress.SetText(QStringLiteral("Adding file %1 of %2...").arg(i + 1).arg(total));
+            progress.SetText(
+                QCoreApplication::translate("FileLoader", "Adding file %1 of %2...").arg(i + 1).arg(total));
             progress.Step();
             std::string reason;
             switch (files_.AddFile(paths[i], reason)) {

@@ -15,7 +15,7 @@ constexpr int kPopupWidth = 160;
 
 FormatSelector::FormatSelector(QWidget* parent) : QComboBox(parent) {
     for (const FormatSelectorRow& row : FormatSelectorRows())
-        addItem(QStringLiteral(" to %1").arg(QString::fromUtf8(row.label)), row.format->code);
+        addItem(tr(" to %1").arg(QString::fromUtf8(row.label)), row.format->code);
     view()->setMinimumWidth(kPopupWidth);
     setSizeAdjustPolicy(QComboBox::AdjustToContents);
 }

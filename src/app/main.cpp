@@ -1,7 +1,10 @@
 // tonewright: the desktop program.
 #include <QApplication>
 #include <QIcon>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QTimer>
+#include <QTranslator>
 
 #include <csignal>
 #include <cstdio>
@@ -39,6 +42,15 @@ int main(int argc, char** argv) {
     QApplication::setApplicationVersion(QStringLiteral(TONEWRIGHT_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("tonewright"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/tonewright.png")));
+    // The texts in the user's language where a translation is there: Qt's own (buttons of
+    // message boxes, the file dialog) and the program's.
+    QTranslator qtTexts;
+    if (qtTexts.load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"),
+                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtTexts);
+    QTranslator programTexts;
+    if (programTexts.load(QLocale(), QStringLiteral("tonewright"), QStringLiteral("_"), QStringLiteral(":/i18n")))
+        QApplication::installTranslator(&programTexts);
 
     // Under a file-size limit a write then fails (and the row with it) instead of the
     // signal ending the program in the middle of a file.

@@ -31,8 +31,8 @@ namespace tonewright {
 
 namespace {
 
-const char* const kSelectFirst = "You should select a file at least.";
-const char* const kListEmpty = "There aren't files in list.";
+const char* const kSelectFirst = QT_TRANSLATE_NOOP("tonewright::MainWindow", "You should select a file at least.");
+const char* const kListEmpty = QT_TRANSLATE_NOOP("tonewright::MainWindow", "There aren't files in list.");
 
 // What a command of the list's context menu needs before it is enabled.
 enum class Needs { Nothing, Rows, Selection, OneRow, OneConvertedRow };
@@ -44,19 +44,22 @@ struct ListCommand {
 };
 
 const ListCommand kListMenu[] = {
-    {"&Play Source", &MainWindow::PlaySource, Needs::OneRow},
-    {"Play &Destination", &MainWindow::PlayDestination, Needs::OneConvertedRow},
+    {QT_TRANSLATE_NOOP("tonewright::MainWindow", "&Play Source"), &MainWindow::PlaySource, Needs::OneRow},
+    {QT_TRANSLATE_NOOP("tonewright::MainWindow", "Play &Destination"), &MainWindow::PlayDestination,
+     Needs::OneConvertedRow},
     {nullptr, nullptr, Needs::Nothing},
-    {"&Convert Selected", &MainWindow::ConvertSelected, Needs::Selection},
-    {"Convert All", &MainWindow::ConvertAll, Needs::Rows},
+    {QT_TRANSLATE_NOOP("tonewright::MainWindow", "&Convert Selected"), &MainWindow::ConvertSelected, Needs::Selection},
+    {QT_TRANSLATE_NOOP("tonewright::MainWindow", "Convert All"), &MainWindow::ConvertAll, Needs::Rows},
     {nullptr, nullptr, Needs::Nothing},
-    {"Browse &Source Folder", &MainWindow::BrowseSourceFolder, Needs::OneRow},
-    {"Browse Destination &Folder", &MainWindow::BrowseDestinationFolder, Needs::OneConvertedRow},
+    {QT_TRANSLATE_NOOP("tonewright::MainWindow", "Browse &Source Folder"), &MainWindow::BrowseSourceFolder,
+     Needs::OneRow},
+    {QT_TRANSLATE_NOOP("tonewright::MainWindow", "Browse Destination &Folder"), &MainWindow::BrowseDestinationFolder,
+     Needs::OneConvertedRow},
     {nullptr, nullptr, Needs::Nothing},
-    {"&Add Files...\tCtrl+O", &MainWindow::OnAddFiles, Needs::Nothing},
-    {"Add F&older", &MainWindow::OnAddFolder, Needs::Nothing},
-    {"&Remove\tDel", &MainWindow::OnRemove, Needs::Selection},
-    {"Remove Al&l", &MainWindow::OnRemoveAll, Needs::Rows},
+    {QT_TRANSLATE_NOOP("tonewright::MainWindow", "&Add Files...\tCtrl+O"), &MainWindow::OnAddFiles, Needs::Nothing},
+    {QT_TRANSLATE_NOOP("tonewright::MainWindow", "Add F&older"), &MainWindow::OnAddFolder, Needs::Nothing},
+    {QT_TRANSLATE_NOOP("tonewright::MainWindow", "&Remove\tDel"), &MainWindow::OnRemove, Needs::Selection},
+    {QT_TRANSLATE_NOOP("tonewright::MainWindow", "Remove Al&l"), &MainWindow::OnRemoveAll, Needs::Rows},
 };
 
 // The position of the entry in the list that owns it.
@@ -113,18 +116,18 @@ QLayout* MainWindow::CreateCommandRow() {
         void (MainWindow::*run)();
     };
     const Button kLeft[] = {
-        {"&Add Files", "Add files", &MainWindow::OnAddFiles},
-        {"Add &Folder", "Add files from a folder", &MainWindow::OnAddFolder},
-        {"&Remove", "Remove the selected files from the list", &MainWindow::OnRemove},
-        {"Remove A&ll", "Remove all files in list", &MainWindow::OnRemoveAll},
+        {QT_TR_NOOP("&Add Files"), QT_TR_NOOP("Add files"), &MainWindow::OnAddFiles},
+        {QT_TR_NOOP("Add &Folder"), QT_TR_NOOP("Add files from a folder"), &MainWindow::OnAddFolder},
+        {QT_TR_NOOP("&Remove"), QT_TR_NOOP("Remove the selected files from the list"), &MainWindow::OnRemove},
+        {QT_TR_NOOP("Remove A&ll"), QT_TR_NOOP("Remove all files in list"), &MainWindow::OnRemoveAll},
     };
     const Button kRight[] = {
-        {"&Convert", "Convert all files", &MainWindow::ConvertAll},
-        {"&Options", "Options", &MainWindow::OpenOptionsSheet},
+        {QT_TR_NOOP("&Convert"), QT_TR_NOOP("Convert all files"), &MainWindow::ConvertAll},
+        {QT_TR_NOOP("&Options"), QT_TR_NOOP("Options"), &MainWindow::OpenOptionsSheet},
     };
     auto addButton = [this](QBoxLayout* row, const Button& button) {
-        auto* push = new QPushButton(QString::fromLatin1(button.text), this);
-        push->setToolTip(QString::fromLatin1(button.tip));
+        auto* push = new QPushButton(tr(button.text), this);
+        push->setToolTip(tr(button.tip));
         push->setAutoDefault(false);
         connect(push, &QPushButton::clicked, this, button.run);
         row->addWidget(push);
@@ -150,15 +153,15 @@ QLayout* MainWindow::CreateCommandRow() {
     row->setContentsMargins(QMargins());
 
     formatSelector_ = new FormatSelector(this);
-    formatSelector_->setToolTip(QStringLiteral("Output format"));
-    auto* formatLabel = new QLabel(QStringLiteral("Out&put format:"), this);
+    formatSelector_->setToolTip(tr("Output format"));
+    auto* formatLabel = new QLabel(tr("Out&put format:"), this);
     formatLabel->setBuddy(formatSelector_);
     row->addWidget(formatLabel);
     row->addWidget(formatSelector_);
     for (const Button& button : kRight) addButton(row, button);
 
-    auto* help = new QPushButton(QStringLiteral("&Help"), this);
-    help->setToolTip(QStringLiteral("Help"));
+    auto* help = new QPushButton(tr("&Help"), this);
+    help->setToolTip(tr("Help"));
     help->setAutoDefault(false);
     help->setMenu(CreateHelpMenu());
     row->addWidget(help);
@@ -173,14 +176,14 @@ QLayout* MainWindow::CreateCommandRow() {
 QMenu* MainWindow::CreateHelpMenu() {
     auto* menu = new QMenu(this);
     menu->setObjectName(QStringLiteral("helpMenu"));
-    menu->addAction(QStringLiteral("&Help Topics\tF1"), this, &MainWindow::ShowHelpTopics);
+    menu->addAction(tr("&Help Topics\tF1"), this, &MainWindow::ShowHelpTopics);
     menu->addSeparator();
-    menu->addAction(QStringLiteral("&Tell A Friend"), this, [this] { desktop_.Open(TellAFriendUrl()); });
-    menu->addAction(QStringLiteral("&Feedback and Support"), this, [this] { desktop_.Open(SupportUrl()); });
-    menu->addAction(QStringLiteral("Home&page"), this, [this] { desktop_.Open(HomePageUrl()); });
-    menu->addAction(QStringLiteral("&Check Latest Version"), this, [this] { desktop_.Open(UpdateCheckUrl()); });
+    menu->addAction(tr("&Tell A Friend"), this, [this] { desktop_.Open(TellAFriendUrl()); });
+    menu->addAction(tr("&Feedback and Support"), this, [this] { desktop_.Open(SupportUrl()); });
+    menu->addAction(tr("Home&page"), this, [this] { desktop_.Open(HomePageUrl()); });
+    menu->addAction(tr("&Check Latest Version"), this, [this] { desktop_.Open(UpdateCheckUrl()); });
     menu->addSeparator();
-    menu->addAction(QStringLiteral("&About..."), this, &MainWindow::ShowAbout);
+    menu->addAction(tr("&About..."), this, &MainWindow::ShowAbout);
     return menu;
 }
 
@@ -219,7 +222,7 @@ std::unique_ptr<QMenu> MainWindow::CreateListMenu() {
             menu->addSeparator();
             continue;
         }
-        QAction* action = menu->addAction(QString::fromLatin1(command.text), this, command.run);
+        QAction* action = menu->addAction(tr(command.text), this, command.run);
         action->setEnabled(allowed(command.needs));
     }
     return menu;
@@ -234,7 +237,7 @@ void MainWindow::OnAddFiles() {
 
 void MainWindow::OnAddFolder() {
     const QString chosen =
-        desktop_.ChooseFolder(this, QStringLiteral("Please choose a folder:"),
+        desktop_.ChooseFolder(this, tr("Please choose a folder:"),
                               WithoutTrailingSlash(QString::fromStdString(settings_.Folder)));
     if (chosen.isEmpty()) return;
     const QString folder = WithoutTrailingSlash(chosen);
@@ -251,7 +254,7 @@ void MainWindow::OpenPaths(const QStringList& paths) {
 void MainWindow::OnRemove() {
     const std::vector<int> selected = list_->SelectedRows();
     if (selected.empty()) {
-        Inform(QString::fromLatin1(kSelectFirst));
+        Inform(tr(kSelectFirst));
         return;
     }
     for (auto row = selected.rbegin(); row != selected.rend(); ++row) {
@@ -263,7 +266,7 @@ void MainWindow::OnRemove() {
 
 void MainWindow::OnRemoveAll() {
     if (files_.empty()) {
-        Inform(QString::fromLatin1(kListEmpty));
+        Inform(tr(kListEmpty));
         return;
     }
     list_->clear();
@@ -272,7 +275,7 @@ void MainWindow::OnRemoveAll() {
 
 void MainWindow::ConvertAll() {
     if (list_->rowCount() == 0) {
-        Inform(QString::fromLatin1(kListEmpty));
+        Inform(tr(kListEmpty));
         return;
     }
     std::vector<int> rows(static_cast<size_t>(list_->rowCount()));
@@ -283,7 +286,7 @@ void MainWindow::ConvertAll() {
 void MainWindow::ConvertSelected() {
     const std::vector<int> selected = list_->SelectedRows();
     if (selected.empty()) {
-        Inform(QString::fromLatin1(kSelectFirst));
+        Inform(tr(kSelectFirst));
         return;
     }
     ConvertRows(selected);
@@ -332,9 +335,9 @@ void MainWindow::BrowseDestinationFolder() {
 void MainWindow::ShowHelpTopics() { desktop_.Open(HelpTopicsUrl()); }
 
 void MainWindow::ShowAbout() {
-    desktop_.ShowAbout(this, QStringLiteral("<h3>Tonewright %1</h3>"
-                                            "<p>A batch audio converter for the Linux desktop.</p>")
-                                 .arg(QStringLiteral(TONEWRIGHT_VERSION)));
+    desktop_.ShowAbout(this, tr("<h3>Tonewright %1</h3>"
+                                "<p>A batch audio converter for the Linux desktop.</p>")
+                             .arg(QStringLiteral(TONEWRIGHT_VERSION)));
 }
 
 FileEntry* MainWindow::SingleSelectedEntry() const {

@@ -1,5 +1,6 @@
 #include "app/openfilters.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 #include "base/inputtype.h"
@@ -10,55 +11,55 @@ namespace {
 
 // The file types, each with the extensions it goes by.
 const char* const kFilters[] = {
-    "3GPP Files (*.3gp *.3gpp)",
-    "3GPP2 Files (*.3g2 *.3gp2)",
-    "Adobe Flash Files (*.swf)",
-    "Advanced Audio Coding (*.aac)",
-    "AIFF Files (*.aiff *.aif *.aifc *.afc)",
-    "AMR Files (*.amr *.awb)",
-    "AU Files (*.au *.snd)",
-    "AVI Files (*.avi)",
-    "CD Audio (*.cda)",
-    "Creative Voice Files (*.voc)",
-    "CRI ADX Files (*.adx)",
-    "Dolby Digital AC-3 (*.ac3)",
-    "DTS Files (*.dts)",
-    "DV Video Files (*.dv *.dif)",
-    "DVD Video Files (*.vob *.dvd)",
-    "Electronic Arts CDATA Files (*.cdata)",
-    "Flash Video Files (*.flv)",
-    "Free Lossless Audio Codec (*.flac *.fla)",
-    "H.264/MPEG4 AVC Video (*.m2ts *.mts)",
-    "Matroska Files (*.mkv *.mka)",
-    "Microsoft Digital Video Recording (*.dvr-ms)",
-    "MIDI Files (*.midi *.mid *.rmi *.kar)",
-    "MJPEG Video Files (*.mjpg *.mjpeg)",
-    "MMF Files (*.mmf)",
-    "MOD Musics (*.mod *.xm *.it *.s3m *.mtm *.umx *.mo3)",
-    "Monkey's Audio (*.ape *.mac)",
-    "MP3 Files (*.mp3)",
-    "MPEG Audio Files (*.mpa *.mpga *.m2a)",
-    "MPEG Video Files (*.mpg *.mpe *.mpeg *.m1v *.mp2 *.m2v *.mp1 *.mlv)",
-    "MPEG-4 Audio Files (*.m4a *.m4b *.mp4)",
-    "MPEG4 TS HD Video (*.ts)",
-    "MPEG-4 Video Files (*.mp4 *.m4v *.mpv *.psp)",
-    "Musepack (*.mpc *.mp+ *.mpp)",
-    "Nullsoft Audio/Video Files (*.nsv *.nsa)",
-    "NUT Files (*.nut)",
-    "OGG Files (*.ogg *.oga *.ogm *.ogv *.ogx)",
-    "QuickTime Files (*.mov *.qt)",
-    "Raw h261 Files (*.h261)",
-    "Raw h263 Files (*.h263)",
-    "Raw h264 Video Files (*.h264 *.264)",
-    "Real Audio Files (*.ra *.ram)",
-    "Real Media Files (*.rm *.rmvb)",
-    "Speex (*.spx)",
-    "The True Audio (*.tta)",
-    "VCD Video Files (*.dat)",
-    "WAV Files (*.wav *.wave)",
-    "WavPack (*.wv)",
-    "Windows Media Files (*.wma *.asf *.wmv *.wm *.wmd *.xwmv)",
-    "YUV Video Files (*.yuv)",
+    QT_TRANSLATE_NOOP("OpenFilters", "3GPP Files (*.3gp *.3gpp)"),
+    QT_TRANSLATE_NOOP("OpenFilters", "3GPP2 Files (*.3g2 *.3gp2)"),
+    QT_TRANSLATE_NOOP("OpenFilters", "Adobe Flash Files (*.swf)"),
+    QT_TRANSLATE_NOOP("OpenFilters", "Advanced Audio Coding (*.aac)"),
+    QT_TRANSLATE_NOOP("OpenFilters", "AIFF Files (*.aiff *.aif *.aifc *.afc)"),
+    QT_TRANSLATE_NOOP("OpenFilters", "AMR Files (*.amr *.awb)"),
+    QT_TRANSLATE_NOOP("OpenFilters", "AU Files (*.au *.snd)"),
+    QT_TRANSLATE_NOOP("OpenFilters", "AVI Files (*.avi)"),
+    QT_TRANSLATE_NOOP("OpenFilters", "CD Audio (*.cda)"),
+    QT_TRANSLATE_NOOP("OpenFilters", "Creative Voice Files (*.voc)"),
+    QT_TRANSLATE_NOOP("OpenFilters", "CRI ADX Files (*.adx)"),
+    QT_TRANSLATE_NOOP("OpenFilters", "Dolby Digital AC-3 (*.ac3)"),
+    QT_TRANSLATE_NOOP("OpenFilters", "DTS Files (*.dts)"),
+    QT_TRANSLATE_NOOP("OpenFilters", "DV Video Files (*.dv *.dif)"),
+    QT_TRANSLATE_NOOP("OpenFilters", "DVD Video Files (*.vob *.dvd)"),
+    QT_TRANSLATE_NOOP("OpenFilters", "Electronic Arts CDATA Files (*.cdata)"),
+    QT_TRANSLATE_NOOP("OpenFilters", "Flash Video Files (*.flv)"),
+    QT_TRANSLATE_NOOP("OpenFilters", "Free Lossless Audio Codec (*.flac *.fla)"),
+    QT_TRANSLATE_NOOP("OpenFilters", "H.264/MPEG4 AVC Video (*.m2ts *.mts)"),
+    QT_TRANSLATE_NOOP("OpenFilters", "Matroska Files (*.mkv *.mka)"),
+    QT_TRANSLATE_NOOP("OpenFilters", "Microsoft Digital Video Recording (*.dvr-ms)"),
+    QT_TRANSLATE_NOOP("OpenFilters", "MIDI Files (*.midi *.mid *.rmi *.kar)"),
+    QT_TRANSLATE_NOOP("OpenFilters", "MJPEG Video Files (*.mjpg *.mjpeg)"),
+    QT_TRANSLATE_NOOP("OpenFilters", "MMF Files (*.mmf)"),
+    QT_TRANSLATE_NOOP("OpenFilters", "MOD Musics (*.mod *.xm *.it *.s3m *.mtm *.umx *.mo3)"),
+    QT_TRANSLATE_NOOP("OpenFilters", "Monkey's Audio (*.ape *.mac)"),
+    QT_TRANSLATE_NOOP("OpenFilters", "MP3 Files (*.mp3)"),
+    QT_TRANSLATE_NOOP("OpenFilters", "MPEG Audio Files (*.mpa *.mpga *.m2a)"),
+    QT_TRANSLATE_NOOP("OpenFilters", "MPEG Video Files (*.mpg *.mpe *.mpeg *.m1v *.mp2 *.m2v *.mp1 *.mlv)"),
+    QT_TRANSLATE_NOOP("OpenFilters", "MPEG-4 Audio Files (*.m4a *.m4b *.mp4)"),
+    QT_TRANSLATE_NOOP("OpenFilters", "MPEG4 TS HD Video (*.ts)"),
+    QT_TRANSLATE_NOOP("OpenFilters", "MPEG-4 Video Files (*.mp4 *.m4v *.mpv *.psp)"),
+    QT_TRANSLATE_NOOP("OpenFilters", "Musepack (*.mpc *.mp+ *.mpp)"),
+    QT_TRANSLATE_NOOP("OpenFilters", "Nullsoft Audio/Video Files (*.nsv *.nsa)"),
+    QT_TRANSLATE_NOOP("OpenFilters", "NUT Files (*.nut)"),
+    QT_TRANSLATE_NOOP("OpenFilters", "OGG Files (*.ogg *.oga *.ogm *.ogv *.ogx)"),
+    QT_TRANSLATE_NOOP("OpenFilters", "QuickTime Files (*.mov *.qt)"),
+    QT_TRANSLATE_NOOP("OpenFilters", "Raw h261 Files (*.h261)"),
+    QT_TRANSLATE_NOOP("OpenFilters", "Raw h263 Files (*.h263)"),
+    QT_TRANSLATE_NOOP("OpenFilters", "Raw h264 Video Files (*.h264 *.264)"),
+    QT_TRANSLATE_NOOP("OpenFilters", "Real Audio Files (*.ra *.ram)"),
+    QT_TRANSLATE_NOOP("OpenFilters", "Real Media Files (*.rm *.rmvb)"),
+    QT_TRANSLATE_NOOP("OpenFilters", "Speex (*.spx)"),
+    QT_TRANSLATE_NOOP("OpenFilters", "The True Audio (*.tta)"),
+    QT_TRANSLATE_NOOP("OpenFilters", "VCD Video Files (*.dat)"),
+    QT_TRANSLATE_NOOP("OpenFilters", "WAV Files (*.wav *.wave)"),
+    QT_TRANSLATE_NOOP("OpenFilters", "WavPack (*.wv)"),
+    QT_TRANSLATE_NOOP("OpenFilters", "Windows Media Files (*.wma *.asf *.wmv *.wm *.wmd *.xwmv)"),
+    QT_TRANSLATE_NOOP("OpenFilters", "YUV Video Files (*.yuv)"),
 };
 
 // "*.mp3 *.wav ...": every extension of the family table and of the file types, once each.
@@ -78,9 +79,9 @@ QString AllAudioPatterns() {
 }  // namespace
 
 QString OpenDialogFilters() {
-    QStringList filters{QStringLiteral("All audio files (%1)").arg(AllAudioPatterns()),
-                        QStringLiteral("All Files (*)")};
-    for (const char* filter : kFilters) filters << QString::fromLatin1(filter);
+    QStringList filters{QCoreApplication::translate("OpenFilters", "All audio files (%1)").arg(AllAudioPatterns()),
+                        QCoreApplication::translate("OpenFilters", "All Files (*)")};
+    for (const char* filter : kFilters) filters << QCoreApplication::translate("OpenFilters", filter);
     return filters.join(QStringLiteral(";;"));
 }
 

@@ -29,7 +29,7 @@ CancellableProgress::CancellableProgress(QWidget* owner) : owner_(owner ? owner-
     layout->addLayout(lines_);
     layout->addSpacing(fontMetrics().height() / 2);
 
-    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    auto* cancel = new QPushButton(tr("Cancel"), this);
     cancel->setObjectName(QStringLiteral("cancelButton"));
     cancel->setAutoDefault(false);
     connect(cancel, &QPushButton::clicked, this, [this] { cancelled_ = true; });

@@ -1,6 +1,7 @@
 #include "app/qtbatchhost.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QProgressBar>
 #include <QThread>
 #include <QUrl>
@@ -142,8 +143,8 @@ void QtBatchHost::BatchFinished(const BatchEnd& end) {
     const QString first = FirstConvertedFile(end.convertedTargets);
     if (revealFirstConverted_ && !first.isEmpty()) desktop_.RevealFile(first);
     if (desktop_.ShowsNotifications())
-        desktop_.Notify(QStringLiteral("Conversion finished"),
-                        QStringLiteral("%1 of %2 file(s) converted to %3.")
+        desktop_.Notify(QCoreApplication::translate("QtBatchHost", "Conversion finished"),
+                        QCoreApplication::translate("QtBatchHost", "%1 of %2 file(s) converted to %3.")
                             .arg(end.convertedTargets.size())
                             .arg(rowCount_)
                             .arg(formatName_),
@@ -170,22 +171,23 @@ void QtBatchHost::ShowRowPercent(int row, int percent) {
     const auto running = runningRows_.find(row);
     if (running == runningRows_.end()) return;
     running->second = percent;
-    list_.SetStatus(row, QStringLiteral("Converting %1%").arg(percent));
+    list_.SetStatus(row, QCoreApplication::translate("QtBatchHost", "Converting %1%").arg(percent));
     ShowRunningRows();
 }
 
 void QtBatchHost::ShowRunningRows() {
     if (!progress_) return;
     const int count = static_cast<int>(runningRows_.size());
-    progress_->SetBatchText(QStringLiteral("%1 of %2 file(s) converted to %3, %4 running...")
-                                .arg(endedRows_)
-                                .arg(rowCount_)
-                                .arg(formatName_)
-                                .arg(count));
+    progress_->SetBatchText(
+        QCoreApplication::translate("QtBatchHost", "%1 of %2 file(s) converted to %3, %4 running...")
+            .arg(endedRows_)
+            .arg(rowCount_)
+            .arg(formatName_)
+            .arg(count));
     if (count == 0) return;
     int sum = 0;
     for (const auto& [row, percent] : runningRows_) sum += percent;
-    progress_->SetFileText(QStringLiteral("Converting %1 file(s) at once...").arg(count));
+    progress_->SetFileText(QCoreApplication::translate("QtBatchHost", "Converting %1 file(s) at once...").arg(count));
     progress_->fileBar()->setRange(0, 100);
     progress_->fileBar()->setValue(sum / count);
 }

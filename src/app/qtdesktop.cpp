@@ -1,5 +1,6 @@
 #include "app/qtdesktop.h"
 
+#include <QCoreApplication>
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDesktopServices>
@@ -43,11 +44,12 @@ bool QtDesktop::AskYesNo(QWidget* parent, const QString& text) {
 }
 
 void QtDesktop::ShowAbout(QWidget* parent, const QString& text) {
-    QMessageBox::about(parent, QStringLiteral("About Tonewright"), text);
+    QMessageBox::about(parent, QCoreApplication::translate("QtDesktop", "About Tonewright"), text);
 }
 
 QStringList QtDesktop::ChooseFiles(QWidget* parent, const QString& filters) {
-    return QFileDialog::getOpenFileNames(parent, QStringLiteral("Add Files"), QString(), filters);
+    return QFileDialog::getOpenFileNames(parent, QCoreApplication::translate("QtDesktop", "Add Files"), QString(),
+                                         filters);
 }
 
 QString QtDesktop::ChooseFolder(QWidget* parent, const QString& prompt, const QString& start) {

@@ -1,5 +1,6 @@
 #include "app/weblinks.h"
 
+#include <QCoreApplication>
 #include <QUrlQuery>
 
 #include "engine/helppages.h"
@@ -24,10 +25,13 @@ QUrl TellAFriendUrl() {
     // The home page is a file on this computer, useless to the recipient: the mail names the
     // program and says what it does instead.
     QUrlQuery query;
-    query.addQueryItem(QStringLiteral("subject"), QStringLiteral("Tonewright - very COOL application!!!"));
+    query.addQueryItem(QStringLiteral("subject"),
+                       QCoreApplication::translate("WebLinks", "Tonewright - very COOL application!!!"));
     query.addQueryItem(QStringLiteral("body"),
-                       QStringLiteral("Tonewright - a batch audio converter for the Linux desktop: fill a list with "
-                                      "audio files and convert them all to MP3, WAV, Ogg Vorbis, AAC, MP4 or AMR."));
+                       QCoreApplication::translate("WebLinks",
+                                                   "Tonewright - a batch audio converter for the Linux desktop: fill "
+                                                   "a list with audio files and convert them all to MP3, WAV, Ogg "
+                                                   "Vorbis, AAC, MP4 or AMR."));
     QUrl mail(QStringLiteral("mailto:"));
     mail.setQuery(query);
     return mail;

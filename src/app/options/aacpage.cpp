@@ -77,60 +77,60 @@ void Check(QButtonGroup* group, int id) {
 AacPage::AacPage(Settings& settings, Container container, Desktop& desktop, QWidget* parent)
     : OptionPage(settings, desktop, parent),
       stored_(container == Container::Adts ? kAdtsDetails : kMp4Details),
-      auto_(new QCheckBox(QStringLiteral("A&uto (let the program choose the best parameters)"), this)),
+      auto_(new QCheckBox(tr("A&uto (let the program choose the best parameters)"), this)),
       bitRate_(new QComboBox(this)),
       quality_(new RangeSpinBox(kMinQuality, kMaxQuality, this)),
-      tns_(new QCheckBox(QStringLiteral("Use &Temporal Noise Shaping (TNS)"), this)),
-      midSide_(new QCheckBox(QStringLiteral("Allow &Mid/Side"), this)),
-      details_(new QGroupBox(QStringLiteral("Encoder"), this)),
+      tns_(new QCheckBox(tr("Use &Temporal Noise Shaping (TNS)"), this)),
+      midSide_(new QCheckBox(tr("Allow &Mid/Side"), this)),
+      details_(new QGroupBox(tr("Encoder"), this)),
       amplify_(new AmplifyBlock(settings, GroupOf(stored_), this)) {
     auto_->setObjectName(QStringLiteral("auto"));
     bitRate_->setObjectName(QStringLiteral("bitRate"));
     quality_->setObjectName(QStringLiteral("quality"));
-    FillValueList(bitRate_, kAacBitRates, QStringLiteral("%1 kbps"));
+    FillValueList(bitRate_, kAacBitRates, tr("%1 kbps"));
 
     auto* grid = new QGridLayout(details_);
     auto* modeRow = new QHBoxLayout;
     vbr_ = AddRadios(details_, modeRow,
-                     {QStringLiteral("Average &Bit Rate (ABR)"), QStringLiteral("&Variable Bit Rate (VBR)")}, 0);
+                     {tr("Average &Bit Rate (ABR)"), tr("&Variable Bit Rate (VBR)")}, 0);
     modeRow->addStretch();
     grid->addLayout(modeRow, 0, 0, 1, 3);
-    auto* bitRateLabel = new QLabel(QStringLiteral("Bit &Rate:"), details_);
+    auto* bitRateLabel = new QLabel(tr("Bit &Rate:"), details_);
     bitRateLabel->setBuddy(bitRate_);
     grid->addWidget(bitRateLabel, 1, 0);
     grid->addWidget(bitRate_, 1, 1);
-    auto* qualityLabel = new QLabel(QStringLiteral("&Quality:"), details_);
+    auto* qualityLabel = new QLabel(tr("&Quality:"), details_);
     qualityLabel->setBuddy(quality_);
     grid->addWidget(qualityLabel, 2, 0);
     grid->addWidget(quality_, 2, 1);
-    grid->addWidget(new QLabel(QStringLiteral("(Default: 100. From 10 to 500)"), details_), 2, 2);
+    grid->addWidget(new QLabel(tr("(Default: 100. From 10 to 500)"), details_), 2, 2);
     grid->addWidget(tns_, 3, 0, 1, 3);
     grid->addWidget(midSide_, 4, 0, 1, 3);
     int row = 5;
     if (container == Container::Adts) {
         auto* versionRow = new QHBoxLayout;
-        versionRow->addWidget(new QLabel(QStringLiteral("MPEG version:"), details_));
-        mpegVersion_ = AddRadios(details_, versionRow, {QStringLiteral("MPEG&4"), QStringLiteral("MPEG&2")}, 0);
+        versionRow->addWidget(new QLabel(tr("MPEG version:"), details_));
+        mpegVersion_ = AddRadios(details_, versionRow, {tr("MPEG&4"), tr("MPEG&2")}, 0);
         versionRow->addStretch();
         grid->addLayout(versionRow, row++, 0, 1, 3);
     }
     // FFmpeg's AAC encoder switches between long and short blocks by its own analysis and
     // offers no option to forbid either, so the stored block type is shown but not offered.
     auto* blockRow = new QHBoxLayout;
-    blockRow->addWidget(new QLabel(QStringLiteral("Block type:"), details_));
+    blockRow->addWidget(new QLabel(tr("Block type:"), details_));
     blockType_ = AddRadios(details_, blockRow,
-                           {QStringLiteral("B&oth long and short"), QStringLiteral("No &short"), QStringLiteral("&No long")},
+                           {tr("B&oth long and short"), tr("No &short"), tr("&No long")},
                            0);
     for (QAbstractButton* radio : blockType_->buttons()) radio->setEnabled(false);
     blockRow->addStretch();
     grid->addLayout(blockRow, row++, 0, 1, 3);
     auto* blockNote =
-        new QLabel(QStringLiteral("Not adjustable: the AAC encoder chooses long and short blocks itself."), details_);
+        new QLabel(tr("Not adjustable: the AAC encoder chooses long and short blocks itself."), details_);
     blockNote->setObjectName(QStringLiteral("blockNote"));
     grid->addWidget(blockNote, row, 0, 1, 3);
     grid->setColumnStretch(2, 1);
 
-    auto* reset = new QPushButton(QStringLiteral("Reset"), this);
+    auto* reset = new QPushButton(tr("Reset"), this);
     reset->setObjectName(QStringLiteral("reset"));
     auto* topRow = new QHBoxLayout;
     topRow->addWidget(auto_);
@@ -182,7 +182,7 @@ void AacPage::WriteDetails(const AacDetails& details) {
 bool AacPage::LeavePage() {
     const int quality = quality_->value();
     if (!auto_->isChecked() && vbr_->checkedId() == 1 && (quality < kMinQuality || quality > kMaxQuality))
-        return Refuse(quality_, QStringLiteral("Invalid quality value. It's betwen 10 and 500."));
+        return Refuse(quality_, tr("Invalid quality value. It's betwen 10 and 500."));
     return AcceptAmplify(*amplify_);
 }
 

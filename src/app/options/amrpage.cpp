@@ -45,13 +45,13 @@ AmrPage::AmrPage(Settings& settings, Desktop& desktop, QWidget* parent)
       nbModes_(ModeList(this, "nbModes", kNarrowBandRates, settings.AMRMode)),
       wbModes_(ModeList(this, "wbModes", WideBandRows(), settings.AMRWBMode)),
       awbModes_(ModeList(this, "awbModes", WideBandRows(), settings.AWBMode)),
-      nbDtx_(new QCheckBox(QStringLiteral("&Enable DTX (Discontinuous Transmission)"), this)),
-      awbDtx_(new QCheckBox(QStringLiteral("Enable &DTX (Discontinuous Transmission)"), this)),
+      nbDtx_(new QCheckBox(tr("&Enable DTX (Discontinuous Transmission)"), this)),
+      awbDtx_(new QCheckBox(tr("Enable &DTX (Discontinuous Transmission)"), this)),
       amplify_(new AmplifyBlock(settings, FindOutputFormat(kOutputAmr)->settings, this)) {
-    auto* amr = new QGroupBox(QStringLiteral("AMR Encoding Parameters"), this);
+    auto* amr = new QGroupBox(tr("AMR Encoding Parameters"), this);
     auto* amrGrid = new QGridLayout(amr);
-    auto* narrow = new QRadioButton(QStringLiteral("NB (Narrow Band, 8000 Hz)"), amr);
-    auto* wide = new QRadioButton(QStringLiteral("WB (Wide Band, 16000 Hz)"), amr);
+    auto* narrow = new QRadioButton(tr("NB (Narrow Band, 8000 Hz)"), amr);
+    auto* wide = new QRadioButton(tr("WB (Wide Band, 16000 Hz)"), amr);
     band_->addButton(narrow, 0);
     band_->addButton(wide, 1);
     (settings.AMRType == 1 ? wide : narrow)->setChecked(true);
@@ -63,10 +63,10 @@ AmrPage::AmrPage(Settings& settings, Desktop& desktop, QWidget* parent)
     amrGrid->setColumnStretch(2, 1);
     nbDtx_->setChecked(settings.AMRDTX != 0);
 
-    auto* awb = new QGroupBox(QStringLiteral("AWB Encoding Parameters"), this);
+    auto* awb = new QGroupBox(tr("AWB Encoding Parameters"), this);
     auto* awbGrid = new QGridLayout(awb);
-    awbGrid->addWidget(new QLabel(QStringLiteral("Sample Frequency: 16000 Hz"), awb), 0, 0, 1, 2);
-    auto* awbLabel = new QLabel(QStringLiteral("Bit &Rate:"), awb);
+    awbGrid->addWidget(new QLabel(tr("Sample Frequency: 16000 Hz"), awb), 0, 0, 1, 2);
+    auto* awbLabel = new QLabel(tr("Bit &Rate:"), awb);
     awbLabel->setBuddy(awbModes_);
     awbGrid->addWidget(awbLabel, 1, 0);
     awbGrid->addWidget(awbModes_, 1, 1);

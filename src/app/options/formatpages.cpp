@@ -1,5 +1,6 @@
 #include "app/options/formatpages.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 #include "app/options/aacpage.h"
@@ -38,7 +39,7 @@ const std::vector<FormatPageEntry>& FormatPages() {
 QString PageCaption(const FormatPageEntry& page) {
     QStringList names;
     for (int code : page.codes) names << QString::fromLatin1(FindOutputFormat(code)->displayName);
-    return names.join(QLatin1Char('/')) + QStringLiteral(" Options");
+    return QCoreApplication::translate("FormatPages", "%1 Options").arg(names.join(QLatin1Char('/')));
 }
 
 }  // namespace tonewright

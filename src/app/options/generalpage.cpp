@@ -3,6 +3,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFormLayout>
 #include <QGroupBox>
@@ -35,9 +36,11 @@ QComboBox* ChoiceList(QWidget* owner, const char* name, const std::vector<std::p
 // The spin box with a hint at what its values mean on this computer.
 QLayout* ParallelJobsRow(QSpinBox* jobs) {
     const int cores = QThread::idealThreadCount();
-    auto* hint = new QLabel(QStringLiteral("(1 = one after the other; this computer has %1 processor %2)")
+    auto* hint = new QLabel(QCoreApplication::translate("GeneralPage",
+                                                        "(1 = one after the other; this computer has %1 processor %2)")
                                 .arg(cores)
-                                .arg(cores == 1 ? QStringLiteral("core") : QStringLiteral("cores")),
+                                .arg(cores == 1 ? QCoreApplication::translate("GeneralPage", "core")
+                                                : QCoreApplication::translate("GeneralPage", "cores")),
                             jobs->parentWidget());
     auto* row = new QHBoxLayout;
     row->addWidget(jobs);
@@ -51,64 +54,64 @@ QLayout* ParallelJobsRow(QSpinBox* jobs) {
 GeneralPage::GeneralPage(Settings& settings, Desktop& desktop, QWidget* parent)
     : OptionPage(settings, desktop, parent) {
     outputFolder_ = ChoiceList(this, "outputFolder",
-                               {{QStringLiteral("Same as original file"), kTargetsNextToSource},
-                                {QStringLiteral("A custom folder"), kTargetsInCustomFolder}},
+                               {{tr("Same as original file"), kTargetsNextToSource},
+                                {tr("A custom folder"), kTargetsInCustomFolder}},
                                settings.DestOutputFolderOpt);
     customFolder_ = new QLineEdit(QString::fromStdString(settings.DestSpecifiedFolder), this);
     customFolder_->setObjectName(QStringLiteral("customFolder"));
-    browse_ = new QPushButton(QStringLiteral("Bro&wse"), this);
-    open_ = new QPushButton(QStringLiteral("O&pen"), this);
-    createDirs_ = new QCheckBox(QStringLiteral("&Create folders according to path of original file"), this);
+    browse_ = new QPushButton(tr("Bro&wse"), this);
+    open_ = new QPushButton(tr("O&pen"), this);
+    createDirs_ = new QCheckBox(tr("&Create folders according to path of original file"), this);
     createDirs_->setChecked(settings.CreateDirs != 0);
     createDirsExample_ = new QLabel(
-        QStringLiteral("For example: original file is \"/home/me/Music/pop/1.mp3\" and output folder is "
+        tr("For example: original file is \"/home/me/Music/pop/1.mp3\" and output folder is "
                        "\"/data/Output\". If the option is checked, the output folder will be "
                        "\"/data/Output/home/me/Music/pop\"."),
         this);
     createDirsExample_->setWordWrap(true);
     targetExists_ = ChoiceList(this, "targetExists",
-                               {{QStringLiteral("Auto rename (add number at end of file name)"), kRenameTarget},
-                                {QStringLiteral("Overwrite"), kOverwriteTarget},
-                                {QStringLiteral("Skip (not convert)"), kSkipTarget}},
+                               {{tr("Auto rename (add number at end of file name)"), kRenameTarget},
+                                {tr("Overwrite"), kOverwriteTarget},
+                                {tr("Skip (not convert)"), kSkipTarget}},
                                settings.TargetExistsOpt);
     parallelJobs_ = new QSpinBox(this);
     parallelJobs_->setObjectName(QStringLiteral("parallelJobs"));
     parallelJobs_->setRange(1, kMaxParallelJobs);
     parallelJobs_->setValue(settings.ParallelJobs);
-    documentsFallback_ = new QCheckBox(QStringLiteral("Output files to M&y Documents if creating file failure"), this);
+    documentsFallback_ = new QCheckBox(tr("Output files to M&y Documents if creating file failure"), this);
     documentsFallback_->setChecked(settings.OutputFiles2MyDocuments != 0);
-    browseWhenDone_ = new QCheckBox(QStringLiteral("&Browse output folder when conversion completes"), this);
+    browseWhenDone_ = new QCheckBox(tr("&Browse output folder when conversion completes"), this);
     browseWhenDone_->setChecked(settings.BrowseOutputFolder != 0);
     filterOn_ = new QCheckBox(
-        QStringLiteral("O&nly add the following file extensions for \"Add Folder\" and Drag/Drop"), this);
+        tr("O&nly add the following file extensions for \"Add Folder\" and Drag/Drop"), this);
     filterOn_->setObjectName(QStringLiteral("filterOn"));
     filterOn_->setChecked(settings.EnableExtFilter != 0);
     filterText_ = new QLineEdit(QString::fromStdString(settings.FilterExts), this);
     filterText_->setObjectName(QStringLiteral("filterText"));
     filterText_->setEnabled(settings.EnableExtFilter != 0);
 
-    auto* output = new QGroupBox(QStringLiteral("Output"), this);
+    auto* output = new QGroupBox(tr("Output"), this);
     auto* outputForm = new QFormLayout(output);
-    outputForm->addRow(QStringLiteral("&Output folder:"), outputFolder_);
+    outputForm->addRow(tr("&Output folder:"), outputFolder_);
     auto* folderRow = new QHBoxLayout;
     folderRow->addWidget(customFolder_, 1);
     folderRow->addWidget(browse_);
     folderRow->addWidget(open_);
-    auto* folderLabel = new QLabel(QStringLiteral("Custom &folder:"), output);
+    auto* folderLabel = new QLabel(tr("Custom &folder:"), output);
     folderLabel->setBuddy(customFolder_);
     outputForm->addRow(folderLabel, folderRow);
     outputForm->addRow(createDirs_);
     outputForm->addRow(createDirsExample_);
-    outputForm->addRow(QStringLiteral("If target file &exists "), targetExists_);
-    auto* jobsLabel = new QLabel(QStringLiteral("Convert files &at once:"), output);
+    outputForm->addRow(tr("If target file &exists "), targetExists_);
+    auto* jobsLabel = new QLabel(tr("Convert files &at once:"), output);
     jobsLabel->setBuddy(parallelJobs_);
     outputForm->addRow(jobsLabel, ParallelJobsRow(parallelJobs_));
     outputForm->addRow(documentsFallback_);
     outputForm->addRow(browseWhenDone_);
 
-    auto* mono = new QGroupBox(QStringLiteral("Mono output"), this);
+    auto* mono = new QGroupBox(tr("Mono output"), this);
     auto* monoLayout = new QVBoxLayout(mono);
-    auto* monoIntro = new QLabel(QStringLiteral("When converting to audio format, e.g. MP3, WAV, WMA, etc., if output "
+    auto* monoIntro = new QLabel(tr("When converting to audio format, e.g. MP3, WAV, WMA, etc., if output "
                                                 "channel is mono and original file is stereo, output sound equals to:"),
                                  mono);
     monoIntro->setWordWrap(true);
@@ -122,17 +125,17 @@ GeneralPage::GeneralPage(Settings& settings, Desktop& desktop, QWidget* parent)
     auto* monoRow = new QHBoxLayout;
     // In MonoPick order.
     monoType_ = AddRadios(
-        this, monoRow, {QStringLiteral("(L+R) / &2"), QStringLiteral("&L channel"), QStringLiteral("&R channel")},
+        this, monoRow, {tr("(L+R) / &2"), tr("&L channel"), tr("&R channel")},
         settings.MonoType);
     monoRow->addStretch();
     monoLayout->addLayout(monoRow);
 
-    auto* filter = new QGroupBox(QStringLiteral("Extension filter"), this);
+    auto* filter = new QGroupBox(tr("Extension filter"), this);
     auto* filterLayout = new QVBoxLayout(filter);
     filterLayout->addWidget(filterOn_);
     filterLayout->addWidget(filterText_);
     filterLayout->addWidget(new QLabel(
-        QStringLiteral("Note: use comma (,) to separate multiple extensions. For example: wav,mp3,m4a,aac"), filter));
+        tr("Note: use comma (,) to separate multiple extensions. For example: wav,mp3,m4a,aac"), filter));
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(output);
@@ -158,7 +161,7 @@ void GeneralPage::EnableCustomFolder(bool on) {
 }
 
 void GeneralPage::Browse() {
-    const QString chosen = desktop_.ChooseFolder(this, QStringLiteral("Please choose an output folder:"), customFolder_->text());
+    const QString chosen = desktop_.ChooseFolder(this, tr("Please choose an output folder:"), customFolder_->text());
     if (chosen.isEmpty()) return;
     customFolder_->setText(chosen.endsWith(QLatin1Char('/')) ? chosen : chosen + QLatin1Char('/'));
 }
@@ -170,7 +173,7 @@ void GeneralPage::OpenFolder() {
         return;
     }
     desktop_.ShowMessage(this, Desktop::Icon::Warning,
-                         QStringLiteral("The folder \"%1\" doesn't exist yet.\n\nNote: the program will create the "
+                         tr("The folder \"%1\" doesn't exist yet.\n\nNote: the program will create the "
                                         "folder automatically when converting files.")
                              .arg(folder));
 }
@@ -178,7 +181,7 @@ void GeneralPage::OpenFolder() {
 void GeneralPage::ExplainMono() {
     desktop_.ShowMessage(
         this, Desktop::Icon::Information,
-        QStringLiteral("In general, the output sound equals to \"(L+R)/2,\" which contains left and right channels.\n\n"
+        tr("In general, the output sound equals to \"(L+R)/2,\" which contains left and right channels.\n\n"
                        "\"L channel\" means the program outputs left channel of original stereo file. And \"R channel\" "
                        "means right channel. It's very useful when you want to convert a stereo file into two files "
                        "that contains left and right channels distinguishingly."));
@@ -186,10 +189,10 @@ void GeneralPage::ExplainMono() {
 
 bool GeneralPage::LeavePage() {
     if (SelectedValue(outputFolder_) == kTargetsInCustomFolder && customFolder_->text().isEmpty())
-        return Refuse(customFolder_, QStringLiteral("Please choose an output folder."));
+        return Refuse(customFolder_, tr("Please choose an output folder."));
     filterText_->setText(QString::fromStdString(CleanFilterText(filterText_->text().toStdString())));
     if (filterOn_->isChecked() && filterText_->text().isEmpty())
-        return Refuse(filterText_, QStringLiteral("Please enter file extensions you need to filter."));
+        return Refuse(filterText_, tr("Please enter file extensions you need to filter."));
     return true;
 }
 

@@ -53,15 +53,19 @@ PresetPageLayout Mp3Layout() {
     return {kOutputMp3,
             {&Settings::MP3SampleRate, &Settings::MP3BitRate, &Settings::MP3ChannelMode, Mp3ChannelRadio, Mp3ChannelMode},
             {kSampleRateTable.begin(), kSampleRateTable.end()},
-            QStringLiteral("&Bit Rate:"),
-            QStringLiteral("%1 kbps"),
+            QT_TRANSLATE_NOOP("PresetPage", "&Bit Rate:"),
+            QT_TRANSLATE_NOOP("PresetPage", "%1 kbps"),
             {kMp3BitrateTable.begin(), kMp3BitrateTable.end()},
-            {QStringLiteral("&Joint Stereo"), QStringLiteral("&Stereo"), QStringLiteral("&Mono"),
-             QStringLiteral("Same as &original file")},
-            {{"11025 Hz, 16 kbps, Mono (low quality, smaller file size)", 11025, 16, 2},
-             {"22050 Hz, 32 kbps, Joint Stereo (OK quality, small size)", 22050, 32, 0},
-             {"32000 Hz, 96 kbps, Joint Stereo (medium quality, normal size)", 32000, 96, 0},
-             {"44100Hz, 128 kbps, Joint Stereo (close to CD-quality, large size)", 44100, 128, 0}}};
+            {QT_TRANSLATE_NOOP("PresetPage", "&Joint Stereo"), QT_TRANSLATE_NOOP("PresetPage", "&Stereo"),
+             QT_TRANSLATE_NOOP("PresetPage", "&Mono"), QT_TRANSLATE_NOOP("PresetPage", "Same as &original file")},
+            {{QT_TRANSLATE_NOOP("PresetPage", "11025 Hz, 16 kbps, Mono (low quality, smaller file size)"),
+              11025, 16, 2},
+             {QT_TRANSLATE_NOOP("PresetPage", "22050 Hz, 32 kbps, Joint Stereo (OK quality, small size)"),
+              22050, 32, 0},
+             {QT_TRANSLATE_NOOP("PresetPage", "32000 Hz, 96 kbps, Joint Stereo (medium quality, normal size)"),
+              32000, 96, 0},
+             {QT_TRANSLATE_NOOP("PresetPage", "44100Hz, 128 kbps, Joint Stereo (close to CD-quality, large size)"),
+              44100, 128, 0}}};
 }
 
 QLabel* Link(QWidget* owner, Desktop& desktop, const char* url, const QString& text) {
@@ -74,10 +78,10 @@ QLabel* Link(QWidget* owner, Desktop& desktop, const char* url, const QString& t
 
 Mp3Page::Mp3Page(Settings& settings, Desktop& desktop, QWidget* parent)
     : PresetPage(settings, Mp3Layout(), desktop, parent) {
-    auto* versions = new QGroupBox(QStringLiteral("Write ID3 tag as:"), this);
+    auto* versions = new QGroupBox(tr("Write ID3 tag as:"), this);
     auto* versionRow = new QHBoxLayout(versions);
     id3Version_ = AddRadios(versions, versionRow,
-                            {QStringLiteral("ID3v&1"), QStringLiteral("ID3v&2"), QStringLiteral("I&D3v1 && ID3v2")},
+                            {tr("ID3v&1"), tr("ID3v&2"), tr("I&D3v1 && ID3v2")},
                             settings.MP3WriteID3Version);
     versionRow->addStretch();
     versions->setEnabled(settings.MP3ID3TagType != kTagNone);
@@ -86,10 +90,10 @@ Mp3Page::Mp3Page(Settings& settings, Desktop& desktop, QWidget* parent)
 
     auto* links = new QHBoxLayout;
     links->addWidget(Link(this, desktop, "https://wiki.hydrogenaud.io/index.php?title=Joint_stereo",
-                          QStringLiteral("Joint Stereo vs. Stereo")));
+                          tr("Joint Stereo vs. Stereo")));
     links->addStretch();
     links->addWidget(Link(this, desktop, "https://lame.sourceforge.io/",
-                          QStringLiteral("The program uses LAME MP3 encoder.")));
+                          tr("The program uses LAME MP3 encoder.")));
     extras()->addLayout(links);
     extras()->addWidget(versions);
 }

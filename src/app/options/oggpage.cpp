@@ -1,5 +1,6 @@
 #include "app/options/oggpage.h"
 
+
 #include "encoders/automaticencoding.h"
 #include "encoders/vorbis/vorbisoutput.h"
 #include "engine/outputformat.h"
@@ -13,14 +14,19 @@ PresetPageLayout OggLayout() {
             {&Settings::OGGSampleRate, &Settings::OGGBitRate, &Settings::OGGChannels, ChannelCountRadio,
              ChannelCountFromRadio},
             {kSampleRateTable.begin(), kSampleRateTable.end()},
-            QStringLiteral("&Bit Rate:"),
-            QStringLiteral("%1 kbps"),
+            QT_TRANSLATE_NOOP("PresetPage", "&Bit Rate:"),
+            QT_TRANSLATE_NOOP("PresetPage", "%1 kbps"),
             {kVorbisBitrateTable.begin(), kVorbisBitrateTable.end()},
-            {QStringLiteral("&Stereo"), QStringLiteral("&Mono"), QStringLiteral("Same as &original file")},
-            {{"11025 Hz, 16 kbps, Mono (low quality, smaller size)", 11025, 16, 1},
-             {"22050 Hz, 32 kbps, Stereo (OK quality, small size)", 22050, 32, 0},
-             {"32000 Hz, 96 kbps, Stereo (medium quality, normal size)", 32000, 96, 0},
-             {"44100Hz, 128 kbps, Stereo (close to CD-quality, large size)", 44100, 128, 0}}};
+            {QT_TRANSLATE_NOOP("PresetPage", "&Stereo"), QT_TRANSLATE_NOOP("PresetPage", "&Mono"),
+             QT_TRANSLATE_NOOP("PresetPage", "Same as &original file")},
+            {{QT_TRANSLATE_NOOP("PresetPage", "11025 Hz, 16 kbps, Mono (low quality, smaller size)"),
+              11025, 16, 1},
+             {QT_TRANSLATE_NOOP("PresetPage", "22050 Hz, 32 kbps, Stereo (OK quality, small size)"),
+              22050, 32, 0},
+             {QT_TRANSLATE_NOOP("PresetPage", "32000 Hz, 96 kbps, Stereo (medium quality, normal size)"),
+              32000, 96, 0},
+             {QT_TRANSLATE_NOOP("PresetPage", "44100Hz, 128 kbps, Stereo (close to CD-quality, large size)"),
+              44100, 128, 0}}};
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -17,7 +18,8 @@
 
 namespace tonewright {
 
-const char kInvalidAmplifyMessage[] = "Invalid amplification coefficient. It's betwen 10 and 3000.";
+const char kInvalidAmplifyMessage[] =
+    QT_TRANSLATE_NOOP("OptionPage", "Invalid amplification coefficient. It's betwen 10 and 3000.");
 
 OptionPage::OptionPage(Settings& settings, Desktop& desktop, QWidget* parent)
     : QWidget(parent), settings_(settings), desktop_(desktop) {}
@@ -44,7 +46,7 @@ bool OptionPage::Refuse(QWidget* control, const QString& text) {
 
 bool OptionPage::AcceptAmplify(const AmplifyBlock& block) {
     if (!block.InvalidCoefficient()) return true;
-    return Refuse(block.coefficient(), QString::fromUtf8(kInvalidAmplifyMessage));
+    return Refuse(block.coefficient(), QCoreApplication::translate("OptionPage", kInvalidAmplifyMessage));
 }
 
 RangeSpinBox::RangeSpinBox(int stepMinimum, int stepMaximum, QWidget* parent)
@@ -64,10 +66,10 @@ QAbstractSpinBox::StepEnabled RangeSpinBox::stepEnabled() const {
 }
 
 AmplifyBlock::AmplifyBlock(Settings& settings, const OutputFormatSettings& group, QWidget* parent)
-    : QGroupBox(QStringLiteral("Volume"), parent),
+    : QGroupBox(tr("Volume"), parent),
       on_(settings.*group.amplify),
       coefficientPercent_(settings.*group.amplifyCoeff),
-      check_(new QCheckBox(QStringLiteral("&Amplify / Reduce sound"), this)),
+      check_(new QCheckBox(tr("&Amplify / Reduce sound"), this)),
       coefficient_(new RangeSpinBox(kMinAmplifyCoeff, kMaxAmplifyCoeff, this)) {
     check_->setObjectName(QStringLiteral("amplify"));
     coefficient_->setObjectName(QStringLiteral("amplifyCoefficient"));
@@ -75,9 +77,9 @@ AmplifyBlock::AmplifyBlock(Settings& settings, const OutputFormatSettings& group
     coefficient_->setValue(coefficientPercent_);
     coefficient_->setSuffix(QStringLiteral(" %"));
     coefficient_->setEnabled(on_ != 0);
-    auto* label = new QLabel(QStringLiteral("&Coefficient:"), this);
+    auto* label = new QLabel(tr("&Coefficient:"), this);
     label->setBuddy(coefficient_);
-    auto* legend = new QLabel(QStringLiteral("< 100% - Reduce sound\n= 100% - No changes\n> 100% - Amplify sound"), this);
+    auto* legend = new QLabel(tr("< 100% - Reduce sound\n= 100% - No changes\n> 100% - Amplify sound"), this);
 
     auto* row = new QHBoxLayout;
     row->addWidget(label);
@@ -107,17 +109,17 @@ bool AmplifyBlock::InvalidCoefficient() const {
 }
 
 TagBlock::TagBlock(Settings& settings, const OutputFormatSettings& group, bool withCopyright, QWidget* parent)
-    : QGroupBox(QStringLiteral("Tag"), parent),
+    : QGroupBox(tr("Tag"), parent),
       mode_(settings.*group.tagMode),
       tag_(settings.*group.tagTemplate.member),
       withCopyright_(withCopyright),
-      edit_(new QPushButton(QStringLiteral("Edit ID3 &tag"), this)) {
+      edit_(new QPushButton(tr("Edit ID3 &tag"), this)) {
     auto* layout = new QHBoxLayout(this);
     auto* radios = new QVBoxLayout;
     // In TagMode order.
     choices_ = AddRadios(this, radios,
-                         {QStringLiteral("Add &ID3 tag"), QStringLiteral("T&ransfer ID3 tag from source file"),
-                          QStringLiteral("&None")},
+                         {tr("Add &ID3 tag"), tr("T&ransfer ID3 tag from source file"),
+                          tr("&None")},
                          mode_);
     layout->addLayout(radios);
     layout->addWidget(edit_, 0, Qt::AlignTop);
@@ -142,7 +144,7 @@ void TagBlock::EditTag() {
 
 void FillValueList(QComboBox* list, const std::vector<int>& values, const QString& rowFormat, bool withSameAsSource) {
     for (int value : values) list->addItem(rowFormat.arg(value), value);
-    if (withSameAsSource) list->addItem(QStringLiteral("Same as original file"), 0);
+    if (withSameAsSource) list->addItem(QCoreApplication::translate("OptionPage", "Same as original file"), 0);
 }
 
 int SelectValue(QComboBox* list, int value) {

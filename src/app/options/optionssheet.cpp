@@ -41,7 +41,7 @@ OptionsSheet::OptionsSheet(Settings& settings, const PageServices& services, QWi
       edited_(settings),
       tabs_(new QTabBar(this)),
       pages_(new QStackedWidget(this)) {
-    setWindowTitle(QStringLiteral("Options"));
+    setWindowTitle(tr("Options"));
     // A sheet narrower than its tabs scrolls them.
     tabs_->setUsesScrollButtons(true);
     tabs_->setExpanding(false);
@@ -52,7 +52,7 @@ OptionsSheet::OptionsSheet(Settings& settings, const PageServices& services, QWi
         pages_->addWidget(new PageScroller(page));
         tabs_->addTab(caption);
     };
-    addPage(new GeneralPage(edited_, services.desktop), QStringLiteral("General"));
+    addPage(new GeneralPage(edited_, services.desktop), tr("General"));
     for (const FormatPageEntry& entry : FormatPages()) addPage(entry.make(edited_, services), PageCaption(entry));
 
     const int startPage = settings.OptStartPageIndex;

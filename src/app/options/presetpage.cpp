@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QButtonGroup>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QVBoxLayout>
@@ -10,6 +11,13 @@
 #include "engine/outputformat.h"
 
 namespace tonewright {
+
+namespace {
+
+// A text of the page's layout, which marks it for translation in the context "PresetPage".
+QString Text(const char* source) { return QCoreApplication::translate("PresetPage", source); }
+
+}  // namespace
 
 int ChannelCountRadio(int channels) { return channels == 2 ? 0 : channels == 1 ? 1 : 2; }
 
@@ -23,29 +31,31 @@ PresetPage::PresetPage(Settings& settings, const PresetPageLayout& layout, Deskt
       presetList_(new QComboBox(this)),
       rateList_(new QComboBox(this)),
       detailList_(new QComboBox(this)),
-      parameters_(new QGroupBox(QStringLiteral("Parameters"), this)),
+      parameters_(new QGroupBox(tr("Parameters"), this)),
       extras_(new QVBoxLayout),
       amplify_(new AmplifyBlock(settings, group_, this)) {
     presetList_->setObjectName(QStringLiteral("presets"));
     rateList_->setObjectName(QStringLiteral("sampleRate"));
     detailList_->setObjectName(QStringLiteral("detail"));
-    presetList_->addItem(QStringLiteral("Auto"));
-    for (const EncodingPreset& preset : presets_) presetList_->addItem(QString::fromUtf8(preset.text));
-    presetList_->addItem(QStringLiteral("Custom"));
-    FillValueList(rateList_, layout.sampleRates, QStringLiteral("%1 Hz"));
-    FillValueList(detailList_, layout.details, layout.detailFormat);
+    presetList_->addItem(tr("Auto"));
+    for (const EncodingPreset& preset : presets_) presetList_->addItem(Text(preset.text));
+    presetList_->addItem(tr("Custom"));
+    FillValueList(rateList_, layout.sampleRates, tr("%1 Hz"));
+    FillValueList(detailList_, layout.details, Text(layout.detailFormat));
     SelectValue(rateList_, settings.*stored_.sampleRate);
     SelectValue(detailList_, settings.*stored_.detail);
 
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("&Encoding Options:"), presetList_);
+    form->addRow(tr("&Encoding Options:"), presetList_);
     auto* parameterForm = new QFormLayout(parameters_);
-    parameterForm->addRow(QStringLiteral("Sample &Frequency:"), rateList_);
-    parameterForm->addRow(layout.detailLabel, detailList_);
+    parameterForm->addRow(tr("Sample &Frequency:"), rateList_);
+    parameterForm->addRow(Text(layout.detailLabel), detailList_);
     auto* channelRow = new QHBoxLayout;
-    channels_ = AddRadios(parameters_, channelRow, layout.channelTexts, stored_.channelRadio(settings.*stored_.channels));
+    QStringList channelTexts;
+    for (const char* text : layout.channelTexts) channelTexts << Text(text);
+    channels_ = AddRadios(parameters_, channelRow, channelTexts, stored_.channelRadio(settings.*stored_.channels));
     channelRow->addStretch();
-    parameterForm->addRow(QStringLiteral("Channels:"), channelRow);
+    parameterForm->addRow(tr("Channels:"), channelRow);
 
     auto* page = new QVBoxLayout(this);
     page->addLayout(form);

@@ -40,10 +40,11 @@ struct PresetPageLayout {
     int code;
     StoredEncoding stored;
     std::vector<int> sampleRates;
-    QString detailLabel;   // "&Bit Rate:" or "&Bits:"
-    QString detailFormat;  // "%1 kbps" or "%1 bits"
+    // The texts are translated where the page shows them (context "PresetPage").
+    const char* detailLabel;   // "&Bit Rate:" or "&Bits:"
+    const char* detailFormat;  // "%1 kbps" or "%1 bits"
     std::vector<int> details;
-    QStringList channelTexts;
+    std::vector<const char*> channelTexts;
     std::vector<EncodingPreset> presets;
 };
 

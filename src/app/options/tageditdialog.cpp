@@ -25,13 +25,13 @@ QString Text(const std::string& text) { return QString::fromStdString(text); }
 
 TagEditDialog::TagEditDialog(const TagTemplate& tag, bool withCopyright, QWidget* parent)
     : QDialog(parent), tag_(tag) {
-    setWindowTitle(QStringLiteral("Edit ID3 Tag"));
+    setWindowTitle(tr("Edit ID3 Tag"));
 
-    auto* track = new QGroupBox(QStringLiteral("Track number"), this);
+    auto* track = new QGroupBox(tr("Track number"), this);
     auto* trackRow = new QHBoxLayout(track);
     const int choice = tag.TrackNumType == 1 || tag.TrackNumType == 2 ? tag.TrackNumType : 0;
     trackChoice_ = AddRadios(this, trackRow,
-                             {QStringLiteral("&None"), QStringLiteral("&Sequence number in list"), QStringLiteral("C&ustom")},
+                             {tr("&None"), tr("&Sequence number in list"), tr("C&ustom")},
                              choice);
     customTrack_ = new QSpinBox(track);
     customTrack_->setObjectName(QStringLiteral("customTrack"));
@@ -42,15 +42,15 @@ TagEditDialog::TagEditDialog(const TagTemplate& tag, bool withCopyright, QWidget
     trackRow->addStretch();
 
     auto* form = new QFormLayout;
-    titleAsFileName_ = new QCheckBox(QStringLiteral("Nam&e as file name (not include extension)"), this);
+    titleAsFileName_ = new QCheckBox(tr("Nam&e as file name (not include extension)"), this);
     titleAsFileName_->setObjectName(QStringLiteral("titleAsFileName"));
     titleAsFileName_->setChecked(tag.TitleAsFileName != 0);
     form->addRow(QString(), titleAsFileName_);
-    title_ = AddField(form, QStringLiteral("T&itle:"), tag.Title, "title");
+    title_ = AddField(form, tr("T&itle:"), tag.Title, "title");
     title_->setEnabled(tag.TitleAsFileName == 0);
-    artist_ = AddField(form, QStringLiteral("&Artist:"), tag.Artist, "artist");
-    album_ = AddField(form, QStringLiteral("Albu&m:"), tag.Album, "album");
-    year_ = AddField(form, QStringLiteral("&Year:"), tag.Year, "year");
+    artist_ = AddField(form, tr("&Artist:"), tag.Artist, "artist");
+    album_ = AddField(form, tr("Albu&m:"), tag.Album, "album");
+    year_ = AddField(form, tr("&Year:"), tag.Year, "year");
     genre_ = new QComboBox(this);
     genre_->setObjectName(QStringLiteral("genre"));
     genre_->setEditable(true);
@@ -60,10 +60,10 @@ TagEditDialog::TagEditDialog(const TagTemplate& tag, bool withCopyright, QWidget
     genres.sort(Qt::CaseInsensitive);
     genre_->addItems(genres);
     genre_->setCurrentText(Text(tag.Genre));
-    form->addRow(QStringLiteral("&Genre:"), genre_);
-    comment_ = AddField(form, QStringLiteral("&Comment:"), tag.Comment, "comment");
-    composer_ = AddField(form, QStringLiteral("C&omposer:"), tag.Composer, "composer");
-    copyright_ = AddField(form, QStringLiteral("Co&pyright:"), tag.Copyright, "copyright");
+    form->addRow(tr("&Genre:"), genre_);
+    comment_ = AddField(form, tr("&Comment:"), tag.Comment, "comment");
+    composer_ = AddField(form, tr("C&omposer:"), tag.Composer, "composer");
+    copyright_ = AddField(form, tr("Co&pyright:"), tag.Copyright, "copyright");
     if (!withCopyright) form->setRowVisible(copyright_, false);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);

@@ -23,7 +23,7 @@ WmaPage::WmaPage(Settings& settings, const WmaFormatSource& formats, Desktop& de
       amplify_(new AmplifyBlock(settings, WmaGroup(), this)) {
     list_->setObjectName(QStringLiteral("formats"));
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("&Encoding Options: (Sample Frequency, Bit Rate, Channels)"), list_);
+    form->addRow(tr("&Encoding Options: (Sample Frequency, Bit Rate, Channels)"), list_);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addWidget(tagBlock_);
@@ -39,16 +39,16 @@ void WmaPage::showEvent(QShowEvent* event) {
 
 void WmaPage::FillFormats() {
     filled_ = true;
-    list_->addItem(QStringLiteral("Auto"));
+    list_->addItem(tr("Auto"));
     int selected = 0;
     const WmaFormatList list = source_ ? source_() : WmaFormatList{};
     for (const WmaFormat& format : list.entries) {
         if (format.bitRate < 1000) continue;
         formats_.push_back(format);
-        list_->addItem(QStringLiteral("%1 Hz, %2 kbps, %3")
+        list_->addItem(tr("%1 Hz, %2 kbps, %3")
                            .arg(format.sampleRate)
                            .arg(format.bitRate / 1000)
-                           .arg(format.channels == 1 ? QStringLiteral("Mono") : QStringLiteral("Stereo")));
+                           .arg(format.channels == 1 ? tr("Mono") : tr("Stereo")));
         if (settings_.AutoDestWMAEncodingParam != 1 && format.sampleRate == settings_.WMASampleRate &&
             format.bitRate / 1000 == settings_.WMABitRate / 1000 && format.channels == settings_.WMAChannels)
             selected = list_->count() - 1;
