@@ -2,14 +2,109 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE" sourcelanguage="en">
 <context>
+    <name>CoreTexts</name>
+    <message>
+        <location filename="../src/app/coretexts.cpp" line="15"/>
+        <source>Converting...</source>
+        <translation>Wird umgewandelt...</translation>
+    </message>
+    <message>
+        <location filename="../src/app/coretexts.cpp" line="16"/>
+        <source>Converting %1 of %2 file(s) to %3...</source>
+        <translation>Datei %1 von %2 wird in %3 umgewandelt...</translation>
+    </message>
+    <message>
+        <location filename="../src/app/coretexts.cpp" line="17"/>
+        <source>Converting %1...%2%</source>
+        <translation>%1 wird umgewandelt... %2 %</translation>
+    </message>
+    <message>
+        <location filename="../src/app/coretexts.cpp" line="18"/>
+        <source>Converting %1...</source>
+        <translation>%1 wird umgewandelt...</translation>
+    </message>
+    <message>
+        <location filename="../src/app/coretexts.cpp" line="19"/>
+        <source>Conversion Failure</source>
+        <translation>Umwandlung fehlgeschlagen</translation>
+    </message>
+    <message>
+        <location filename="../src/app/coretexts.cpp" line="20"/>
+        <source>Conversion Failure (%1)</source>
+        <translation>Umwandlung fehlgeschlagen (%1)</translation>
+    </message>
+    <message>
+        <location filename="../src/app/coretexts.cpp" line="21"/>
+        <source>Cancelled</source>
+        <translation>Abgebrochen</translation>
+    </message>
+    <message>
+        <location filename="../src/app/coretexts.cpp" line="22"/>
+        <source>Failure. Requires file &quot;ct4mgm.sf2&quot;.</source>
+        <translation>Fehler. Die Datei „ct4mgm.sf2“ wird benötigt.</translation>
+    </message>
+    <message>
+        <location filename="../src/app/coretexts.cpp" line="23"/>
+        <source>Failed to load the following files.
+
+%1
+If you think Tonewright should read these files, please report them as the help page &quot;Feedback and Support&quot; describes.</source>
+        <translation>Die folgenden Dateien konnten nicht geladen werden.
+
+%1
+Wenn Tonewright diese Dateien lesen können sollte, melden Sie sie bitte, wie es die Hilfeseite „Rückmeldung und Hilfe“ beschreibt.</translation>
+    </message>
+    <message>
+        <location filename="../src/app/coretexts.cpp" line="26"/>
+        <source>Failed to load the following files.
+
+%1
+%2</source>
+        <translation>Die folgenden Dateien konnten nicht geladen werden.
+
+%1
+%2</translation>
+    </message>
+    <message>
+        <location filename="../src/app/coretexts.cpp" line="27"/>
+        <source>Dear user, WMA file requires Windows Media Format 9 Series Runtime.
+Unfortunately, the component isn&apos;t available on your computer.
+
+Do you want to download and install it now?</source>
+        <translation>WMA-Dateien benötigen die Windows Media Format 9 Series Runtime.
+Diese Komponente ist auf Ihrem Computer leider nicht vorhanden.
+
+Möchten Sie sie jetzt herunterladen und installieren?</translation>
+    </message>
+    <message>
+        <location filename="../src/app/coretexts.cpp" line="31"/>
+        <source>Dear user, to decode MIDI file, file &quot;ct4mgm.sf2&quot; is required.
+Unfortunately, the file isn&apos;t available on your computer.
+
+Do you want to download the file from our website for free now?
+
+Once download completes, please copy the file to folder:
+&quot;%1&quot;
+And then convert your MIDI file again. Thank you.</source>
+        <translation>Zum Dekodieren von MIDI-Dateien wird die Datei „ct4mgm.sf2“ benötigt.
+Diese Datei ist auf Ihrem Computer leider nicht vorhanden.
+
+Möchten Sie die Datei jetzt kostenlos von unserer Website herunterladen?
+
+Kopieren Sie die Datei nach dem Herunterladen bitte in den Ordner:
+„%1“
+Und wandeln Sie Ihre MIDI-Datei dann erneut um. Vielen Dank.</translation>
+    </message>
+</context>
+<context>
     <name>FileLoader</name>
     <message>
-        <location filename="../src/app/fileloader.cpp" line="42"/>
+        <location filename="../src/app/fileloader.cpp" line="43"/>
         <source>Searching files...</source>
         <translation>Dateien werden gesucht...</translation>
     </message>
     <message>
-        <location filename="../src/app/fileloader.cpp" line="92"/>
+        <location filename="../src/app/fileloader.cpp" line="93"/>
         <source>Adding file %1 of %2...</source>
         <translation>Datei %1 von %2 wird hinzugefügt...</translation>
     </message>
@@ -425,27 +520,27 @@
 <context>
     <name>QtBatchHost</name>
     <message>
-        <location filename="../src/app/qtbatchhost.cpp" line="146"/>
+        <location filename="../src/app/qtbatchhost.cpp" line="147"/>
         <source>Conversion finished</source>
         <translation>Umwandlung abgeschlossen</translation>
     </message>
     <message>
-        <location filename="../src/app/qtbatchhost.cpp" line="147"/>
+        <location filename="../src/app/qtbatchhost.cpp" line="148"/>
         <source>%1 of %2 file(s) converted to %3.</source>
         <translation>%1 von %2 Datei(en) in %3 umgewandelt.</translation>
     </message>
     <message>
-        <location filename="../src/app/qtbatchhost.cpp" line="174"/>
+        <location filename="../src/app/qtbatchhost.cpp" line="175"/>
         <source>Converting %1%</source>
         <translation>Umwandlung %1 %</translation>
     </message>
     <message>
-        <location filename="../src/app/qtbatchhost.cpp" line="182"/>
+        <location filename="../src/app/qtbatchhost.cpp" line="183"/>
         <source>%1 of %2 file(s) converted to %3, %4 running...</source>
         <translation>%1 von %2 Datei(en) in %3 umgewandelt, %4 laufen...</translation>
     </message>
     <message>
-        <location filename="../src/app/qtbatchhost.cpp" line="190"/>
+        <location filename="../src/app/qtbatchhost.cpp" line="191"/>
         <source>Converting %1 file(s) at once...</source>
         <translation>%1 Datei(en) werden gleichzeitig umgewandelt...</translation>
     </message>

@@ -6,6 +6,7 @@
 
 #include <memory>
 
+#include "app/coretexts.h"
 #include "app/desktop.h"
 #include "app/eventpump.h"
 #include "app/filelistwidget.h"
@@ -107,7 +108,7 @@ void FileLoader::LoadFileList(const std::vector<std::string>& paths, AddProgress
         progress.hide();
     }
     if (!report.empty())
-        desktop_.ShowMessage(&window_, Desktop::Icon::Warning, QString::fromStdString(report.Message()));
+        desktop_.ShowMessage(&window_, Desktop::Icon::Warning, CoreText(report.Message()));
 }
 
 }  // namespace tonewright

@@ -8,6 +8,7 @@
 
 #include <algorithm>
 
+#include "app/coretexts.h"
 #include "app/desktop.h"
 #include "app/filelistwidget.h"
 #include "app/progresswindow.h"
@@ -90,7 +91,7 @@ int QtBatchHost::RowStarted(int row, const RowStart& start) {
     // One row after the other: the batch runs on the GUI thread.
     ShowRowStart(row, start);
     if (!progress_) return 1;
-    progress_->SetFileText(Text(start.fileText));
+    progress_->SetFileText(CoreText(start.fileText));
     const int width = std::max(1, progress_->fileBar()->width());
     progress_->fileBar()->setRange(0, width);
     progress_->fileBar()->setValue(0);
@@ -99,9 +100,9 @@ int QtBatchHost::RowStarted(int row, const RowStart& start) {
 
 void QtBatchHost::ShowRowStart(int row, const RowStart& start) {
     list_.ShowRow(row);
-    list_.SetStatus(row, Text(start.status));
+    list_.SetStatus(row, CoreText(start.status));
     if (rowsAtOnce_) return;
-    if (progress_) progress_->SetBatchText(Text(start.batchText));
+    if (progress_) progress_->SetBatchText(CoreText(start.batchText));
     AdvanceBatchBar();
 }
 
@@ -113,7 +114,7 @@ void QtBatchHost::RowProgressed(int row, const RowProgress& progress) {
         return;
     }
     if (!progress_) return;
-    progress_->SetFileText(Text(progress.text));
+    progress_->SetFileText(CoreText(progress.text));
     progress_->fileBar()->setValue(progress.bar);
 }
 
@@ -127,7 +128,7 @@ void QtBatchHost::RowFinished(int row, const RowEnd& end) {
             statusColumnUnits_ = kWideStatusColumn;
             list_.SetColumnUnits(FileListWidget::kStatusColumn, kWideStatusColumn);
         }
-        list_.SetStatus(row, Text(end.status));
+        list_.SetStatus(row, CoreText(end.status));
         if (!rowsAtOnce_) return;
         runningRows_.erase(row);
         ++endedRows_;
@@ -152,7 +153,7 @@ void QtBatchHost::BatchFinished(const BatchEnd& end) {
 }
 
 bool QtBatchHost::Ask(const Question& question) {
-    if (!desktop_.AskYesNo(&window_, Text(question.text))) return false;
+    if (!desktop_.AskYesNo(&window_, CoreText(question.text))) return false;
     if (!question.folder.empty()) desktop_.Open(QUrl::fromLocalFile(Text(question.folder)));
     if (!question.page.empty()) desktop_.Open(QUrl(Text(question.page)));
     return true;
