@@ -145,7 +145,12 @@ int FileListWidget::ColumnUnits(int column) const {
     return qRound(width / PixelsPerUnit());
 }
 
-void FileListWidget::SetColumnUnits(int column, int units) { setColumnWidth(column, qRound(units * PixelsPerUnit())); }
+void FileListWidget::SetColumnUnits(int column, int units) {
+    const int width = qRound(units * PixelsPerUnit());
+    if (column == kFileColumn) fileColumnFloor_ = width;
+    setColumnWidth(column, width);
+    FitFileColumn();
+}
 
 QPoint FileListWidget::KeyboardMenuPoint() const {
     const QRect row = currentItem() ? visualItemRect(currentItem()) : QRect();
