@@ -23,6 +23,8 @@ packages=(
   dbus-daemon
   # a display server for looking at the desktop program, and screenshots of it
   xvfb xauth x11-apps imagemagick xdotool
+  # the desktop's GTK theme (light or dark) for Qt programs, to look at the dark scheme
+  qt6-gtk-platformtheme
 )
 
 missing=()

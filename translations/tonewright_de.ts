@@ -826,7 +826,7 @@ Und wandeln Sie Ihre MIDI-Datei dann erneut um. Vielen Dank.</translation>
     <message>
         <location filename="../src/app/options/generalpage.cpp" line="64"/>
         <source>&amp;Create folders according to path of original file</source>
-        <translation>Ordner nach dem Pfad der Originaldatei &amp;anlegen</translation>
+        <translation>Ordner nach dem &amp;Pfad der Originaldatei anlegen</translation>
     </message>
     <message>
         <location filename="../src/app/options/generalpage.cpp" line="67"/>
@@ -851,7 +851,7 @@ Und wandeln Sie Ihre MIDI-Datei dann erneut um. Vielen Dank.</translation>
     <message>
         <location filename="../src/app/options/generalpage.cpp" line="81"/>
         <source>Output files to M&amp;y Documents if creating file failure</source>
-        <translation>In „Eigene &amp;Dokumente“ schreiben, wenn die Datei nicht angelegt werden kann</translation>
+        <translation>In „Eigene Do&amp;kumente“ schreiben, wenn die Datei nicht angelegt werden kann</translation>
     </message>
     <message>
         <location filename="../src/app/options/generalpage.cpp" line="83"/>
