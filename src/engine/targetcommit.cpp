@@ -113,7 +113,8 @@ CommitOutcome CommitTarget(TargetPaths& paths, int targetExists, std::string& re
     }
 
     // The name now leads to the file written unless the temporary was swapped at the last
-    // moment; the folder's entry reaches the disk.
+    // moment; the folder's entry reaches the disk (file systems that cannot flush a folder
+    // say EINVAL). A new name that the disk may lose is given up.
     const std::string target = LastPathComponent(paths.target);
     if (!LeadsToFile(folder.Descriptor(), target, written, reason)) return CommitOutcome::Failed;
     if (fsync(folder.Descriptor()) != 0 && errno != EINVAL) {
