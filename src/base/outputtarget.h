@@ -37,9 +37,10 @@ private:
 };
 
 // A new descriptor (close-on-exec) for writing the file at `path`. For a path of an open
-// OutputTarget, a duplicate of its descriptor, emptied first when `truncate` is set;
-// otherwise the path is opened (created when `truncate` is set, never through a symbolic
-// link), as encoders used on their own do. -1 with errno set on failure.
+// OutputTarget, a duplicate of its descriptor (for reading and writing), emptied first when
+// `truncate` is set; otherwise the path is opened, never through a symbolic link, as
+// encoders used on their own do: created or emptied for writing when `truncate` is set,
+// else for reading and writing. -1 with errno set on failure.
 int OpenOutputFile(const std::string& path, bool truncate);
 
 }  // namespace tonewright

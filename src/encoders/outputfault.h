@@ -10,7 +10,7 @@ namespace tonewright {
 // writer and the batch meet a refused file, a full disk, a disk that takes fewer bytes per
 // write than asked, or a failing close. Nothing is planned unless a test asks for it, in
 // process through PlanOutputFault or in a child process through the environment variable
-// TONEWRIGHT_FAULT (read once, at the first file created, and only by builds made with
+// TONEWRIGHT_FAULT (read once, when first needed, and only by builds made with
 // TONEWRIGHT_FAULT_HOOK, which the test builds turn on). Its value is a comma-separated
 // list of "open", "close", "fsync", "after=N", "short=N", "buffer=N", "files=N" and
 // "pause=FD" (see OutputFault); an unset, empty or malformed value plans nothing. With rows
