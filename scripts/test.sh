@@ -29,7 +29,7 @@ mkdir -p "$HOME"
 if [[ "${1:-}" == "--threads" ]]; then
   export TSAN_OPTIONS="halt_on_error=1:second_deadlock_stack=1:suppressions=$PWD/tests/tsan.supp"
   TONEWRIGHT_TEST_CLI=$PWD/build-tsan/bin/tonewright-cli build/bin/tonewright_tests \
-    --gtest_filter='CliJobs*:*CliParallel*:*CliCancel*:Kill*:Temporaries*'
+    --gtest_filter='CliJobs*:*CliParallel*:*CliCancel*:Kill*:Temporaries*:*Commit*'
   exit
 fi
 ctest --test-dir "$build_dir" --output-on-failure --parallel "$(nproc)"

@@ -1,11 +1,12 @@
 #include "encoders/outputfile.h"
 
-#include <fcntl.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+
+#include "base/outputtarget.h"
 
 namespace tonewright {
 
@@ -30,7 +31,7 @@ bool OutputFile::Create(const std::string& path) {
         Fail(EACCES);
         return false;
     }
-    fd_ = open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    fd_ = OpenOutputFile(path, true);
     if (fd_ < 0) {
         Fail(errno);
         return false;

@@ -23,7 +23,8 @@ public:
     OutputFile(const OutputFile&) = delete;
     OutputFile& operator=(const OutputFile&) = delete;
 
-    // Creates the file, replacing an existing one. False when it cannot be created.
+    // Creates the file, replacing an existing one; a conversion's open target (see
+    // outputtarget.h) is written through its own descriptor. False when it cannot be created.
     bool Create(const std::string& path);
     bool IsOpen() const { return fd_ >= 0; }
     // Appends at Length().

@@ -1,41 +1,18 @@
 #include "engine/batchrow.h"
 
-#include <fcntl.h>
-#include <unistd.h>
-
 #include <cstdio>
 
 #include "base/pathutil.h"
+#include "encoders/outputfault.h"
 #include "engine/batch.h"
 #include "engine/fileentry.h"
 #include "engine/optionalparts.h"
 #include "engine/outputformat.h"
 #include "engine/pipeline.h"
+#include "engine/targetcommit.h"
 #include "engine/targetpath.h"
 
 namespace tonewright {
-
-namespace {
-
-// Gives the finished temporary file the target's name. When it replaces an existing file,
-// the new data is flushed to disk first, so a crash never leaves the user with neither.
-bool CommitTarget(const std::string& temporary, const std::string& target) {
-    if (FileExists(target)) {
-        const int fd = open(temporary.c_str(), O_RDONLY | O_CLOEXEC);
-        if (fd < 0) return false;
-        const bool synced = fsync(fd) == 0;
-        close(fd);
-        if (!synced) return false;
-    }
-    return std::rename(temporary.c_str(), target.c_str()) == 0;
-}
-
-bool IsCompleteFile(const std::string& path) {
-    uint64_t size = 0;
-    return !IsFolder(path) && FileSize(path, size) && size > 0;
-}
-
-}  // namespace
 
 int AnnounceRow(const FileEntry& entry, int row, int number, int total, const OutputFormatInfo& format,
                 BatchHost& host) {
@@ -54,6 +31,7 @@ bool ChooseRowTarget(FileEntry& entry, const BatchContext& context, TargetReserv
 
 RowResult ConvertToRowTarget(const FileEntry& entry, int number, const BatchContext& context,
                              const OutputFormatInfo& format, FileProgress& progress, TargetPaths& paths) {
+    PauseAtTargetStep(TargetStep::Created, paths.temporary);
     std::string failureReason;
     ConversionJob job;
     job.inputType = entry.inputType;
@@ -66,17 +44,24 @@ RowResult ConvertToRowTarget(const FileEntry& entry, int number, const BatchCont
     job.wmaFormats = context.parts->wmaFormats();
     const int result = RunPipeline(job, format);
 
-    RowResult row;
-    row.converted = result && IsCompleteFile(paths.temporary) && CommitTarget(paths.temporary, paths.target);
-    if (row.converted) {
+    const CommitOutcome outcome =
+        result ? CommitTarget(paths, context.settings->TargetExistsOpt, failureReason) : CommitOutcome::Failed;
+    if (outcome == CommitOutcome::Committed) {
         paths.name.Keep();
     } else {
         std::remove(paths.temporary.c_str());
         paths.name.Release();  // no file carries the name now
     }
-    paths.lock.Release();
-    if (row.converted) {
+    paths.file.Release();
+    RowResult row;
+    if (outcome == CommitOutcome::Committed) {
+        row.converted = true;
+        row.target = paths.target;
         row.status = LastPathComponent(paths.target);
+        return row;
+    }
+    if (outcome == CommitOutcome::Skipped) {
+        row.status = kTargetSkippedStatus;
         return row;
     }
     row.status = "Conversion Failure";
@@ -106,7 +91,8 @@ void FinishRow(FileEntry& entry, int row, const RowResult& result, bool cancelle
     end.converted = result.converted;
     end.failureHasReason = result.hasReason;
     end.status = !result.converted && cancelled ? "Cancelled" : result.status;
-    if (!result.converted) entry.targetPath.clear();
+    if (result.converted) entry.targetPath = result.target;
+    else entry.targetPath.clear();
     host.RowFinished(row, end);
 }
 

@@ -17,6 +17,7 @@ struct OutputFormatInfo;
 struct RowResult {
     bool converted = false;
     bool hasReason = false;  // a failure that carries a reason
+    std::string target;      // where the converted file went
     std::string status;
 };
 
@@ -36,9 +37,10 @@ RowResult ConvertRow(FileEntry& entry, int number, const BatchContext& context, 
 bool ChooseRowTarget(FileEntry& entry, const BatchContext& context, TargetReservations& reservations,
                      TargetPaths& paths, RowResult& result);
 
-// The second half: the format's pipeline into the temporary file, then the success test;
-// the file gets the target's name only when it is complete, and is removed otherwise; its
-// lock ends after either. Safe to run for different rows on different threads at once.
+// The second half: the format's pipeline into the temporary file, then CommitTarget; the
+// file gets the target's name (or the next free one) only when it is complete, and is
+// removed otherwise; its descriptor and lock end after either. Safe to run for different
+// rows on different threads at once.
 RowResult ConvertToRowTarget(const FileEntry& entry, int number, const BatchContext& context,
                              const OutputFormatInfo& format, FileProgress& progress, TargetPaths& paths);
 

@@ -1,5 +1,7 @@
 #include "engine/targetpath.h"
 
+#include <sys/stat.h>
+
 #include "base/pathutil.h"
 #include "engine/fileentry.h"
 #include "engine/outputformat.h"
@@ -7,7 +9,20 @@
 
 namespace tonewright {
 
+const char kTargetSkippedStatus[] = "Target exists and skipped";
+
+std::string NumberedTarget(const std::string& stem, long number, const std::string& extension) {
+    return number == 0 ? stem + extension : stem + "_" + std::to_string(number) + extension;
+}
+
 namespace {
+
+// The permission bits the temporary file is created with: a file it will replace lends
+// its own, so a private file's new contents are never more open than the file was.
+mode_t TemporaryMode(const std::string& replaced) {
+    struct stat st;
+    return lstat(replaced.c_str(), &st) == 0 && S_ISREG(st.st_mode) ? st.st_mode & 0777 : 0666;
+}
 
 std::string FolderFailure(const std::string& folder) { return "Failed to create folder \"" + folder + "\""; }
 std::string FileFailure(const std::string& file) { return "Failed to create file \"" + file + "\""; }
@@ -48,11 +63,13 @@ bool TryFolderRule(const FolderRule& rule, const std::string& source, const std:
     std::unique_lock<std::mutex> lock;
     if (reservations) lock = reservations->Lock();
     auto reserved = [&](const std::string& name) { return reservations && reservations->Taken(lock, name); };
-    std::string target = stem + extension;
+    long number = 0;
+    std::string target = NumberedTarget(stem, number, extension);
+    mode_t mode = 0666;
     const bool givenToAnotherRow = reserved(target);
     if (givenToAnotherRow || FileExists(target)) {
         if (targetExists == kSkipTarget) {
-            message = "Target exists and skipped";
+            message = kTargetSkippedStatus;
             final = true;
             return false;
         }
@@ -68,21 +85,24 @@ bool TryFolderRule(const FolderRule& rule, const std::string& source, const std:
                 message = FileFailure(target);
                 return false;
             }
+            mode = TemporaryMode(target);
         } else {
-            for (long n = 1; reserved(target) || FileExists(target); ++n)
-                target = stem + "_" + std::to_string(n) + extension;
+            while (reserved(target) || FileExists(target)) target = NumberedTarget(stem, ++number, extension);
         }
     }
 
     // Before this batch's first temporary file in the folder, so none of its own is there.
     if (reservations && reservations->FirstTargetIn(FolderOf(target))) RemoveStaleTemporaries(FolderOf(target));
-    paths.temporary = CreateTemporaryBeside(target, paths.lock);
+    paths.temporary = CreateTemporaryBeside(target, paths.file, mode);
     if (paths.temporary.empty()) {
         message = FileFailure(target);
         return false;
     }
     if (reservations) paths.name = reservations->Reserve(target);
     paths.target = target;
+    paths.stem = stem;
+    paths.extension = extension;
+    paths.number = number;
     return true;
 }
 

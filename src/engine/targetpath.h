@@ -10,14 +10,24 @@ namespace tonewright {
 struct FileEntry;
 struct Settings;
 
+// The status of a row whose target's name was taken, with the rule "Skip".
+extern const char kTargetSkippedStatus[];
+
 // Where the output of a row goes.
 struct TargetPaths {
     std::string target;     // the name the converted file will carry
     std::string temporary;  // a reserved file beside it that the pipeline writes; renamed
                             // to `target` only when the conversion succeeded
-    TemporaryLock lock;     // held on `temporary` until it is renamed or removed
+    OutputTarget file;      // `temporary`, open and locked until it is renamed or removed
     ReservedName name;      // the batch's hold on `target`, kept when the row's file gets it
+    // `target` is NumberedTarget(stem, number, extension).
+    std::string stem;
+    std::string extension;
+    long number = 0;
 };
+
+// The target's name with `number` ("NAME_3.ext"); the plain name for 0.
+std::string NumberedTarget(const std::string& stem, long number, const std::string& extension);
 
 // Decides the folder, name and extension of a row's output, applies the existing-target
 // rule, and proves the folder writable by creating the temporary file. On success stores

@@ -29,6 +29,12 @@ void ReservedName::End(bool kept) {
     reservations_ = nullptr;
 }
 
+bool ReservedName::MoveTo(const std::string& other) {
+    if (reservations_ && !reservations_->Move(name_, other)) return false;
+    name_ = other;
+    return true;
+}
+
 bool TargetReservations::Taken(std::unique_lock<std::mutex>& lock, const std::string& target) {
     ended_.wait(lock, [&] {
         const auto it = names_.find(target);
@@ -40,6 +46,16 @@ bool TargetReservations::Taken(std::unique_lock<std::mutex>& lock, const std::st
 ReservedName TargetReservations::Reserve(const std::string& target) {
     names_[target] = false;
     return ReservedName(*this, target);
+}
+
+bool TargetReservations::Move(const std::string& from, const std::string& to) {
+    {
+        std::lock_guard<std::mutex> lock(mutex_);
+        if (!names_.emplace(to, false).second) return false;
+        names_.erase(from);
+    }
+    ended_.notify_all();
+    return true;
 }
 
 void TargetReservations::End(const std::string& target, bool kept) {

@@ -25,6 +25,9 @@ public:
 
     void Keep() { End(true); }
     void Release() { End(false); }
+    // Holds `other` instead, when no row of the batch holds it; false (the hold unchanged)
+    // when one does. Without a batch every name is free here.
+    bool MoveTo(const std::string& other);
 
 private:
     void End(bool kept);
@@ -46,6 +49,8 @@ public:
     bool Taken(std::unique_lock<std::mutex>& lock, const std::string& target);
     // With the lock held: gives `target` to the calling row.
     ReservedName Reserve(const std::string& target);
+    // Without the lock: gives `to` to the holder of `from` unless a row holds it already.
+    bool Move(const std::string& from, const std::string& to);
     // With the lock held: true the first time a folder gets a target of this batch.
     bool FirstTargetIn(const std::string& folder) { return folders_.insert(folder).second; }
 

@@ -90,7 +90,7 @@ bool IsTemporaryFileName(const std::string& name) {
     return true;
 }
 
-std::string CreateTemporaryBeside(const std::string& target, TemporaryLock& lock) {
+std::string CreateTemporaryBeside(const std::string& target, OutputTarget& file, mode_t mode) {
     static std::atomic<unsigned> counter{0};
     const std::string name = NameInTemporary(target);
     if (name.empty()) return {};
@@ -100,17 +100,16 @@ std::string CreateTemporaryBeside(const std::string& target, TemporaryLock& lock
         char suffix[kSuffixDigits + 1];
         std::snprintf(suffix, sizeof suffix, "%08x%08x", static_cast<unsigned>(getpid()), clock + counter++);
         const std::string candidate = prefix + suffix;
-        // Read-only: the lock's descriptor never writes; the encoder opens the file itself.
-        TemporaryLock file(open(candidate.c_str(), O_RDONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
-        if (!file.IsHeld()) {
+        OutputTarget created;
+        if (!created.Create(candidate, mode)) {
             if (errno == EEXIST) continue;
             return {};
         }
         // Held by a cleaner: it is being removed, so another name is taken. A file system
         // without flock support leaves the file unlocked, and no cleaner removes it there.
-        if (flock(file.Descriptor(), LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK) continue;
-        if (!PathLeadsTo(candidate, file.Descriptor())) continue;
-        lock = std::move(file);
+        if (flock(created.Descriptor(), LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK) continue;
+        if (!PathLeadsTo(candidate, created.Descriptor())) continue;
+        file = std::move(created);
         return candidate;
     }
     return {};

@@ -1,6 +1,10 @@
 #pragma once
 
+#include <sys/types.h>
+
 #include <string>
+
+#include "base/outputtarget.h"
 
 namespace tonewright {
 
@@ -10,9 +14,8 @@ namespace tonewright {
 // holds an exclusive flock on it from creation until the file is renamed or removed, so a
 // file of that form that nobody holds was left behind by a run that died.
 
-// An exclusive flock taken through a descriptor of its own. flock locks belong to the open
-// file description, so the encoder opening the same path again (with O_TRUNC) and closing
-// it does not release this one; it ends when the object is released or destroyed.
+// An exclusive flock taken through a descriptor of its own, as the cleaner takes it on a
+// leftover it is about to remove; it ends when the object is released or destroyed.
 class TemporaryLock {
 public:
     TemporaryLock() = default;
@@ -36,9 +39,11 @@ private:
 // True when a file name (without folder) has exactly the form of a temporary file.
 bool IsTemporaryFileName(const std::string& name);
 
-// Creates a new empty temporary file for `target` in its folder and locks it into `lock`.
-// Returns its path, or "" when the folder does not take a new file.
-std::string CreateTemporaryBeside(const std::string& target, TemporaryLock& lock);
+// Creates a new empty temporary file for `target` in its folder, with the permission bits
+// `mode` less the umask, opens it into `file` and locks it there. flock locks belong to the
+// open file description, so the writers' duplicates of the descriptor closing does not
+// release it. Returns its path, or "" when the folder does not take a new file.
+std::string CreateTemporaryBeside(const std::string& target, OutputTarget& file, mode_t mode = 0666);
 
 // Removes the temporary files in `folder` ("" for the working folder) that no running
 // conversion holds: a regular file of this user, with the exact name form, on which an

@@ -1,13 +1,18 @@
 #include "metadata/wmaattributes.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <taglib/asffile.h>
 #include <taglib/asftag.h>
+#include <taglib/tfilestream.h>
 
 #include <array>
 #include <cstdint>
 #include <cstring>
 
-#include "base/filecloser.h"
+#include "base/outputtarget.h"
 
 namespace tonewright {
 
@@ -22,7 +27,7 @@ constexpr Guid kHeaderObject = {0x30, 0x26, 0xB2, 0x75, 0x8E, 0x66, 0xCF, 0x11,
 constexpr Guid kFilePropertiesObject = {0xA1, 0xDC, 0xAB, 0x8C, 0x47, 0xA9, 0xCF, 0x11,
                                         0x8E, 0xE4, 0x00, 0xC0, 0x0C, 0x20, 0x53, 0x65};
 // The file size sits after the object's GUID and size (24 bytes) and the file's id (16).
-constexpr long kFileSizeOffset = 40;
+constexpr uint64_t kFileSizeOffset = 40;
 
 uint64_t LittleEndian64(const unsigned char* bytes) {
     uint64_t value = 0;
@@ -30,30 +35,29 @@ uint64_t LittleEndian64(const unsigned char* bytes) {
     return value;
 }
 
+bool ReadAt(int fd, uint64_t offset, unsigned char* bytes, size_t size) {
+    return pread(fd, bytes, size, static_cast<off_t>(offset)) == static_cast<ssize_t>(size);
+}
+
 // Saving the tags grows the header, which TagLib does not count in the file size the
 // file properties give; readers that find that size far off distrust the stated
 // duration. Writes the file's real size there.
-bool StoreFileSize(const std::string& path) {
-    UniqueFile file(std::fopen(path.c_str(), "r+b"));
-    if (!file || std::fseek(file.get(), 0, SEEK_END) != 0) return false;
-    const long fileSize = std::ftell(file.get());
+bool StoreFileSize(int fd) {
+    struct stat st;
     unsigned char header[30];
-    if (fileSize < 0 || std::fseek(file.get(), 0, SEEK_SET) != 0 || std::fread(header, 1, 30, file.get()) != 30 ||
-        std::memcmp(header, kHeaderObject.data(), 16) != 0)
+    if (fstat(fd, &st) != 0 || !ReadAt(fd, 0, header, 30) || std::memcmp(header, kHeaderObject.data(), 16) != 0)
         return false;
+    const auto fileSize = static_cast<uint64_t>(st.st_size);
     const uint64_t headerSize = LittleEndian64(header + 16);
     uint64_t position = 30;
     while (position + 24 <= headerSize) {
         unsigned char object[24];
-        if (std::fseek(file.get(), static_cast<long>(position), SEEK_SET) != 0 ||
-            std::fread(object, 1, 24, file.get()) != 24)
-            return false;
+        if (!ReadAt(fd, position, object, 24)) return false;
         const uint64_t objectSize = LittleEndian64(object + 16);
         if (std::memcmp(object, kFilePropertiesObject.data(), 16) == 0) {
             unsigned char size[8];
-            for (int i = 0; i < 8; ++i) size[i] = static_cast<unsigned char>(static_cast<uint64_t>(fileSize) >> (8 * i));
-            return std::fseek(file.get(), static_cast<long>(position) + kFileSizeOffset, SEEK_SET) == 0 &&
-                   std::fwrite(size, 1, 8, file.get()) == 8 && std::fflush(file.get()) == 0;
+            for (int i = 0; i < 8; ++i) size[i] = static_cast<unsigned char>(fileSize >> (8 * i));
+            return pwrite(fd, size, 8, static_cast<off_t>(position + kFileSizeOffset)) == 8;
         }
         if (objectSize < 24) return false;
         position += objectSize;
@@ -61,9 +65,13 @@ bool StoreFileSize(const std::string& path) {
     return false;
 }
 
-// Sets the attributes and saves; TagLib's file is closed on return, its writes all made.
-bool SaveAttributes(const std::string& path, const TagInfo& tags) {
-    TagLib::ASF::File file(path.c_str(), false);
+// Sets the attributes and saves through a stream of its own over `fd` (which it closes);
+// TagLib's writes are all made on return.
+bool SaveAttributes(int fd, const TagInfo& tags) {
+    TagLib::FileStream stream(fd, false);
+    if (!stream.isOpen()) close(fd);
+    if (!stream.isOpen() || stream.readOnly()) return false;
+    TagLib::ASF::File file(&stream, false);
     TagLib::ASF::Tag* tag = file.isValid() ? file.tag() : nullptr;
     if (!tag) return false;
     tag->setTitle(Text(tags.title));
@@ -83,7 +91,13 @@ bool SaveAttributes(const std::string& path, const TagInfo& tags) {
 }  // namespace
 
 bool WriteWmaAttributes(const std::string& path, const TagInfo& tags) {
-    return SaveAttributes(path, tags) && StoreFileSize(path);
+    const int forTags = OpenOutputFile(path, false);
+    if (forTags < 0) return false;
+    const int forSize = fcntl(forTags, F_DUPFD_CLOEXEC, 0);
+    const bool saved = SaveAttributes(forTags, tags);
+    const bool ok = saved && forSize >= 0 && StoreFileSize(forSize);
+    if (forSize >= 0) close(forSize);
+    return ok;
 }
 
 }  // namespace tonewright

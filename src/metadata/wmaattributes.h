@@ -10,7 +10,8 @@ namespace tonewright {
 // Description and Copyright in the content description every reader knows, and
 // WM/AlbumArtist (the artist), WM/AlbumTitle, WM/Genre, WM/TrackNumber (the track's leading
 // number, as a 32-bit number), WM/Year and WM/Composer. Empty texts are written as empty
-// attributes. False when the file could not be read or saved.
+// attributes. The file is reached as OpenOutputFile finds it (never reopened by name while
+// it is an open target). False when the file could not be read or saved.
 bool WriteWmaAttributes(const std::string& path, const TagInfo& tags);
 
 }  // namespace tonewright

@@ -195,9 +195,9 @@ TEST_F(TargetPathTest, TheTemporaryFileIsHeldUntilTheRowReleasesIt) {
     std::string message;
     ASSERT_TRUE(ResolveTargetPath(entry, settings, kOutputMp3, paths, message));
     EXPECT_EQ(paths.temporary.rfind(dir.path() + "/.t.mp3.part-", 0), 0u) << paths.temporary;
-    EXPECT_TRUE(paths.lock.IsHeld());
+    EXPECT_TRUE(paths.file.IsHeld());
     EXPECT_EQ(RemoveStaleTemporaries(dir.path()), 0);
-    paths.lock.Release();
+    paths.file.Release();
     EXPECT_EQ(RemoveStaleTemporaries(dir.path()), 1);
 }
 
@@ -206,7 +206,7 @@ TEST_F(TargetPathTest, TheTemporaryFileIsHeldUntilTheRowReleasesIt) {
 TEST_F(TargetPathTest, EachBatchClearsAFolderOfLeftoversOnce) {
     const std::string source = Source("e.wav");
     auto leftover = [&] {
-        TemporaryLock unheld;
+        OutputTarget unheld;
         return CreateTemporaryBeside(dir.file("old.mp3"), unheld);
     };
     auto resolve = [&](TargetReservations* batch) {

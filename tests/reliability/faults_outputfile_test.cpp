@@ -39,17 +39,21 @@ struct NotationCase {
     int64_t failAfterBytes;
     size_t writeLimit, bufferSize;
     int files;
+    bool failSync;
+    int pauseDescriptor;
 };
 
 }  // namespace
 
 TEST(FaultsNotationTest, ReadsWellFormedPlansAndRefusesEverythingElse) {
     const NotationCase cases[] = {
-        {"open", true, false, -1, 0, 0, 1},
-        {"close", false, true, -1, 0, 0, 1},
-        {"after=0", false, false, 0, 0, 0, 1},
-        {"short=7,after=4000,files=3", false, false, 4000, 7, 0, 3},
-        {"buffer=512,after=9", false, false, 9, 0, 512, 1},
+        {"open", true, false, -1, 0, 0, 1, false, -1},
+        {"close", false, true, -1, 0, 0, 1, false, -1},
+        {"after=0", false, false, 0, 0, 0, 1, false, -1},
+        {"short=7,after=4000,files=3", false, false, 4000, 7, 0, 3, false, -1},
+        {"buffer=512,after=9", false, false, 9, 0, 512, 1, false, -1},
+        {"fsync,files=2", false, false, -1, 0, 0, 2, true, -1},
+        {"pause=3,close", false, true, -1, 0, 0, 1, false, 3},
     };
     for (const NotationCase& c : cases) {
         OutputFault fault;
@@ -60,9 +64,12 @@ TEST(FaultsNotationTest, ReadsWellFormedPlansAndRefusesEverythingElse) {
         EXPECT_EQ(fault.writeLimit, c.writeLimit) << c.text;
         EXPECT_EQ(fault.bufferSize, c.bufferSize) << c.text;
         EXPECT_EQ(fault.files, c.files) << c.text;
+        EXPECT_EQ(fault.failSync, c.failSync) << c.text;
+        EXPECT_EQ(fault.pauseDescriptor, c.pauseDescriptor) << c.text;
     }
     for (const char* text : {"", "files=2", "garbage", "after=", "after=-1", "after=12x", "short=0", "buffer=0",
-                             "files=0,open", "open,,close", "open,bogus", "after=99999999999999999999"}) {
+                             "files=0,open", "open,,close", "open,bogus", "after=99999999999999999999",
+                             "pause=", "pause=x", "pause=99999999999"}) {
         OutputFault fault;
         fault.failAfterBytes = 123;
         EXPECT_FALSE(ParseOutputFault(text, fault)) << text;

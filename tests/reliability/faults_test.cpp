@@ -76,6 +76,7 @@ const PointCase kPoints[] = {
     {"ShortWritesThenFull", [](const FormatCase& f) { return After(f.midStream) + ",short=7"; },
      "No space left on device"},
     {"AtClose", [](const FormatCase&) { return std::string("close"); }, "Input/output error"},
+    {"AtFsync", [](const FormatCase&) { return std::string("fsync"); }, "Input/output error"},
     {"ShortWritesOnly", [](const FormatCase&) { return std::string("short=7"); }, ""},
 };
 

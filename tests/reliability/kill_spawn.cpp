@@ -37,7 +37,8 @@ std::vector<char*> Pointers(std::vector<std::string>& texts) {
 
 }  // namespace
 
-BackgroundCli::BackgroundCli(const CliFixture& fixture, const std::vector<std::string>& args) {
+BackgroundCli::BackgroundCli(const CliFixture& fixture, const std::vector<std::string>& args,
+                             const std::string& output, int steps) {
     std::vector<std::string> argv = {testutil::CliPath()};
     argv.insert(argv.end(), args.begin(), args.end());
     std::vector<std::string> env = MergedEnvironment(fixture.Environment());
@@ -48,8 +49,10 @@ BackgroundCli::BackgroundCli(const CliFixture& fixture, const std::vector<std::s
     const std::unique_ptr<posix_spawn_file_actions_t, int (*)(posix_spawn_file_actions_t*)> cleanup(
         &actions, posix_spawn_file_actions_destroy);
     posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
-    posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, 1, output.empty() ? "/dev/null" : output.c_str(),
+                                     O_WRONLY | O_CREAT | O_TRUNC, 0644);
     posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
+    if (steps >= 0) posix_spawn_file_actions_adddup2(&actions, steps, 3);
     pid_t pid = -1;
     if (posix_spawn(&pid, argp[0], &actions, nullptr, argp.data(), envp.data()) == 0) pid_ = pid;
 }

@@ -9,12 +9,15 @@
 
 namespace testutil {
 
-// tonewright-cli started in the background (output to /dev/null), for tests that stop it
-// from outside or run another beside it. Still running when the object goes, it is killed.
-// Until it is reaped its process id cannot be reused, so a kill always reaches this program.
+// tonewright-cli started in the background (output to /dev/null, or standard output to the
+// file `output`), for tests that stop it from outside or run another beside it. A
+// descriptor `steps` other than -1 is handed to the program as its descriptor 3 (for
+// TONEWRIGHT_FAULT's "pause=3"). Still running when the object goes, it is killed. Until it
+// is reaped its process id cannot be reused, so a kill always reaches this program.
 class BackgroundCli {
 public:
-    BackgroundCli(const CliFixture& fixture, const std::vector<std::string>& args);
+    BackgroundCli(const CliFixture& fixture, const std::vector<std::string>& args, const std::string& output = "",
+                  int steps = -1);
     ~BackgroundCli();
     BackgroundCli(const BackgroundCli&) = delete;
     BackgroundCli& operator=(const BackgroundCli&) = delete;

@@ -22,8 +22,8 @@
 using namespace testutil;
 using tonewright::CreateTemporaryBeside;
 using tonewright::IsTemporaryFileName;
+using tonewright::OutputTarget;
 using tonewright::RemoveStaleTemporaries;
-using tonewright::TemporaryLock;
 
 namespace {
 
@@ -68,12 +68,12 @@ private:
 
 // A file the way a run that died leaves it: the name form, no lock.
 std::string Leftover(const std::string& target) {
-    TemporaryLock lock;
+    OutputTarget lock;
     return CreateTemporaryBeside(target, lock);
 }
 
-// True when process `pid` has a file whose name starts with `prefix` open for writing,
-// which only the encoder does: the writer's lock is held through a read-only descriptor.
+// True when process `pid` has a file whose name starts with `prefix` open for writing: a
+// conversion's temporary file, from its creation to its end.
 bool WritesFileStartingWith(pid_t pid, const std::string& prefix) {
     const std::string process = "/proc/" + std::to_string(pid);
     std::error_code ec;
@@ -122,7 +122,7 @@ TEST(TemporariesTest, OnlyTheExactNameFormCounts) {
 
 TEST(TemporariesTest, CreatedFilesHaveTheFormAndAreHeldUntilReleased) {
     TempDir dir;
-    TemporaryLock first, second;
+    OutputTarget first, second;
     const std::string a = CreateTemporaryBeside(dir.file("song.mp3"), first);
     const std::string b = CreateTemporaryBeside(dir.file("song.mp3"), second);
     ASSERT_NE(a, b);
@@ -140,11 +140,11 @@ TEST(TemporariesTest, CreatedFilesHaveTheFormAndAreHeldUntilReleased) {
     EXPECT_TRUE(CreateTemporaryBeside("/proc/x.wav", first).empty());
 }
 
-// The encoder opens the temporary again by its path, truncating it, and closes it when
-// done; the writer's own lock must outlast that.
+// The encoder writes the temporary through its own duplicate of the descriptor, and
+// closes it when done; the writer's own lock must outlast that.
 TEST(TemporariesTest, TheLockOutlastsTheEncodersOwnDescriptor) {
     TempDir dir;
-    TemporaryLock lock;
+    OutputTarget lock;
     const std::string path = CreateTemporaryBeside(dir.file("a.wav"), lock);
     tonewright::OutputFile encoder;
     ASSERT_TRUE(encoder.Create(path));
