@@ -2,6 +2,7 @@
 
 #include <atomic>
 #include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <utility>
 
@@ -23,7 +24,6 @@ constexpr int kProgressSteps = 100;
 void OnCancelSignal(int signal) {
     int none = 0;
     cancelSignal.compare_exchange_strong(none, signal);
-    std::signal(signal, SIG_DFL);  // the same signal again ends the program at once
 }
 
 }  // namespace
@@ -37,7 +37,14 @@ TerminalHost::TerminalHost(std::vector<ReportItem> items, size_t rowCount, bool 
       quiet_(quiet) {}
 
 void TerminalHost::InstallCancelHandlers() {
-    for (const int signal : kCancelSignals) std::signal(signal, OnCancelSignal);
+    struct sigaction action {};
+    action.sa_handler = OnCancelSignal;
+    sigemptyset(&action.sa_mask);
+    // A report line being written when the signal comes is finished, not cut off with
+    // EINTR (std::signal leaves that flag to the C library and to instrumented builds);
+    // the same signal again ends the program at once.
+    action.sa_flags = SA_RESTART | SA_RESETHAND;
+    for (const int signal : kCancelSignals) sigaction(signal, &action, nullptr);
 }
 
 int TerminalHost::CancelSignal() { return cancelSignal; }
