@@ -17,6 +17,8 @@ packages=(
   libvo-amrwbenc-dev
   # independent tools the tests use to make fixtures and check outputs
   ffmpeg sox libsox-fmt-all
+  # a FUSE file system the tests serve themselves, whose reads fail part-way
+  libfuse3-dev fuse3
   # a display server for looking at the desktop program, and screenshots of it
   xvfb xauth x11-apps imagemagick
 )

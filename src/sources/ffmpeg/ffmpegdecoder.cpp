@@ -50,6 +50,14 @@ struct ChannelLayout {
 
 bool IsEightBit(AVSampleFormat format) { return format == AV_SAMPLE_FMT_U8 || format == AV_SAMPLE_FMT_U8P; }
 
+// The read error behind a demuxer's end (`result` < 0), 0 for the end of the file. Some
+// demuxers report any failure of the byte stream as the end of the file, so the stream's
+// own error decides too: it is set only by a read that failed, never by reaching the end.
+int ReadFailure(int result, const AVIOContext* bytes) {
+    if (result != AVERROR_EOF) return result;
+    return bytes && bytes->error < 0 && bytes->error != AVERROR_EOF ? bytes->error : 0;
+}
+
 }  // namespace
 
 struct FfmpegDecoder::State {
@@ -79,7 +87,7 @@ struct FfmpegDecoder::State {
 
     bool inputEnded = false;  // the demuxer is exhausted and the decoder was told so
     bool finished = false;    // nothing more will be decoded
-    bool readFailed = false;  // the file could not be read to its end
+    int readError = 0;        // the FFmpeg error that kept the file from being read to its end
     int errorsWithoutInput = 0;
 
     bool SetUp(bool downmixToStereo);
@@ -154,7 +162,7 @@ void FfmpegDecoder::State::SendNextPacket() {
     for (;;) {
         const int result = av_read_frame(container.get(), packet.get());
         if (result < 0) {
-            if (result != AVERROR_EOF) readFailed = true;
+            readError = ReadFailure(result, container->pb);
             // Drains the frames the decoder still holds.
             avcodec_send_packet(codec.get(), nullptr);
             inputEnded = true;
@@ -289,8 +297,15 @@ int FfmpegDecoder::Read(void* interleaved, int maxFrames) {
         state.pendingFrames -= taken;
         if (state.pendingFrames == 0) state.pendingOffset = 0;
     }
-    if (got == 0 && state.readFailed) return -1;
+    if (got == 0 && state.readError != 0) return -1;
     return got;
+}
+
+std::string FfmpegDecoder::ReadErrorText() const {
+    if (!state_ || state_->readError == 0) return {};
+    char text[AV_ERROR_MAX_STRING_SIZE] = {};
+    av_strerror(state_->readError, text, sizeof text);
+    return text;
 }
 
 AVFormatContext* FfmpegDecoder::Format() const { return state_ ? state_->container.get() : nullptr; }

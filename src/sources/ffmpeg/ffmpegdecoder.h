@@ -43,8 +43,11 @@ public:
     int64_t Bitrate() const;
     // Reads up to maxFrames interleaved frames (Channels() samples each) into a buffer that
     // holds them; returns the frames read, 0 at the end, -1 when a read error of the file
-    // ended the stream.
+    // ended the stream (after the frames decoded before it were delivered).
     int Read(void* interleaved, int maxFrames);
+    // The text of the read error that ended the stream ("Input/output error"); empty when
+    // none did.
+    std::string ReadErrorText() const;
     // For readers of metadata and of the first video stream; null when closed.
     AVFormatContext* Format() const;
 

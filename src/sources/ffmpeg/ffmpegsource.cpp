@@ -40,7 +40,8 @@ int FfmpegSource::Open(const std::string& path, int /*renderRate*/) {
 int FfmpegSource::ReadBlock(void* left, void* right) {
     const int frames = decoder_.Read(interleaved_.data(), kBlockSamples);
     position = static_cast<uint64_t>(decoder_.ByteOffset());
-    if (frames <= 0) return frames;
+    if (frames < 0) return FailRead(decoder_.ReadErrorText());
+    if (frames == 0) return 0;
     if (bitsPerSample == 8)
         Deinterleave(interleaved_.data(), frames, channels, left, right);
     else
