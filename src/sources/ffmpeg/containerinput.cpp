@@ -7,6 +7,8 @@
 #include <cerrno>
 #include <cstring>
 
+#include "sources/bass/tagblocks.h"
+
 extern "C" {
 #include <libavformat/avio.h>
 #include <libavutil/error.h>
@@ -19,7 +21,6 @@ namespace {
 
 // FFmpeg's own buffer size for files.
 constexpr int kBufferBytes = 32768;
-constexpr int kId3v2HeaderBytes = 10;
 constexpr uint8_t kFlacLastBlock = 0x80;
 constexpr uint8_t kFlacPadding = 1;
 constexpr uint8_t kFlacVorbisComment = 4;
@@ -28,19 +29,6 @@ constexpr int kMaxFlacBlocks = 256;
 
 bool ReadAt(int descriptor, int64_t offset, uint8_t* bytes, size_t count) {
     return pread(descriptor, bytes, count, offset) == static_cast<ssize_t>(count);
-}
-
-// The size of a whole ID3v2 tag (header, body, v2.4 footer) from its header; 0 when the
-// bytes are not one.
-int64_t Id3v2Size(const uint8_t* header) {
-    if (std::memcmp(header, "ID3", 3) != 0 || header[3] == 0xFF || header[4] == 0xFF) return 0;
-    int64_t body = 0;
-    for (int i = 6; i < 10; ++i) {
-        if (header[i] & 0x80) return 0;
-        body = body << 7 | header[i];
-    }
-    const bool footer = header[3] == 4 && (header[5] & 0x10);
-    return kId3v2HeaderBytes + body + (footer ? kId3v2HeaderBytes : 0);
 }
 
 }  // namespace
@@ -68,18 +56,18 @@ ContainerInput::~ContainerInput() {
 
 void ContainerInput::FindTagBlocks() {
     uint8_t header[kId3v2HeaderBytes];
-    if (!ReadAt(descriptor_, 0, header, sizeof header)) return;
-    skipBytes_ = Id3v2Size(header);
+    struct stat info;
+    if (fstat(descriptor_, &info) != 0 || !ReadAt(descriptor_, 0, header, sizeof header)) return;
+    // A tag that claims more than the file holds is left to FFmpeg, as it always was.
+    const uint64_t tag = Id3v2TagSize(header);
+    if (tag <= static_cast<uint64_t>(info.st_size)) skipBytes_ = static_cast<int64_t>(tag);
     // A FLAC stream: "fLaC", then metadata blocks, each a 4-byte header (last-block flag and
     // type, then the 24-bit length of its body).
     int64_t at = skipBytes_;
     if (!ReadAt(descriptor_, at, header, 4) || std::memcmp(header, "fLaC", 4) != 0) return;
     at += 4;
     for (int block = 0; block < kMaxFlacBlocks && ReadAt(descriptor_, at, header, 4); ++block) {
-        if ((header[0] & ~kFlacLastBlock) == kFlacVorbisComment) {
-            hiddenBlockType_ = at;
-            return;
-        }
+        if ((header[0] & ~kFlacLastBlock) == kFlacVorbisComment) hiddenBlockTypes_.push_back(at);
         if (header[0] & kFlacLastBlock) return;
         at += 4 + (int64_t{header[1]} << 16 | header[2] << 8 | header[3]);
     }
@@ -90,9 +78,10 @@ int ContainerInput::Read(void* opaque, uint8_t* buffer, int size) {
     const ssize_t got = pread(input.descriptor_, buffer, static_cast<size_t>(size), input.offset_);
     if (got < 0) return AVERROR(errno);
     if (got == 0) return AVERROR_EOF;
-    const int64_t hidden = input.hiddenBlockType_ - input.offset_;
-    if (input.hiddenBlockType_ >= 0 && hidden >= 0 && hidden < got)
-        buffer[hidden] = static_cast<uint8_t>((buffer[hidden] & kFlacLastBlock) | kFlacPadding);
+    for (const int64_t typeOffset : input.hiddenBlockTypes_) {
+        const int64_t at = typeOffset - input.offset_;
+        if (at >= 0 && at < got) buffer[at] = static_cast<uint8_t>((buffer[at] & kFlacLastBlock) | kFlacPadding);
+    }
     input.offset_ += got;
     return static_cast<int>(got);
 }

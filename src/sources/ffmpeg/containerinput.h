@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 struct AVIOContext;
 
@@ -12,8 +13,8 @@ namespace tonewright {
 // program reads itself with TagLib. FFmpeg files every tag in a dictionary whose insertion
 // searches all earlier entries, so a file with 100,000 ID3v2 frames or Vorbis comments takes
 // minutes to open. A leading ID3v2 tag is left to be skipped (SkipBytes, before the demuxer
-// reads anything), and a FLAC stream's Vorbis comment block is shown as padding, which the
-// demuxer steps over. Every other byte is the file's, at its own offset.
+// reads anything), and a FLAC stream's Vorbis comment blocks are shown as padding, which
+// the demuxer steps over. Every other byte is the file's, at its own offset.
 class ContainerInput {
 public:
     // Opens the file for reading; null when it cannot be opened.
@@ -27,7 +28,7 @@ public:
     // Bytes of the leading ID3v2 tag, for FFmpeg to skip; 0 when there is none.
     int64_t SkipBytes() const { return skipBytes_; }
     // Whether tags were kept from FFmpeg, so its metadata lacks them.
-    bool HidesTags() const { return skipBytes_ > 0 || hiddenBlockType_ >= 0; }
+    bool HidesTags() const { return skipBytes_ > 0 || !hiddenBlockTypes_.empty(); }
 
 private:
     ContainerInput() = default;
@@ -37,9 +38,9 @@ private:
 
     int descriptor_ = -1;
     AVIOContext* bytes_ = nullptr;
-    int64_t offset_ = 0;           // where the next read starts
+    int64_t offset_ = 0;  // where the next read starts
     int64_t skipBytes_ = 0;
-    int64_t hiddenBlockType_ = -1;  // file offset of the byte that names the hidden block's type
+    std::vector<int64_t> hiddenBlockTypes_;  // file offsets of the bytes naming hidden blocks' types
 };
 
 }  // namespace tonewright
