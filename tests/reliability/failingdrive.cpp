@@ -74,6 +74,7 @@ FailingDrive::FailingDrive(const std::string& folder, const std::string& mountPo
     char* arguments[] = {name};
     fuse_args args = FUSE_ARGS_INIT(1, arguments);
     fuse* created = fuse_new(&args, &operations, sizeof operations, this);
+    fuse_opt_free_args(&args);  // fuse_new keeps copies of what it adds
     if (!created) {
         problem_ = "FUSE refused to set up a file system";
         return;
