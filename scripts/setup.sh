@@ -21,6 +21,8 @@ packages=(
   ffmpeg sox libsox-fmt-all
   # a private session bus for the tests of desktop notifications
   dbus-daemon
+  # a FUSE file system the tests serve themselves, whose reads fail part-way
+  libfuse3-dev fuse3
   # a display server for looking at the desktop program, and screenshots of it
   xvfb xauth x11-apps imagemagick xdotool
   # the desktop's GTK theme (light or dark) for Qt programs, to look at the dark scheme

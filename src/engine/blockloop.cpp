@@ -63,7 +63,8 @@ LoopOutcome RunBlockLoop(AudioSource& source, int inputType, FileProgress& progr
     const bool endsAtLength = EndsAtDeclaredLength(inputType);
     for (;;) {
         const int count = source.ReadBlock(left.data(), rightBuffer);
-        if (count <= 0) break;
+        if (count < 0) return LoopOutcome::ReadFailed;
+        if (count == 0) break;
         const uint64_t position = source.GetPosition();
         tracker.Update(position);
         if (progress.Cancelled()) return LoopOutcome::Cancelled;

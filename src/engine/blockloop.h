@@ -13,10 +13,11 @@ class FileProgress;
 // writing failed.
 using BlockConsumer = std::function<int(uint8_t* left, uint8_t* right, int count)>;
 
-enum class LoopOutcome { Finished, Cancelled, WriteFailed };
+enum class LoopOutcome { Finished, Cancelled, WriteFailed, ReadFailed };
 
 // The read loop every pipeline shares: reads blocks from the source until it ends (for
-// rendered sources, until the position reaches the declared length), reports the
+// rendered sources, until the position reaches the declared length) or a read fails (the
+// source's ReadError says why), reports the
 // percentage and the file bar, asks after every block whether the user cancelled (the
 // host handles its events there) and stops if so, and hands every block to `consume`.
 LoopOutcome RunBlockLoop(AudioSource& source, int inputType, FileProgress& progress,

@@ -53,7 +53,8 @@ SourceFormat DescribeSource(const AudioSource& source, int inputType) {
 
 // Reads the source to its end and hands every block, taken to the writer's form and
 // amplified, to the writer, the samples the rate converter still holds at the end included.
-// False on cancel, a failed write, or (with `reason` set) formats that cannot be converted.
+// False on cancel, a failed write, or (with `reason` set) a failed read of the source or
+// formats that cannot be converted.
 bool CopySamples(AudioSource& source, const PcmFormat& from, const PcmFormat& target, std::optional<int> gain,
                  const ConversionJob& job, SampleWriter& writer, std::string& reason) {
     ConversionStage stage;
@@ -77,6 +78,7 @@ bool CopySamples(AudioSource& source, const PcmFormat& from, const PcmFormat& ta
     };
     const LoopOutcome outcome =
         RunBlockLoop(source, job.inputType, *job.progress, LastPathComponent(job.sourcePath), consume);
+    if (outcome == LoopOutcome::ReadFailed) reason = source.ReadError();
     if (outcome != LoopOutcome::Finished) return false;
     uint8_t *tailLeft = nullptr, *tailRight = nullptr;
     const int tail = stage.Flush(tailLeft, tailRight);

@@ -1,5 +1,8 @@
 #include "sources/audiosource.h"
 
+#include <cerrno>
+#include <cstring>
+
 namespace tonewright {
 
 void AudioSource::ResetFields() {
@@ -16,6 +19,14 @@ void AudioSource::ResetFields() {
     videoWidth = 0;
     videoHeight = 0;
     frameRate = 0.0;
+    readError.clear();
 }
+
+int AudioSource::FailRead(const std::string& text) {
+    readError = text.empty() ? std::strerror(EIO) : text;
+    return -1;
+}
+
+int AudioSource::FailRead(int errorNumber) { return FailRead(std::strerror(errorNumber != 0 ? errorNumber : EIO)); }
 
 }  // namespace tonewright

@@ -34,9 +34,13 @@ public:
     // renderRate is used only by sources that render (MIDI, tracker modules); 0 when the
     // caller only reads properties. Returns 1 when opened, 0 when not.
     virtual int Open(const std::string& path, int renderRate) = 0;
-    // Returns the samples per channel written (1..kBlockSamples); 0 or less at the end or
-    // on an error.
+    // Returns the samples per channel written (1..kBlockSamples); 0 at the end of the data
+    // (also where a damaged or cut-short file ends early); negative when reading the file
+    // failed, with ReadError() saying why.
     virtual int ReadBlock(void* left, void* right) = 0;
+    // The system's text for the failure of the last ReadBlock ("Input/output error");
+    // empty while reads succeed.
+    const std::string& ReadError() const { return readError; }
 
     virtual uint64_t GetLength() const { return length; }
     virtual uint64_t GetPosition() const { return position; }
@@ -62,10 +66,16 @@ public:
     }
     virtual double GetFrameRate() const { return frameRate; }
 
-    // Sets channelMode to "not known" and every other property to 0.
+    // Sets channelMode to "not known", every other property to 0 and clears the read error.
     void ResetFields();
 
 protected:
+    // Keeps `text` as the read error (a generic one when empty) and returns -1, the count
+    // ReadBlock returns for a failed read.
+    int FailRead(const std::string& text);
+    // The same with the system's text for errorNumber (EIO when 0).
+    int FailRead(int errorNumber);
+
     uint64_t length = 0;
     uint64_t position = 0;
     int durationSeconds = 0;
@@ -79,6 +89,7 @@ protected:
     int videoWidth = 0;
     int videoHeight = 0;
     double frameRate = 0.0;
+    std::string readError;
 };
 
 }  // namespace tonewright

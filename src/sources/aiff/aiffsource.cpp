@@ -166,7 +166,7 @@ int AiffSource::Open(const std::string& path, int /*renderRate*/) {
 int AiffSource::ReadBlock(void* left, void* right) {
     const int frames = reader_.Read(left, right);
     position = dataStart_ + reader_.Consumed();
-    return frames;
+    return frames < 0 ? FailRead(reader_.ReadError()) : frames;
 }
 
 int AiffSource::GetTags(TagInfo& tags) { return path_.empty() ? 0 : ReadFileTags(path_, tags); }

@@ -74,7 +74,7 @@ int AuSource::Open(const std::string& path, int /*renderRate*/) {
 int AuSource::ReadBlock(void* left, void* right) {
     const int frames = reader_.Read(left, right);
     position = reader_.Consumed();
-    return frames;
+    return frames < 0 ? FailRead(reader_.ReadError()) : frames;
 }
 
 bool AuSource::StartReading(UniqueFile file, const AuHeader& header, uint64_t dataBytes) {

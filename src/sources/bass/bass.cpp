@@ -40,6 +40,9 @@ struct Layer {
     uint32_t outputRate = kDefaultOutputRate;
 };
 
+// The outcome of the thread's last BASS_ChannelGetData, as BASS keeps its error per thread.
+thread_local int lastDataError = BASS_OK;
+
 Layer& TheLayer() {
     static Layer layer;
     return layer;
@@ -196,12 +199,16 @@ uint64_t BASS_StreamGetFilePosition(HSTREAM handle, uint32_t mode) {
 }
 
 uint32_t BASS_ChannelGetData(uint32_t handle, void* buffer, uint32_t length) {
+    lastDataError = BASS_ERROR_HANDLE;
     if (!buffer) return BASS_DATA_END;
     return WithChannel(handle, BASS_DATA_END, [buffer, length](Channel& channel) {
         const int64_t bytes = channel.Read(buffer, length);
+        lastDataError = bytes > 0 ? BASS_OK : bytes == 0 ? BASS_ERROR_ENDED : BASS_ERROR_UNKNOWN;
         return bytes > 0 ? static_cast<uint32_t>(bytes) : BASS_DATA_END;
     });
 }
+
+int BASS_ErrorGetCode() { return lastDataError; }
 
 uint64_t BASS_ChannelGetPosition(uint32_t handle, uint32_t mode) {
     if (mode != BASS_POS_BYTE) return BASS_POSITION_UNKNOWN;

@@ -26,8 +26,12 @@ constexpr uint32_t BASS_FILEPOS_END = 2;
 constexpr uint32_t BASS_FILEPOS_START = 3;
 constexpr uint32_t BASS_TAG_ID3 = 0;
 constexpr uint32_t BASS_TAG_ID3V2 = 1;
-// BASS_ChannelGetData at the end of the data or on an error.
+// BASS_ChannelGetData at the end of the data or on an error (BASS_ErrorGetCode tells which).
 constexpr uint32_t BASS_DATA_END = 0xFFFFFFFF;
+constexpr int BASS_OK = 0;
+constexpr int BASS_ERROR_HANDLE = 5;
+constexpr int BASS_ERROR_ENDED = 45;
+constexpr int BASS_ERROR_UNKNOWN = -1;
 // BASS_ChannelGetLength / GetPosition / StreamGetFilePosition when unknown or on an error.
 constexpr uint64_t BASS_POSITION_UNKNOWN = ~uint64_t{0};
 
@@ -80,6 +84,11 @@ uint64_t BASS_StreamGetFilePosition(HSTREAM handle, uint32_t mode);
 // Decodes up to `length` bytes (whole frames) of interleaved PCM; the byte count, or
 // BASS_DATA_END at the end or on an error.
 uint32_t BASS_ChannelGetData(uint32_t handle, void* buffer, uint32_t length);
+// The outcome of the calling thread's last BASS_ChannelGetData: BASS_OK when it gave data,
+// BASS_ERROR_ENDED at the end of the data, BASS_ERROR_HANDLE for an unknown handle or no
+// buffer, BASS_ERROR_UNKNOWN when the channel's data could not be read (a file or a disc
+// that failed).
+int BASS_ErrorGetCode();
 uint64_t BASS_ChannelGetPosition(uint32_t handle, uint32_t mode);
 // The raw 128-byte ID3v1 block, or the ID3v2 tag from its 10-byte header on; null when
 // there is none. Valid until the channel is freed.

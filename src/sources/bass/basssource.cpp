@@ -1,5 +1,6 @@
 #include "sources/bass/basssource.h"
 
+#include <cerrno>
 #include <iterator>
 
 #include "base/pathutil.h"
@@ -110,6 +111,8 @@ int BassSource::ReadBlock(void* left, void* right) {
     if (!channel_) return 0;
     void* destination = sourceChannels < 2 ? left : blockBuffer_.data();
     const uint32_t bytes = BASS_ChannelGetData(channel_, destination, static_cast<uint32_t>(blockBuffer_.size()));
+    // The layer tells a failed read of the file or disc only by its error code.
+    if (bytes == BASS_DATA_END && BASS_ErrorGetCode() == BASS_ERROR_UNKNOWN) return FailRead(EIO);
     if (bytes == BASS_DATA_END || bytes == 0) return 0;
     if (sourceChannels < 2) return static_cast<int>(bytes) / bytesPerSample;
 

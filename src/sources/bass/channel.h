@@ -31,8 +31,9 @@ public:
 
     uint64_t LengthBytes() const { return lengthFrames_ * static_cast<uint64_t>(layout_.FrameBytes()); }
     uint64_t PositionBytes() const { return positionFrames_ * static_cast<uint64_t>(layout_.FrameBytes()); }
-    // Decodes whole frames into up to `bytes` bytes; the bytes written, 0 at the end, -1 on
-    // an error before anything was written. Rendered channels end at their length.
+    // Decodes whole frames into up to `bytes` bytes; the bytes written, 0 at the end, -1 when
+    // the data could not be read and nothing was written (a failure after some frames shows
+    // on the next call). Rendered channels end at their length.
     int64_t Read(void* buffer, uint32_t bytes);
 
     // File offsets of the start and end of the audio data; -1 when the channel has no file
@@ -51,7 +52,8 @@ public:
 
 protected:
     Channel(Kind kind, std::string path) : kind_(kind), path_(std::move(path)) {}
-    // Decodes up to maxFrames frames; the frames written, 0 at the end, -1 on an error.
+    // Decodes up to maxFrames frames; the frames written, 0 at the end, -1 when the data
+    // could not be read (a file or a disc that failed).
     virtual int Decode(void* buffer, int maxFrames) = 0;
 
     PcmLayout layout_;

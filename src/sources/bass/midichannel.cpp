@@ -99,9 +99,10 @@ bool MidiChannel::StartRendering() {
 }
 
 // The synthesizer renders floats, rounded here to 16 bits without the dither noise that
-// its own 16-bit output adds.
+// its own 16-bit output adds. A synthesizer that fails ends the song: nothing was read
+// from a file here.
 int MidiChannel::Decode(void* buffer, int maxFrames) {
-    if (!synth_ && !StartRendering()) return -1;
+    if (!synth_ && !StartRendering()) return 0;
     if (synth_->silent) {
         std::memset(buffer, 0, static_cast<size_t>(maxFrames) * layout_.FrameBytes());
         return maxFrames;
@@ -111,7 +112,7 @@ int MidiChannel::Decode(void* buffer, int maxFrames) {
     rendered.resize(static_cast<size_t>(maxFrames) * 2);
     if (fluid_synth_write_float(synth_->synth.get(), maxFrames, rendered.data(), 0, 2, rendered.data(), 1, 2) !=
         FLUID_OK)
-        return -1;
+        return 0;
     auto* out = static_cast<int16_t*>(buffer);
     for (size_t i = 0; i < rendered.size(); ++i)
         out[i] = static_cast<int16_t>(std::lrint(std::clamp(rendered[i] * 32768.0f, -32768.0f, 32767.0f)));

@@ -6,8 +6,11 @@
 
 #include "sources/bass/filebytes.h"
 #include "sources/bass/tagblocks.h"
-#include "sources/ffmpeg/ffmpegcontainer.h"
 #include "sources/ffmpeg/ffmpegdecoder.h"
+
+extern "C" {
+#include <libavformat/avformat.h>
+}
 
 namespace tonewright {
 
@@ -15,26 +18,6 @@ namespace {
 
 // FFmpeg's demuxer for tracker modules; such files are rendered by the module loader.
 constexpr const char* kTrackerDemuxer = "libopenmpt";
-// Packets of other streams (video) that may come before the first audio packet.
-constexpr int kMaxPacketsBeforeAudio = 1000;
-
-// Where the first packet of the audio stream lies in the file: after the container's
-// headers (FLAC metadata with its pictures, the WAV header), a leading tag, and an MP3
-// file's Xing or Info frame, which holds no sound. -1 when the demuxer does not tell.
-int64_t FirstAudioPacketOffset(const std::string& path) {
-    const FormatContextPtr container = OpenContainer(path);
-    if (!container) return -1;
-    const int stream = FirstStreamOf(*container, AVMEDIA_TYPE_AUDIO);
-    const std::unique_ptr<AVPacket, PacketFree> packet(av_packet_alloc());
-    if (stream < 0 || !packet) return -1;
-    for (int i = 0; i < kMaxPacketsBeforeAudio && av_read_frame(container.get(), packet.get()) >= 0; ++i) {
-        const bool found = packet->stream_index == stream;
-        const int64_t offset = packet->pos;
-        av_packet_unref(packet.get());
-        if (found) return offset;
-    }
-    return -1;
-}
 
 class StreamChannel : public Channel {
 public:
@@ -85,7 +68,7 @@ std::unique_ptr<Channel> OpenStreamChannel(const std::string& path) {
     if (std::strcmp(decoder->Format()->iformat->name, kTrackerDemuxer) == 0) return nullptr;
     FileTagLayout tags;
     if (!ReadFileTagLayout(path, tags)) return nullptr;
-    const int64_t packet = FirstAudioPacketOffset(path);
+    const int64_t packet = decoder->FirstPacketOffset();
     const uint64_t audioStart = packet >= 0 && static_cast<uint64_t>(packet) < tags.AudioEnd()
                                     ? static_cast<uint64_t>(packet)
                                     : tags.AudioStart();

@@ -67,9 +67,12 @@ void PlanarReader::Stop() {
 }
 
 int PlanarReader::Read(void* left, void* right) {
-    if (frameDecoder_) return ReadCoded(left, right);
-    if (!decodeSample_) return 0;
-    return eightBit_ ? ReadDirect<uint8_t>(left, right) : ReadDirect<int16_t>(left, right);
+    int frames = 0;
+    if (frameDecoder_)
+        frames = ReadCoded(left, right);
+    else if (decodeSample_)
+        frames = eightBit_ ? ReadDirect<uint8_t>(left, right) : ReadDirect<int16_t>(left, right);
+    return frames == 0 && data_.ReadError() != 0 ? -1 : frames;
 }
 
 template <typename Sample>

@@ -37,10 +37,13 @@ public:
     // Closes the file and frees the buffers.
     void Stop();
 
-    // Frames delivered (1..kBlockSamples); 0 at the end of the data or before a start.
+    // Frames delivered (1..kBlockSamples); 0 at the end of the data or before a start; -1
+    // once a read of the file failed (the frames read before it were delivered first).
     int Read(void* left, void* right);
     // Bytes of sound data read so far.
     uint64_t Consumed() const { return data_.Consumed(); }
+    // The system's error number of the read that failed; 0 when none did.
+    int ReadError() const { return data_.ReadError(); }
 
 private:
     void Start(UniqueFile file, uint64_t dataSize, const ChannelPick& pick);

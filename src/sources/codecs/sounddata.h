@@ -17,15 +17,20 @@ public:
     SoundData() = default;
     SoundData(std::FILE* file, uint64_t size) : file_(file), remaining_(size) {}
 
-    // Reads up to `wanted` bytes and returns how many it read; 0 at the end.
+    // Reads up to `wanted` bytes and returns how many it read; 0 at the end, also after a
+    // read that failed.
     size_t Read(uint8_t* bytes, size_t wanted);
     // Bytes read so far.
     uint64_t Consumed() const { return consumed_; }
+    // The system's error number of a read that failed and so ended the data; 0 when the
+    // data ended (or goes on) without one.
+    int ReadError() const { return readError_; }
 
 private:
     std::FILE* file_ = nullptr;
     uint64_t remaining_ = 0;
     uint64_t consumed_ = 0;
+    int readError_ = 0;
 };
 
 // Sound data taken a byte at a time, read from the file in small pieces (bit-packed codecs).

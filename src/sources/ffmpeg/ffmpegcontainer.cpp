@@ -5,6 +5,7 @@
 #include <cstring>
 #include <mutex>
 
+#include "sources/ffmpeg/containerinput.h"
 #include "sources/ffmpeg/mp3infoframe.h"
 
 extern "C" {
@@ -25,17 +26,27 @@ void SilenceLibraryLog() {
     std::call_once(once, [] { av_log_set_level(AV_LOG_QUIET); });
 }
 
+void ContainerClose::operator()(AVFormatContext* container) const {
+    const std::unique_ptr<ContainerInput> input(static_cast<ContainerInput*>(container->opaque));
+    avformat_close_input(&container);
+}
+
 FormatContextPtr OpenContainer(const std::string& path) {
     SilenceLibraryLog();
+    std::unique_ptr<ContainerInput> input = ContainerInput::Open(path);
+    AVFormatContext* opened = input ? avformat_alloc_context() : nullptr;
+    if (!opened) return nullptr;
+    opened->pb = input->Bytes();
     AVDictionary* options = nullptr;
     av_dict_set(&options, "protocol_whitelist", "file", 0);
-    AVFormatContext* opened = nullptr;
+    av_dict_set_int(&options, "skip_initial_bytes", input->SkipBytes(), 0);
     // The "file:" prefix keeps a path that looks like a URL or a protocol ("pipe:1",
-    // "concat:a|b") a plain file name.
+    // "concat:a|b") a plain file name; the demuxer is chosen by its extension as well.
     const std::string url = "file:" + path;
     const int result = avformat_open_input(&opened, url.c_str(), nullptr, &options);
     av_dict_free(&options);
-    if (result < 0) return nullptr;
+    if (result < 0) return nullptr;  // FFmpeg freed the context
+    opened->opaque = input.release();
     FormatContextPtr container(opened);
     // FFmpeg checks a 16-bit PCM WAV stream for MP3 or AC-3 data labelled as PCM by running
     // every demuxer's probe over its packets, up to 128 KiB, each time the data doubles:
@@ -44,6 +55,10 @@ FormatContextPtr OpenContainer(const std::string& path) {
         opened->probesize = std::min<int64_t>(opened->probesize, kWavProbeBytes);
     if (avformat_find_stream_info(container.get(), nullptr) < 0) return nullptr;
     return container;
+}
+
+bool ContainerHidesTags(const AVFormatContext& container) {
+    return container.opaque && static_cast<const ContainerInput*>(container.opaque)->HidesTags();
 }
 
 int FirstStreamOf(const AVFormatContext& container, AVMediaType type) {

@@ -12,7 +12,11 @@ extern "C" {
 
 namespace tonewright {
 
-using FormatContextPtr = std::unique_ptr<AVFormatContext, InputContextClose>;
+// Closes a container that OpenContainer opened, and the byte stream it read the file through.
+struct ContainerClose {
+    void operator()(AVFormatContext* container) const;
+};
+using FormatContextPtr = std::unique_ptr<AVFormatContext, ContainerClose>;
 
 // FFmpeg reports every oddity of a damaged file on standard error; the program reports
 // failures itself. Called before FFmpeg reads anything.
@@ -20,8 +24,12 @@ void SilenceLibraryLog();
 
 // Opens a local file with any container FFmpeg knows and reads its stream information;
 // null when either fails. Only the file protocol is allowed, also for files that a
-// playlist-like container names, so no input makes FFmpeg open a network address.
+// playlist-like container names, so no input makes FFmpeg open a network address. The file
+// is read through a ContainerInput, so FFmpeg's metadata lacks the tags TagLib reads.
 FormatContextPtr OpenContainer(const std::string& path);
+
+// Whether the container's reading kept tag blocks from FFmpeg (its metadata lacks them).
+bool ContainerHidesTags(const AVFormatContext& container);
 
 // The index of the first stream of the type, -1 when there is none.
 int FirstStreamOf(const AVFormatContext& container, AVMediaType type);

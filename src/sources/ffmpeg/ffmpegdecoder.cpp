@@ -1,6 +1,7 @@
 #include "sources/ffmpeg/ffmpegdecoder.h"
 
 #include <algorithm>
+#include <climits>
 #include <cstring>
 #include <vector>
 
@@ -24,6 +25,8 @@ constexpr int kMaxChannels = 64;
 // stream is given up (each error normally drops one packet, so this only stops a decoder
 // that keeps failing on its own).
 constexpr int kMaxErrorsWithoutInput = 64;
+// Packets of other streams (video) that may come before the first audio packet is found.
+constexpr int kMaxPacketsBeforeAudio = 1000;
 
 struct ChannelLayout {
     AVChannelLayout layout{};
@@ -49,6 +52,14 @@ struct ChannelLayout {
 };
 
 bool IsEightBit(AVSampleFormat format) { return format == AV_SAMPLE_FMT_U8 || format == AV_SAMPLE_FMT_U8P; }
+
+// The read error behind a demuxer's end (`result` < 0), 0 for the end of the file. Some
+// demuxers report any failure of the byte stream as the end of the file, so the stream's
+// own error decides too: it is set only by a read that failed, never by reaching the end.
+int ReadFailure(int result, const AVIOContext* bytes) {
+    if (result != AVERROR_EOF) return result;
+    return bytes && bytes->error < 0 && bytes->error != AVERROR_EOF ? bytes->error : 0;
+}
 
 }  // namespace
 
@@ -79,12 +90,14 @@ struct FfmpegDecoder::State {
 
     bool inputEnded = false;  // the demuxer is exhausted and the decoder was told so
     bool finished = false;    // nothing more will be decoded
-    bool readFailed = false;  // the file could not be read to its end
+    int readError = 0;        // the FFmpeg error that kept the file from being read to its end
     int errorsWithoutInput = 0;
+    bool packetHeld = false;  // `packet` holds the first audio packet, read ahead and not yet sent
 
     bool SetUp(bool downmixToStereo);
     bool DecodeMore();
     void SendNextPacket();
+    bool ReadPacket(int otherPackets);
     bool Convert(const AVFrame& decoded);
     bool ConfigureConverter(const AVFrame& decoded);
     void FlushConverter();
@@ -151,22 +164,31 @@ void FfmpegDecoder::State::SendNextPacket() {
         finished = true;
         return;
     }
-    for (;;) {
-        const int result = av_read_frame(container.get(), packet.get());
-        if (result < 0) {
-            if (result != AVERROR_EOF) readFailed = true;
-            // Drains the frames the decoder still holds.
-            avcodec_send_packet(codec.get(), nullptr);
-            inputEnded = true;
-            return;
-        }
-        if (packet->stream_index == streamIndex) break;
-        av_packet_unref(packet.get());
-    }
+    if (!packetHeld && !ReadPacket(INT_MAX)) return;
+    packetHeld = false;
     // A packet the decoder refuses is dropped; the next one is read on the next request.
     avcodec_send_packet(codec.get(), packet.get());
     av_packet_unref(packet.get());
     errorsWithoutInput = 0;
+}
+
+// Reads the next packet of the audio stream into `packet`, passing over at most
+// `otherPackets` packets of other streams. At the end of the input (or a read that failed)
+// the decoder is told to drain.
+bool FfmpegDecoder::State::ReadPacket(int otherPackets) {
+    for (int skipped = 0; skipped <= otherPackets; ++skipped) {
+        const int result = av_read_frame(container.get(), packet.get());
+        if (result < 0) {
+            readError = ReadFailure(result, container->pb);
+            // Drains the frames the decoder still holds.
+            avcodec_send_packet(codec.get(), nullptr);
+            inputEnded = true;
+            return false;
+        }
+        if (packet->stream_index == streamIndex) return true;
+        av_packet_unref(packet.get());
+    }
+    return false;
 }
 
 bool FfmpegDecoder::State::ConfigureConverter(const AVFrame& decoded) {
@@ -289,8 +311,23 @@ int FfmpegDecoder::Read(void* interleaved, int maxFrames) {
         state.pendingFrames -= taken;
         if (state.pendingFrames == 0) state.pendingOffset = 0;
     }
-    if (got == 0 && state.readFailed) return -1;
+    if (got == 0 && state.readError != 0) return -1;
     return got;
+}
+
+int64_t FfmpegDecoder::FirstPacketOffset() {
+    if (!state_) return -1;
+    State& state = *state_;
+    if (!state.packetHeld && !state.inputEnded && state.pendingFrames == 0)
+        state.packetHeld = state.ReadPacket(kMaxPacketsBeforeAudio);
+    return state.packetHeld ? state.packet->pos : -1;
+}
+
+std::string FfmpegDecoder::ReadErrorText() const {
+    if (!state_ || state_->readError == 0) return {};
+    char text[AV_ERROR_MAX_STRING_SIZE] = {};
+    av_strerror(state_->readError, text, sizeof text);
+    return text;
 }
 
 AVFormatContext* FfmpegDecoder::Format() const { return state_ ? state_->container.get() : nullptr; }

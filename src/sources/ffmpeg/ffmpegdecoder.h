@@ -43,8 +43,15 @@ public:
     int64_t Bitrate() const;
     // Reads up to maxFrames interleaved frames (Channels() samples each) into a buffer that
     // holds them; returns the frames read, 0 at the end, -1 when a read error of the file
-    // ended the stream.
+    // ended the stream (after the frames decoded before it were delivered).
     int Read(void* interleaved, int maxFrames);
+    // The text of the read error that ended the stream ("Input/output error"); empty when
+    // none did.
+    std::string ReadErrorText() const;
+    // The file offset of the audio stream's first packet: after the container's headers, a
+    // leading tag and an MP3 file's Info frame, which holds no sound; -1 when the demuxer
+    // does not tell. Call before the first Read: the packet is read ahead and decoded first.
+    int64_t FirstPacketOffset();
     // For readers of metadata and of the first video stream; null when closed.
     AVFormatContext* Format() const;
 

@@ -14,6 +14,7 @@ FfmpegSource::~FfmpegSource() { Close(); }
 void FfmpegSource::Close() {
     decoder_.Close();
     interleaved_ = std::vector<uint8_t>();
+    path_.clear();
     ResetFields();
 }
 
@@ -34,13 +35,15 @@ int FfmpegSource::Open(const std::string& path, int /*renderRate*/) {
     durationSeconds = DurationSeconds(*decoder_.Format(), decoder_.TotalFrames(), sampleRate);
     bitrateKbps = static_cast<int>(std::min<int64_t>(decoder_.Bitrate() / 1000, INT_MAX));
     interleaved_.resize(static_cast<size_t>(kBlockSamples) * channels * bytesPerSample);
+    path_ = path;
     return 1;
 }
 
 int FfmpegSource::ReadBlock(void* left, void* right) {
     const int frames = decoder_.Read(interleaved_.data(), kBlockSamples);
     position = static_cast<uint64_t>(decoder_.ByteOffset());
-    if (frames <= 0) return frames;
+    if (frames < 0) return FailRead(decoder_.ReadErrorText());
+    if (frames == 0) return 0;
     if (bitsPerSample == 8)
         Deinterleave(interleaved_.data(), frames, channels, left, right);
     else
@@ -50,7 +53,9 @@ int FfmpegSource::ReadBlock(void* left, void* right) {
 
 int FfmpegSource::GetTags(TagInfo& tags) {
     const AVFormatContext* container = decoder_.Format();
-    return container ? ReadContainerTags(*container, FirstStreamOf(*container, AVMEDIA_TYPE_AUDIO), tags) : 0;
+    if (!container) return 0;
+    if (ContainerHidesTags(*container)) return ReadFileTagsAsContainer(path_, tags);
+    return ReadContainerTags(*container, FirstStreamOf(*container, AVMEDIA_TYPE_AUDIO), tags);
 }
 
 }  // namespace tonewright

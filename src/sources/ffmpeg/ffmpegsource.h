@@ -21,11 +21,13 @@ public:
     // renderRate is not used: nothing FFmpeg decodes is rendered.
     int Open(const std::string& path, int renderRate) override;
     int ReadBlock(void* left, void* right) override;
-    // From the container's metadata.
+    // From the container's metadata; from the file's tags as TagLib reads them when the
+    // container was kept off them (a leading ID3v2 tag, FLAC's Vorbis comments).
     int GetTags(TagInfo& tags) override;
 
 private:
     FfmpegDecoder decoder_;
+    std::string path_;
     std::vector<uint8_t> interleaved_;  // one block as the decoder delivers it
 };
 

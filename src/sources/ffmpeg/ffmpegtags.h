@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 #include "metadata/taginfo.h"
 
 struct AVFormatContext;
@@ -12,5 +14,8 @@ namespace tonewright {
 // decimal text and only when positive.
 // Returns 0 (tags untouched) when the file has none of the nine values, else 1.
 int ReadContainerTags(const AVFormatContext& container, int audioStream, TagInfo& tags);
+// The same values from the tags TagLib reads in the file, for a container that was kept off
+// them (OpenContainer); same rules and result.
+int ReadFileTagsAsContainer(const std::string& path, TagInfo& tags);
 
 }  // namespace tonewright

@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <climits>
 
 #include "sources/clamptoint.h"
@@ -63,6 +64,7 @@ void WavSource::Close() {
     frameBytes_ = 0;
     decodedFill_ = 0;
     cursor_ = 0;
+    readError_ = 0;
     ResetFields();
 }
 
@@ -78,7 +80,11 @@ int WavSource::Open(const std::string& path, int /*renderRate*/) {
     return 1;
 }
 
-int WavSource::ReadBlock(void* left, void* right) { return reader_ ? (this->*reader_)(left, right) : 0; }
+int WavSource::ReadBlock(void* left, void* right) {
+    const int frames = reader_ ? (this->*reader_)(left, right) : 0;
+    // The frames read before a failed read are delivered; the next call reports the failure.
+    return frames == 0 && readError_ != 0 ? FailRead(readError_) : frames;
+}
 
 bool WavSource::SetUpDecoding(const WavFormat& format) {
     // A rate of 0 describes no playable stream (and the duration divides by it); rates are
@@ -185,16 +191,21 @@ void WavSource::SetMeasures(const WavLayout& layout, uint64_t fileSize) {
     }
 }
 
-// Moves position over up to `wanted` bytes of the data chunk and returns how many that was.
-size_t WavSource::ClaimDataBytes(size_t wanted) {
+// Reads up to `wanted` bytes of the data chunk into raw_, moving position over them, and
+// returns how many it read. A read that failed ends the data and keeps its error number.
+size_t WavSource::ReadData(size_t wanted) {
+    if (readError_ != 0) return 0;
     const size_t granted = static_cast<size_t>(std::min<uint64_t>(wanted, length - position));
     position += granted;
-    return granted;
+    errno = 0;
+    const size_t got = granted == 0 ? 0 : std::fread(raw_.data(), 1, granted, file_.get());
+    if (got < granted && std::ferror(file_.get())) readError_ = errno != 0 ? errno : EIO;
+    return got;
 }
 
 template <typename Sample>
 int WavSource::ReadDirect(void* left, void* right) {
-    const size_t got = std::fread(raw_.data(), 1, ClaimDataBytes(raw_.size()), file_.get());
+    const size_t got = ReadData(raw_.size());
     // A frame cut short by the end of the data is dropped.
     const size_t frames = got / frameBytes_;
     auto* leftOut = static_cast<Sample*>(left);
@@ -228,8 +239,7 @@ bool WavSource::DecodeNextBlock() {
     cursor_ = 0;
     decodedFill_ = 0;
     const size_t blockBytes = raw_.size();
-    if (ClaimDataBytes(blockBytes) < blockBytes || std::fread(raw_.data(), 1, blockBytes, file_.get()) < blockBytes ||
-        !blockDecoder_->DecodeBlock(raw_.data(), decoded_.data()))
+    if (ReadData(blockBytes) < blockBytes || !blockDecoder_->DecodeBlock(raw_.data(), decoded_.data()))
         return false;
     decodedFill_ = decoded_.size();
     return true;

@@ -41,7 +41,7 @@ private:
     bool SetUpBlocks(std::unique_ptr<BlockDecoder> decoder);
     void SetMeasures(const WavLayout& layout, uint64_t fileSize);
 
-    size_t ClaimDataBytes(size_t wanted);
+    size_t ReadData(size_t wanted);
     template <typename Sample>
     int ReadDirect(void* left, void* right);
     int ReadBlocks(void* left, void* right);
@@ -57,6 +57,7 @@ private:
     size_t frameBytes_ = 0;                       // direct readers: bytes of one frame of all channels
     size_t decodedFill_ = 0;                      // samples held in decoded_, 0 when it is used up
     size_t cursor_ = 0;                           // index of the next undelivered sample in decoded_
+    int readError_ = 0;                           // the error number of a read that failed, 0 if none
 };
 
 }  // namespace tonewright

@@ -69,7 +69,8 @@ int WmaSource::Open(const std::string& path, int) {
 int WmaSource::ReadBlock(void* left, void* right) {
     if (!opened_) return 0;
     const int frames = decoder_.Read(block_.data(), kBlockSamples);
-    if (frames <= 0) return 0;
+    if (frames < 0) return FailRead(decoder_.ReadErrorText());
+    if (frames == 0) return 0;
     Deinterleave(block_.data(), frames, decoder_.Channels(), left, channels == 2 ? right : nullptr);
     framesRead_ += static_cast<uint64_t>(frames);
     position = framesRead_ * kTicksPerSecond / static_cast<uint64_t>(sampleRate);
