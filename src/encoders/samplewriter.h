@@ -87,6 +87,7 @@ struct SourceFormat {
     int channelMode = kModeUnknown;  // MPEG mode of an MP3 source
     int bitrateKbps = 0;
     int bits = 16;        // delivered: 8 or 16
+    int durationSeconds = 0;  // the source's playing time as its decoder tells it; 0 unknown
 
     PcmFormat Samples() const { return {rate, channels, bits}; }
 };

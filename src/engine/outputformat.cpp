@@ -4,6 +4,7 @@
 
 #include "encoders/aac/aacoutput.h"
 #include "encoders/amr/amroutput.h"
+#include "encoders/flac/flacoutput.h"
 #include "encoders/mp3/mp3output.h"
 #include "encoders/mp4/mp4output.h"
 #include "encoders/vorbis/vorbisoutput.h"
@@ -74,6 +75,10 @@ const std::vector<OutputFormatInfo>& OutputFormats() {
          {{2, "WMA"}},
          {&S::AutoDestWMAEncodingParam, &S::AmplifyWMA, &S::AmplifyWMACoeff, &S::WMAID3TagType, StoredTag(&S::WMATag),
           {&S::WMABitRate, &S::WMASampleRate, &S::WMAChannels}}},
+        {kOutputFlac, "FLAC", ".flac", "flac", &kFlacWriter,
+         {{11, "FLAC"}},
+         {nullptr, &S::AmplifyFLAC, &S::AmplifyFLACCoeff, &S::FLACID3TagType, StoredTag(&S::FLACTag),
+          {&S::FLACCompression}}},
     };
     return formats;
 }

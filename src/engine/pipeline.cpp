@@ -48,6 +48,7 @@ SourceFormat DescribeSource(const AudioSource& source, int inputType) {
     format.bits = source.GetBitsPerSample();
     format.channelMode = source.GetChannelMode();
     format.bitrateKbps = source.GetBitrate();
+    format.durationSeconds = source.GetDuration();
     return format;
 }
 

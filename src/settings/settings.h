@@ -9,8 +9,8 @@
 namespace tonewright {
 
 // The tag written into a tagged output format when the format's tag mode is
-// kTagFromTemplate. Edited with the "Edit ID3 Tag" dialog; one per format (MP3, OGG, WMA,
-// M4A).
+// kTagFromTemplate. Edited with the "Edit ID3 Tag" dialog; one per tagged format (MP3, OGG,
+// WMA, M4A, FLAC).
 struct TagTemplate {
     int TitleAsFileName = 1;  // 1 = the title is the source file name without extension
     std::string Title, Artist, Album, Year, Genre, Comment, Composer, Copyright;  // UTF-8
@@ -130,6 +130,13 @@ struct Settings {
 
     TagTemplate MP3Tag, OGGTag, WMATag, M4ATag;
 
+    // FLAC (lossless: the source's rate and channels)
+    int FLACCompression = 5;  // libFLAC's level, 0 fastest .. 8 smallest
+    int FLACID3TagType = kTagFromSource;
+    int AmplifyFLAC = 0;
+    int AmplifyFLACCoeff = 100;
+    TagTemplate FLACTag;
+
     // Lower-cased pieces of FilterExts while EnableExtFilter is on, else empty; kept up to
     // date by RebuildExtensionFilter.
     std::vector<std::string> extensionFilter;
@@ -152,7 +159,7 @@ void LoadSettings(Settings& settings, const SettingsStore& store);
 
 // Groups of values for SaveSettings.
 constexpr unsigned kSaveFolder = 0x04;       // Folder
-constexpr unsigned kSaveOptions = 0x08;      // every other option and the four tag templates
+constexpr unsigned kSaveOptions = 0x08;      // every other option and the tag templates
 constexpr unsigned kSaveWindowState = 0x10;  // OutputFormat and OptStartPageIndex
 constexpr unsigned kSaveWindowPlacement = 0x20;  // the MainWindow... and ...ColumnWidth values
 
@@ -160,7 +167,7 @@ constexpr unsigned kSaveWindowPlacement = 0x20;  // the MainWindow... and ...Col
 // store refused the write (which is dropped silently).
 int SaveSettings(const Settings& settings, SettingsStore& store, unsigned mask);
 
-// One tag template, by format word "MP3", "OGG", "WMA" or "M4A". The load returns false,
+// One tag template, by format word "MP3", "OGG", "WMA", "M4A" or "FLAC". The load returns false,
 // leaving `tag` untouched, when the store holds no template for that format; otherwise a
 // missing text becomes empty and a missing number keeps its field.
 bool LoadTagTemplate(const SettingsStore& store, const std::string& formatWord, TagTemplate& tag);

@@ -23,6 +23,8 @@ int OneOrTwoElseTwo(int value) { return value == 1 || value == 2 ? value : 2; }
 
 int GainPercent(int percent) { return std::clamp(percent, 10, 3000); }
 
+int FlacLevel(int level) { return level >= 0 && level <= 8 ? level : 5; }
+
 int JobCount(int jobs) { return std::clamp(jobs, 1, kMaxParallelJobs); }
 
 int NotNegative(int value) { return std::max(value, 0); }
@@ -110,6 +112,11 @@ const std::vector<ValueField<Settings>>& OptionFields() {
         NumberField("AmplifyAMR", &S::AmplifyAMR, kOpt),
         NumberField("AmplifyAMRCoef", &S::AmplifyAMRCoef, kOpt),
 
+        NumberField("FLACCompression", &S::FLACCompression, kOpt, FlacLevel),
+        NumberField("FLACID3TagType", &S::FLACID3TagType, kOpt, ZeroToTwoElseTwo),
+        NumberField("AmplifyFLAC", &S::AmplifyFLAC, kOpt),
+        NumberField("AmplifyFLACCoeff", &S::AmplifyFLACCoeff, kOpt, GainPercent),
+
         NumberField("MP3ID3TagType", &S::MP3ID3TagType, kOpt),
         NumberField("MP3WriteID3Version", &S::MP3WriteID3Version, kOpt),
         NumberField("AmplifyMp3", &S::AmplifyMp3, kOpt),
@@ -158,6 +165,7 @@ const std::vector<TagSlot>& TagSlots() {
         {"OGG", &S::OGGTag},
         {"WMA", &S::WMATag},
         {"M4A", &S::M4ATag},
+        {"FLAC", &S::FLACTag},
     };
     return slots;
 }

@@ -22,7 +22,7 @@ struct TagSlot {
     const char* formatWord;
     TagTemplate Settings::*member;
 };
-// The four templates, in load and save order.
+// The templates, in load and save order.
 const std::vector<TagSlot>& TagSlots();
 
 // The group of a format's tag template: "Options/MP3Tag" for "MP3".

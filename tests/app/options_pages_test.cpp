@@ -10,6 +10,7 @@
 #include "optionstestsupport.h"
 #include "app/options/aacpage.h"
 #include "app/options/amrpage.h"
+#include "app/options/flacpage.h"
 #include "app/options/mp3page.h"
 #include "app/options/oggpage.h"
 #include "app/options/tageditdialog.h"
@@ -51,6 +52,7 @@ private slots:
     void refusals_data();
     void refusals();
     void amrListsAndDefaultRow();
+    void flacPresetsAndLevel();
     void wmaListFromTheRuntimeFormats();
     void tagEditorFromPages_data();
     void tagEditorFromPages();
@@ -298,6 +300,28 @@ void OptionsPagesTest::amrListsAndDefaultRow() {
     QCOMPARE(settings.AMRMode, 4);
     QCOMPARE(settings.AMRWBMode, 4);
     QCOMPARE(settings.AWBMode, 8);
+}
+
+void OptionsPagesTest::flacPresetsAndLevel() {
+    ScriptedDesktop desktop;
+    tonewright::Settings settings;
+    settings.FLACCompression = 7;
+    tonewright::FlacPage page(settings, desktop);
+    page.show();
+    auto* presets = Control<QComboBox>(&page, "presets");
+    auto* levels = Control<QComboBox>(&page, "levels");
+    QCOMPARE(levels->currentText(), QStringLiteral("7"));
+    QCOMPARE(presets->currentText(), QStringLiteral("Custom"));
+    ChooseRow(presets, 0);
+    QCOMPARE(levels->currentText(), QStringLiteral("0"));
+    ChooseRow(levels, 5);
+    QCOMPARE(presets->currentText(), QStringLiteral("Standard (level 5)"));
+    ChooseRow(levels, 8);
+    QCOMPARE(presets->currentText(), QStringLiteral("Smallest file (level 8, slowest)"));
+    Button(&page, QStringLiteral("&None"))->click();
+    page.ApplyIfShown();
+    QCOMPARE(settings.FLACCompression, 8);
+    QCOMPARE(settings.FLACID3TagType, int(tonewright::kTagNone));
 }
 
 void OptionsPagesTest::wmaListFromTheRuntimeFormats() {

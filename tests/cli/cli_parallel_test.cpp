@@ -17,7 +17,7 @@ struct OutputCase {
 };
 
 const OutputCase kOutputs[] = {{"wav", ".wav"}, {"mp3", ".mp3"}, {"ogg", ".ogg"}, {"m4a", ".m4a"},
-                               {"wma", ".wma"}, {"amr", ".amr"}};
+                               {"wma", ".wma"}, {"amr", ".amr"}, {"flac", ".flac"}};
 
 class CliParallelTest : public ::testing::TestWithParam<OutputCase>, protected CliFixture {
 protected:

@@ -16,6 +16,7 @@
 #include "base/inputtype.h"
 #include "encoders/aac/aacoutput.h"
 #include "encoders/amr/amroutput.h"
+#include "encoders/flac/flacoutput.h"
 #include "encoders/mp3/mp3output.h"
 #include "encoders/mp4/mp4output.h"
 #include "encoders/outputfault.h"
@@ -46,7 +47,8 @@ struct FormatCase {
     const char* extension;
     // Past the headers and well before the end of the tone's file: the WAV header is 44
     // bytes, Vorbis's three header pages about 4300, the ASF header about 830, MP4's boxes
-    // before the first sample 44, the AMR magic 6 or 9; MP3 and ADTS AAC start with audio.
+    // before the first sample 44, the AMR magic 6 or 9, FLAC's blocks about 130; MP3 and ADTS
+    // AAC start with audio.
     int64_t midStream;
 };
 
@@ -54,7 +56,7 @@ const FormatCase kFormats[] = {
     {"Wav", kOutputWav, ".wav", 100000}, {"Mp3", kOutputMp3, ".mp3", 8000}, {"Ogg", kOutputOgg, ".ogg", 6000},
     {"Wma", kOutputWma, ".wma", 9000},   {"Aac", kOutputAac, ".aac", 10000}, {"Mp4", kOutputMp4, ".mp4", 10000},
     {"M4a", kOutputM4a, ".m4a", 10000},  {"M4b", kOutputM4b, ".m4b", 10000}, {"Amr", kOutputAmr, ".amr", 600},
-    {"Awb", kOutputAwb, ".awb", 1200},
+    {"Awb", kOutputAwb, ".awb", 1200},   {"Flac", kOutputFlac, ".flac", 8000},
 };
 
 void PrintTo(const FormatCase& format, std::ostream* out) { *out << format.label; }
@@ -105,6 +107,7 @@ protected:
         settings.TargetExistsOpt = 22;  // overwrite
         // No tags, so that the two rows' files differ in nothing but their sound's bytes.
         settings.MP3ID3TagType = settings.WMAID3TagType = settings.OGGID3TagType = settings.M4AID3TagType = 2;
+        settings.FLACID3TagType = 2;
         context.settings = &settings;
         context.parts = &parts;
         std::filesystem::create_directory(dir.file("out"));

@@ -27,6 +27,7 @@ AACEnableTNS=0 AACEnableMidside=1 AACBlockType=0 AmplifyAAC=0 AmplifyAACCoef=100
 AutoDestM4AEncodingParam=1 M4AVBR=1 M4AVBRQuality=100 M4AABRBitRate=128 M4AEnableTNS=0
 M4AEnableMidside=1 M4ABlockType=0 AmplifyM4A=0 AmplifyM4ACoef=100 M4AID3TagType=1
 AMRType=0 AMRMode=6 AMRWBMode=6 AMRDTX=0 AWBMode=6 AWBDTX=0 AmplifyAMR=0 AmplifyAMRCoef=100
+FLACCompression=5 FLACID3TagType=1 AmplifyFLAC=0 AmplifyFLACCoeff=100
 MainWindowLeft=0 MainWindowTop=0 MainWindowWidth=0 MainWindowHeight=0 MainWindowMaximized=0
 FileColumnWidth=0 DurationColumnWidth=0 BitRateColumnWidth=0 FreqColumnWidth=0 ChannelsColumnWidth=0
 StatusColumnWidth=0
@@ -44,7 +45,7 @@ void AddDocumented(std::map<std::string, std::string>& values, const std::string
 TEST(SettingsSave, DefaultsAreStoredUnderTheirDocumentedNames) {
     std::map<std::string, std::string> documented;
     AddDocumented(documented, "Options", kDocumentedOptions);
-    for (const char* tag : {"MP3Tag", "OGGTag", "WMATag", "M4ATag"})
+    for (const char* tag : {"MP3Tag", "OGGTag", "WMATag", "M4ATag", "FLACTag"})
         AddDocumented(documented, std::string("Options/") + tag, kDocumentedTag);
     EXPECT_EQ(SavedValues(DefaultSettings("/docs")), documented);
 }
@@ -93,7 +94,8 @@ TEST(SettingsSave, MaskSelectsGroupsInFixedOrder) {
         const std::string group = key.substr(0, key.rfind('/'));
         if (groups.empty() || groups.back() != group) groups.push_back(group);
     }
-    EXPECT_EQ(groups, (Keys{"Options", "Options/MP3Tag", "Options/OGGTag", "Options/WMATag", "Options/M4ATag"}));
+    EXPECT_EQ(groups, (Keys{"Options", "Options/MP3Tag", "Options/OGGTag", "Options/WMATag", "Options/M4ATag",
+                            "Options/FLACTag"}));
 }
 
 }  // namespace

@@ -5,12 +5,14 @@
 
 #include "app/options/aacpage.h"
 #include "app/options/amrpage.h"
+#include "app/options/flacpage.h"
 #include "app/options/mp3page.h"
 #include "app/options/oggpage.h"
 #include "app/options/wavpage.h"
 #include "app/options/wmapage.h"
 #include "encoders/aac/aacoutput.h"
 #include "encoders/amr/amroutput.h"
+#include "encoders/flac/flacoutput.h"
 #include "encoders/mp3/mp3output.h"
 #include "encoders/mp4/mp4output.h"
 #include "encoders/vorbis/vorbisoutput.h"
@@ -32,6 +34,7 @@ const std::vector<FormatPageEntry>& FormatPages() {
         {{kOutputAac}, [](S s, P p) -> OptionPage* { return new AacPage(s, AacPage::Container::Adts, p.desktop); }},
         {{kOutputMp4, kOutputM4a, kOutputM4b},
          [](S s, P p) -> OptionPage* { return new AacPage(s, AacPage::Container::Mp4, p.desktop); }},
+        {{kOutputFlac}, [](S s, P p) -> OptionPage* { return new FlacPage(s, p.desktop); }},
     };
     return pages;
 }

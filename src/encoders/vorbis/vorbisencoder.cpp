@@ -6,7 +6,7 @@
 #include <atomic>
 #include <utility>
 
-#include "metadata/textconversion.h"
+#include "metadata/vorbiscomments.h"
 
 namespace tonewright {
 
@@ -79,20 +79,7 @@ int VorbisEncoder::Setup(int sampleRate, int channels, long nominalBitrate) {
 
 void VorbisEncoder::SetTags(const TagInfo& tags) {
     if (!codec_) return;
-    const std::pair<const char*, const std::string*> comments[] = {
-        {"TITLE", &tags.title},       {"ARTIST", &tags.artist},     {"ALBUM", &tags.album},
-        {"DATE", &tags.year},         {"GENRE", &tags.genre},       {"COMMENT", &tags.comment},
-        {"COMPOSER", &tags.composer}, {"COPYRIGHT", &tags.copyright},
-    };
-    for (const auto& [key, value] : comments) AddComment(key, *value);
-    if (TrackNumber(tags.track) > 0) AddComment("TRACKNUMBER", tags.track);
-}
-
-// Vorbis comments must be UTF-8: malformed bytes are repaired by the text conversion, and a
-// value it refuses is left out.
-void VorbisEncoder::AddComment(const char* key, const std::string& value) {
-    std::string utf8;
-    if (!value.empty() && AnsiToUtf8(value, utf8) == 0) vorbis_comment_add_tag(&codec_->comment, key, utf8.c_str());
+    for (const auto& [key, value] : VorbisComments(tags)) vorbis_comment_add_tag(&codec_->comment, key, value.c_str());
 }
 
 int VorbisEncoder::WriteHeaders() {

@@ -38,7 +38,6 @@ public:
 private:
     struct Codec;
 
-    void AddComment(const char* key, const std::string& value);
     bool WritePendingPages();
 
     OutputFile file_;

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "app/options/optionpage.h"
+
+namespace tonewright {
+
+// "FLAC Options": a preset (fastest, default, smallest) or a custom compression level
+// 0..8, the tag block and amplification. Rate and channels are always the source's.
+class FlacPage : public OptionPage {
+    Q_OBJECT
+public:
+    FlacPage(Settings& settings, Desktop& desktop, QWidget* parent = nullptr);
+    bool LeavePage() override;
+
+protected:
+    void Apply() override;
+
+private:
+    void PresetChosen(int row);
+    void LevelChosen();
+
+    QComboBox* presets_;
+    QComboBox* levels_;
+    TagBlock* tagBlock_;
+    AmplifyBlock* amplify_;
+};
+
+}  // namespace tonewright

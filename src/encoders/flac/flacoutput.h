@@ -1,0 +1,18 @@
+#pragma once
+
+#include "encoders/samplewriter.h"
+
+namespace tonewright {
+
+// Stored in the OutputFormat setting.
+constexpr int kOutputFlac = 8000;
+
+// Lossless FLAC output at the source's rate and channels, 16 bits, the tags as Vorbis
+// comments.
+extern const OutputWriterFactory kFlacWriter;
+
+// The compression levels libFLAC offers: 0 fastest .. 8 smallest.
+constexpr int kFlacFastestLevel = 0;
+constexpr int kFlacSmallestLevel = 8;
+
+}  // namespace tonewright

@@ -1,0 +1,124 @@
+// FLAC output of tonewright-cli end to end, checked with independent readers: the ffmpeg
+// program for the samples, the flac and metaflac programs for the stream, TagLib for the
+// tags.
+#include <gtest/gtest.h>
+
+#include <taglib/flacfile.h>
+#include <taglib/xiphcomment.h>
+
+#include <string>
+#include <vector>
+
+#include "cli/clitest.h"
+
+using namespace testutil;
+
+namespace {
+
+class CliFlacTest : public ::testing::Test, protected CliFixture {
+protected:
+    // Converts with the settings given as NAME=VALUE; returns the target's path.
+    std::string Convert(const std::string& source, const std::vector<std::string>& settings = {}) {
+        std::vector<std::string> args = {"-q", "-f", "flac", "-o", dir.file("out"), "--if-exists", "overwrite"};
+        for (const auto& s : settings) args.insert(args.end(), {"--set", s});
+        args.push_back(source);
+        const auto r = Cli(args);
+        EXPECT_EQ(r.exitCode, 0) << r.out << r.err;
+        const std::string name = source.substr(source.rfind('/') + 1);
+        return dir.file("out/" + name.substr(0, name.rfind('.')) + ".flac");
+    }
+
+    std::string Metaflac(const std::vector<std::string>& options, const std::string& path) {
+        std::vector<std::string> command = {"metaflac"};
+        command.insert(command.end(), options.begin(), options.end());
+        command.push_back(path);
+        const auto r = testutil::Run(command);
+        EXPECT_EQ(r.exitCode, 0) << r.err;
+        return r.out;
+    }
+};
+
+// One source, the compression level asked for and what the stream must show.
+struct LosslessCase {
+    const char* label;
+    int rate, channels;
+    const char* soxFormat;  // the source's sample form
+    double seconds;
+    const char* level;      // FLACCompression, or empty for the default
+    const char* blockSize;  // libFLAC's block size at that level
+    int seekPoints;         // one every ten seconds
+};
+
+class CliFlacLosslessTest : public CliFlacTest, public ::testing::WithParamInterface<LosslessCase> {};
+
+}  // namespace
+
+// The samples come back exactly (8-bit ones widened, as the ffmpeg program widens them),
+// the stream passes the flac program's test (which checks the MD5 signature), and the
+// header holds 16 bits, the level's block size, the seek points and a signature.
+TEST_P(CliFlacLosslessTest, DecodesToTheSourceExactly) {
+    const LosslessCase& c = GetParam();
+    const std::string source = dir.file("sweep.wav");
+    Shell("sox -n -r " + std::to_string(c.rate) + " -c " + std::to_string(c.channels) + " " + c.soxFormat + " " +
+          Quote(source) + " synth " + std::to_string(c.seconds) + " sine 100-4000 sine 3000-200 vol 0.5");
+    std::vector<std::string> settings;
+    if (*c.level) settings.push_back(std::string("FLACCompression=") + c.level);
+    const std::string target = Convert(source, settings);
+
+    const Pcm16 expected = DecodeWithFfmpeg(source);
+    const Pcm16 got = DecodeWithFfmpeg(target);
+    EXPECT_EQ(got.sampleRate, c.rate);
+    EXPECT_EQ(got.channels, c.channels);
+    EXPECT_EQ(got.samples, expected.samples);
+
+    const auto test = testutil::Run({"flac", "-t", "-s", target});
+    EXPECT_EQ(test.exitCode, 0) << test.err;
+    EXPECT_EQ(Metaflac({"--show-bps"}, target), "16\n");
+    EXPECT_EQ(Metaflac({"--show-min-blocksize"}, target), std::string(c.blockSize) + "\n");
+    EXPECT_NE(Metaflac({"--show-md5sum"}, target), "00000000000000000000000000000000\n");
+    const std::string seekTable = Metaflac({"--list", "--block-type=SEEKTABLE"}, target);
+    EXPECT_NE(seekTable.find("seek points: " + std::to_string(c.seekPoints) + "\n"), std::string::npos) << seekTable;
+    EXPECT_EQ(seekTable.find("PLACEHOLDER"), std::string::npos) << seekTable;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Flac, CliFlacLosslessTest,
+    ::testing::Values(LosslessCase{"StereoDefaultLevel", 44100, 2, "-b 16", 12.0, "", "4096", 2},
+                      LosslessCase{"EightBitMonoFastest", 22050, 1, "-b 8", 1.0, "0", "1152", 1},
+                      LosslessCase{"Stereo48kSmallest", 48000, 2, "-b 16", 1.0, "8", "4096", 1}),
+    [](const ::testing::TestParamInfo<LosslessCase>& info) { return std::string(info.param.label); });
+
+// Transfer mode gives the source's tags, template mode the template's, as Vorbis comments
+// that TagLib and metaflac both read.
+TEST_F(CliFlacTest, TagsAreVorbisCommentsFromTheSourceOrTheTemplate) {
+    const std::string source = dir.file("tagged.flac");
+    Shell("ffmpeg -v error -f lavfi -i sine=f=440:d=1 -ac 2 -metadata " + Quote("title=Tïtle ✓") + " -metadata " +
+          Quote("artist=Артист") + " -metadata album=Album -metadata date=2003 -metadata genre=Jazz" +
+          " -metadata track=3/12 -metadata composer=Compo -metadata copyright=CopyR -c:a flac " + Quote(source));
+    const std::string copied = dir.file("copied.flac");
+    Shell("cp " + Quote(source) + " " + Quote(copied));
+
+    const std::string transferred = Convert(source);
+    {
+        TagLib::FLAC::File file(transferred.c_str());
+        ASSERT_TRUE(file.hasXiphComment());
+        const auto fields = file.xiphComment()->fieldListMap();
+        EXPECT_EQ(fields["TITLE"].toString().to8Bit(true), "Tïtle ✓");
+        EXPECT_EQ(fields["ARTIST"].toString().to8Bit(true), "Артист");
+        EXPECT_EQ(fields["ALBUM"].toString().to8Bit(true), "Album");
+        EXPECT_EQ(fields["DATE"].toString().to8Bit(true), "2003");
+        EXPECT_EQ(fields["GENRE"].toString().to8Bit(true), "Jazz");
+        EXPECT_EQ(fields["TRACKNUMBER"].toString().to8Bit(true), "3/12");
+        EXPECT_EQ(fields["COMPOSER"].toString().to8Bit(true), "Compo");
+        EXPECT_EQ(fields["COPYRIGHT"].toString().to8Bit(true), "CopyR");
+    }
+    EXPECT_NE(Metaflac({"--export-tags-to=-"}, transferred).find("ARTIST=Артист\n"), std::string::npos);
+
+    const std::string templated =
+        Convert(copied, {"FLACID3TagType=0", "FLACTag/Album=Албом", "FLACTag/TrackNumType=2",
+                         "FLACTag/CustomTrackNum=9"});
+    EXPECT_EQ(Metaflac({"--export-tags-to=-"}, templated), "TITLE=copied\nALBUM=Албом\nTRACKNUMBER=9\n");
+
+    const std::string untagged = Convert(copied, {"FLACID3TagType=2"});
+    EXPECT_EQ(Metaflac({"--export-tags-to=-"}, untagged), "");
+}
