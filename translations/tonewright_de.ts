@@ -110,9 +110,27 @@ Und wandeln Sie Ihre MIDI-Datei dann erneut um. Vielen Dank.</translation>
     </message>
 </context>
 <context>
+    <name>FlacPage</name>
+    <message>
+        <location filename="../src/app/options/flacpage.cpp" line="27"/>
+        <source>Fastest (level 0, larger file)</source>
+        <translation>Am schnellsten (Stufe 0, größere Datei)</translation>
+    </message>
+    <message>
+        <location filename="../src/app/options/flacpage.cpp" line="28"/>
+        <source>Standard (level 5)</source>
+        <translation>Standard (Stufe 5)</translation>
+    </message>
+    <message>
+        <location filename="../src/app/options/flacpage.cpp" line="29"/>
+        <source>Smallest file (level 8, slowest)</source>
+        <translation>Kleinste Datei (Stufe 8, am langsamsten)</translation>
+    </message>
+</context>
+<context>
     <name>FormatPages</name>
     <message>
-        <location filename="../src/app/options/formatpages.cpp" line="42"/>
+        <location filename="../src/app/options/formatpages.cpp" line="45"/>
         <source>%1 Options</source>
         <translation>%1-Optionen</translation>
     </message>
@@ -791,6 +809,29 @@ Und wandeln Sie Ihre MIDI-Datei dann erneut um. Vielen Dank.</translation>
         <location filename="../src/app/filelistwidget.cpp" line="34"/>
         <source>Status</source>
         <translation>Status</translation>
+    </message>
+</context>
+<context>
+    <name>tonewright::FlacPage</name>
+    <message>
+        <location filename="../src/app/options/flacpage.cpp" line="44"/>
+        <source>Custom</source>
+        <translation>Eigene</translation>
+    </message>
+    <message>
+        <location filename="../src/app/options/flacpage.cpp" line="50"/>
+        <source>&amp;Encoding Options:</source>
+        <translation>&amp;Kodieroptionen:</translation>
+    </message>
+    <message>
+        <location filename="../src/app/options/flacpage.cpp" line="51"/>
+        <source>&amp;Compression level:</source>
+        <translation>&amp;Kompressionsstufe:</translation>
+    </message>
+    <message>
+        <location filename="../src/app/options/flacpage.cpp" line="52"/>
+        <source>Lossless: the sample frequency and channels of the original file are kept.</source>
+        <translation>Verlustfrei: Abtastrate und Kanäle der Originaldatei bleiben erhalten.</translation>
     </message>
 </context>
 <context>

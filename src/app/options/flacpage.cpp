@@ -1,6 +1,7 @@
 #include "app/options/flacpage.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFormLayout>
 #include <QLabel>
 #include <QVBoxLayout>
@@ -38,7 +39,8 @@ FlacPage::FlacPage(Settings& settings, Desktop& desktop, QWidget* parent)
       amplify_(new AmplifyBlock(settings, FlacGroup(), this)) {
     presets_->setObjectName(QStringLiteral("presets"));
     levels_->setObjectName(QStringLiteral("levels"));
-    for (const FlacPreset& preset : kFlacPresets) presets_->addItem(tr(preset.text));
+    for (const FlacPreset& preset : kFlacPresets)
+        presets_->addItem(QCoreApplication::translate("FlacPage", preset.text));
     presets_->addItem(tr("Custom"));
     for (int level = kFlacFastestLevel; level <= kFlacSmallestLevel; ++level) levels_->addItem(QString::number(level));
     levels_->setCurrentIndex(settings.FLACCompression - kFlacFastestLevel);
