@@ -122,3 +122,22 @@ TEST_F(CliFlacTest, TagsAreVorbisCommentsFromTheSourceOrTheTemplate) {
     const std::string untagged = Convert(copied, {"FLACID3TagType=2"});
     EXPECT_EQ(Metaflac({"--export-tags-to=-"}, untagged), "");
 }
+
+// Seek points are placed from the playing time the source states; an MP3 without an Info
+// frame that starts quiet states more than it holds, and the points past its end must
+// become placeholders rather than point at the start of the audio.
+TEST_F(CliFlacTest, SeekPointsPastTheEndOfAnOverstatedSourceArePlaceholders) {
+    const std::string source = dir.file("quiet-start.mp3");
+    Shell("ffmpeg -v error -f lavfi -i sine=f=440:d=3,volume=0.001 -f lavfi -i anoisesrc=d=15:a=0.5 -filter_complex " +
+          Quote("[0:a][1:a]concat=n=2:v=0:a=1,aformat=channel_layouts=stereo") +
+          " -c:a libmp3lame -q:a 9 -write_xing 0 " + Quote(source));
+    const auto info = Cli({"--info", source});
+    ASSERT_NE(info.out.find("\t00:2"), std::string::npos) << "the premise: 20 s or more stated for 18 s" << info.out;
+
+    const std::string target = Convert(source);
+    const auto test = testutil::Run({"flac", "-t", "-s", target});
+    EXPECT_EQ(test.exitCode, 0) << test.err;
+    const std::string seekTable = Metaflac({"--list", "--block-type=SEEKTABLE"}, target);
+    EXPECT_NE(seekTable.find("point 1: sample_number=4"), std::string::npos) << seekTable;
+    EXPECT_NE(seekTable.find("point 2: PLACEHOLDER\n"), std::string::npos) << seekTable;
+}
