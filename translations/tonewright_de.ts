@@ -1149,11 +1149,6 @@ Hinweis: Das Programm legt den Ordner beim Umwandeln automatisch an.</translatio
     </message>
     <message>
         <location filename="../src/app/options/mp3page.cpp" line="91"/>
-        <source>Encoding &amp;mode:</source>
-        <translation>Kodierungs&amp;modus:</translation>
-    </message>
-    <message>
-        <location filename="../src/app/options/mp3page.cpp" line="91"/>
         <source>Constant bit rate (CBR)</source>
         <translation>Konstante Bitrate (CBR)</translation>
     </message>
@@ -1163,14 +1158,19 @@ Hinweis: Das Programm legt den Ordner beim Umwandeln automatisch an.</translatio
         <translation>Variable Bitrate (VBR)</translation>
     </message>
     <message>
+        <location filename="../src/app/options/mp3page.cpp" line="91"/>
+        <source>Encodin&amp;g mode:</source>
+        <translation>Kodier&amp;verfahren:</translation>
+    </message>
+    <message>
         <location filename="../src/app/options/mp3page.cpp" line="92"/>
         <source>VBR &amp;quality:</source>
         <translation>VBR-&amp;Qualität:</translation>
     </message>
     <message>
         <location filename="../src/app/options/mp3page.cpp" line="93"/>
-        <source>Write the LAME/Info &amp;frame in constant-bit-rate files too (exact length, seeking)</source>
-        <translation>LAME/Info-&amp;Frame auch in Dateien mit konstanter Bitrate schreiben (genaue Länge, Spulen)</translation>
+        <source>&amp;Write the LAME/Info frame in constant-bit-rate files too (exact length, seeking)</source>
+        <translation>&amp;LAME/Info-Frame auch bei konstanter Bitrate schreiben (genaue Länge, Spulen)</translation>
     </message>
     <message>
         <location filename="../src/app/options/mp3page.cpp" line="98"/>
@@ -1207,11 +1207,6 @@ Hinweis: Das Programm legt den Ordner beim Umwandeln automatisch an.</translatio
     <name>tonewright::OggPage</name>
     <message>
         <location filename="../src/app/options/oggpage.cpp" line="41"/>
-        <source>Encoding &amp;mode:</source>
-        <translation>Kodierungs&amp;modus:</translation>
-    </message>
-    <message>
-        <location filename="../src/app/options/oggpage.cpp" line="41"/>
         <source>Bit rate</source>
         <translation>Bitrate</translation>
     </message>
@@ -1219,6 +1214,11 @@ Hinweis: Das Programm legt den Ordner beim Umwandeln automatisch an.</translatio
         <location filename="../src/app/options/oggpage.cpp" line="41"/>
         <source>Quality (variable bit rate)</source>
         <translation>Qualität (variable Bitrate)</translation>
+    </message>
+    <message>
+        <location filename="../src/app/options/oggpage.cpp" line="41"/>
+        <source>Encodin&amp;g mode:</source>
+        <translation>Kodier&amp;verfahren:</translation>
     </message>
     <message>
         <location filename="../src/app/options/oggpage.cpp" line="42"/>

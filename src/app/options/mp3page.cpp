@@ -88,9 +88,9 @@ Mp3Page::Mp3Page(Settings& settings, Desktop& desktop, QWidget* parent)
         levels << tr("V%1 ≈ %2 kbit/s").arg(level).arg(kVbrAverageKbps[level]);
         levelValues.push_back(level);
     }
-    AddModeRows(tr("Encoding &mode:"), {tr("Constant bit rate (CBR)"), tr("Variable bit rate (VBR)")},
+    AddModeRows(tr("Encodin&g mode:"), {tr("Constant bit rate (CBR)"), tr("Variable bit rate (VBR)")},
                 settings.MP3EncodingMode, tr("VBR &quality:"), levels, levelValues, settings.MP3VBRQuality);
-    infoFrame_ = new QCheckBox(tr("Write the LAME/Info &frame in constant-bit-rate files too (exact length, seeking)"),
+    infoFrame_ = new QCheckBox(tr("&Write the LAME/Info frame in constant-bit-rate files too (exact length, seeking)"),
                                this);
     infoFrame_->setObjectName(QStringLiteral("infoFrame"));
     infoFrame_->setChecked(settings.MP3WriteInfoFrame != 0);

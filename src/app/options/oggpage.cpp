@@ -38,7 +38,7 @@ OggPage::OggPage(Settings& settings, Desktop& desktop, QWidget* parent)
         levels << QString::number(level);
         levelValues.push_back(level);
     }
-    AddModeRows(tr("Encoding &mode:"), {tr("Bit rate"), tr("Quality (variable bit rate)")}, settings.OGGEncodingMode,
+    AddModeRows(tr("Encodin&g mode:"), {tr("Bit rate"), tr("Quality (variable bit rate)")}, settings.OGGEncodingMode,
                 tr("&Quality:"), levels, levelValues, settings.OGGQuality);
 }
 
