@@ -228,9 +228,14 @@ void OptionsPagesTest::encodingModeRows() {
     QVERIFY(controls.detail->isEnabled());
     QVERIFY(!level->isEnabled());
 
+    ChooseRow(controls.presets, 4);
     ChooseRow(mode, 1);
+    QCOMPARE(controls.presets->currentText(), QStringLiteral("Custom"));
     QVERIFY(!controls.detail->isEnabled());
     QVERIFY(level->isEnabled());
+    ChooseRow(controls.presets, 4);  // a preset stands for a bit rate
+    QCOMPARE(mode->currentIndex(), 0);
+    ChooseRow(mode, 1);
     ChooseRow(level, levelRow);
     QCOMPARE(level->currentText(), levelText);
     if (mp3) Control<QCheckBox>(page.get(), "infoFrame")->setChecked(true);

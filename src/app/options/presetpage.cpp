@@ -105,6 +105,10 @@ void PresetPage::AddModeRows(const QString& modeLabel, const QStringList& modes,
     };
     follow();
     connect(modeList_, &QComboBox::currentIndexChanged, this, follow);
+    // The presets stand for bit rates: a level shows "Custom", and a preset brings the
+    // bit-rate mode back.
+    if (!autoRow()) SelectMatchingPreset();
+    connect(modeList_, &QComboBox::activated, this, [this] { presetList_->setCurrentIndex(presetList_->count() - 1); });
 }
 
 int PresetPage::ChosenMode() const { return modeList_ ? modeList_->currentIndex() : 0; }
@@ -126,7 +130,8 @@ void PresetPage::WriteControls(const EncodingChoice& choice) {
 
 void PresetPage::SelectMatchingPreset() {
     const EncodingChoice shown = ReadControls();
-    const int preset = MatchingPreset(presets_, shown.sampleRate, shown.detail, shown.channelRadio);
+    const int preset =
+        ChosenMode() == 0 ? MatchingPreset(presets_, shown.sampleRate, shown.detail, shown.channelRadio) : -1;
     presetList_->setCurrentIndex(preset >= 0 ? preset + 1 : presetList_->count() - 1);
 }
 
@@ -135,6 +140,7 @@ void PresetPage::PresetChosen(int row) {
     const int preset = row - 1;
     if (preset < 0 || preset >= static_cast<int>(presets_.size())) return;
     const EncodingPreset& chosen = presets_[preset];
+    if (modeList_) modeList_->setCurrentIndex(0);
     WriteControls({chosen.sampleRate, chosen.second, chosen.channelRadio});
 }
 

@@ -9,8 +9,9 @@ namespace tonewright {
 // Stored in the OutputFormat setting.
 constexpr int kOutputMp3 = 1000;
 
-// MP3 output through LAME: constant bit rate or VBR quality, the LAME/Info frame, ID3 blocks built from the resolved tags, or
-// an MP3 source's own blocks copied byte for byte when its tags are transferred.
+// MP3 output through LAME: constant bit rate or VBR quality, the LAME/Info frame, ID3 blocks
+// built from the resolved tags, or an MP3 source's own blocks copied byte for byte when its
+// tags are transferred.
 extern const OutputWriterFactory kMp3Writer;
 
 // Bit rates (kbps) of MPEG audio layer III.
