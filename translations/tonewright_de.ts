@@ -427,80 +427,80 @@ Und wandeln Sie Ihre MIDI-Datei dann erneut um. Vielen Dank.</translation>
 <context>
     <name>PresetPage</name>
     <message>
-        <location filename="../src/app/options/mp3page.cpp" line="56"/>
-        <location filename="../src/app/options/oggpage.cpp" line="17"/>
+        <location filename="../src/app/options/mp3page.cpp" line="57"/>
+        <location filename="../src/app/options/oggpage.cpp" line="16"/>
         <source>&amp;Bit Rate:</source>
         <translation>&amp;Bitrate:</translation>
     </message>
     <message>
-        <location filename="../src/app/options/mp3page.cpp" line="57"/>
-        <location filename="../src/app/options/oggpage.cpp" line="18"/>
+        <location filename="../src/app/options/mp3page.cpp" line="58"/>
+        <location filename="../src/app/options/oggpage.cpp" line="17"/>
         <source>%1 kbps</source>
         <translation>%1 kbit/s</translation>
     </message>
     <message>
-        <location filename="../src/app/options/mp3page.cpp" line="59"/>
+        <location filename="../src/app/options/mp3page.cpp" line="60"/>
         <source>&amp;Joint Stereo</source>
         <translation>&amp;Joint Stereo</translation>
     </message>
     <message>
-        <location filename="../src/app/options/mp3page.cpp" line="59"/>
-        <location filename="../src/app/options/oggpage.cpp" line="20"/>
+        <location filename="../src/app/options/mp3page.cpp" line="60"/>
+        <location filename="../src/app/options/oggpage.cpp" line="19"/>
         <location filename="../src/app/options/wavpage.cpp" line="19"/>
         <source>&amp;Stereo</source>
         <translation>&amp;Stereo</translation>
     </message>
     <message>
-        <location filename="../src/app/options/mp3page.cpp" line="60"/>
-        <location filename="../src/app/options/oggpage.cpp" line="20"/>
+        <location filename="../src/app/options/mp3page.cpp" line="61"/>
+        <location filename="../src/app/options/oggpage.cpp" line="19"/>
         <location filename="../src/app/options/wavpage.cpp" line="19"/>
         <source>&amp;Mono</source>
         <translation>&amp;Mono</translation>
     </message>
     <message>
-        <location filename="../src/app/options/mp3page.cpp" line="60"/>
-        <location filename="../src/app/options/oggpage.cpp" line="21"/>
+        <location filename="../src/app/options/mp3page.cpp" line="61"/>
+        <location filename="../src/app/options/oggpage.cpp" line="20"/>
         <location filename="../src/app/options/wavpage.cpp" line="20"/>
         <source>Same as &amp;original file</source>
         <translation>Wie &amp;Originaldatei</translation>
     </message>
     <message>
-        <location filename="../src/app/options/mp3page.cpp" line="61"/>
+        <location filename="../src/app/options/mp3page.cpp" line="62"/>
         <source>11025 Hz, 16 kbps, Mono (low quality, smaller file size)</source>
         <translation>11025 Hz, 16 kbit/s, Mono (geringe Qualität, kleinere Datei)</translation>
     </message>
     <message>
-        <location filename="../src/app/options/mp3page.cpp" line="63"/>
+        <location filename="../src/app/options/mp3page.cpp" line="64"/>
         <source>22050 Hz, 32 kbps, Joint Stereo (OK quality, small size)</source>
         <translation>22050 Hz, 32 kbit/s, Joint Stereo (brauchbare Qualität, kleine Datei)</translation>
     </message>
     <message>
-        <location filename="../src/app/options/mp3page.cpp" line="65"/>
+        <location filename="../src/app/options/mp3page.cpp" line="66"/>
         <source>32000 Hz, 96 kbps, Joint Stereo (medium quality, normal size)</source>
         <translation>32000 Hz, 96 kbit/s, Joint Stereo (mittlere Qualität, normale Größe)</translation>
     </message>
     <message>
-        <location filename="../src/app/options/mp3page.cpp" line="67"/>
+        <location filename="../src/app/options/mp3page.cpp" line="68"/>
         <source>44100Hz, 128 kbps, Joint Stereo (close to CD-quality, large size)</source>
         <translation>44100 Hz, 128 kbit/s, Joint Stereo (nahezu CD-Qualität, große Datei)</translation>
     </message>
     <message>
-        <location filename="../src/app/options/oggpage.cpp" line="22"/>
+        <location filename="../src/app/options/oggpage.cpp" line="21"/>
         <source>11025 Hz, 16 kbps, Mono (low quality, smaller size)</source>
         <translation>11025 Hz, 16 kbit/s, Mono (geringe Qualität, kleinere Datei)</translation>
     </message>
     <message>
-        <location filename="../src/app/options/oggpage.cpp" line="24"/>
+        <location filename="../src/app/options/oggpage.cpp" line="23"/>
         <source>22050 Hz, 32 kbps, Stereo (OK quality, small size)</source>
         <translation>22050 Hz, 32 kbit/s, Stereo (brauchbare Qualität, kleine Datei)</translation>
     </message>
     <message>
-        <location filename="../src/app/options/oggpage.cpp" line="26"/>
+        <location filename="../src/app/options/oggpage.cpp" line="25"/>
         <source>32000 Hz, 96 kbps, Stereo (medium quality, normal size)</source>
         <translation>32000 Hz, 96 kbit/s, Stereo (mittlere Qualität, normale Größe)</translation>
     </message>
     <message>
-        <location filename="../src/app/options/oggpage.cpp" line="28"/>
+        <location filename="../src/app/options/oggpage.cpp" line="27"/>
         <source>44100Hz, 128 kbps, Stereo (close to CD-quality, large size)</source>
         <translation>44100 Hz, 128 kbit/s, Stereo (nahezu CD-Qualität, große Datei)</translation>
     </message>
@@ -1184,34 +1184,87 @@ Hinweis: Das Programm legt den Ordner beim Umwandeln automatisch an.</translatio
 <context>
     <name>tonewright::Mp3Page</name>
     <message>
-        <location filename="../src/app/options/mp3page.cpp" line="81"/>
+        <location filename="../src/app/options/mp3page.cpp" line="88"/>
+        <source>V%1 ≈ %2 kbit/s</source>
+        <translation>V%1 ≈ %2 kbit/s</translation>
+    </message>
+    <message>
+        <location filename="../src/app/options/mp3page.cpp" line="91"/>
+        <source>Constant bit rate (CBR)</source>
+        <translation>Konstante Bitrate (CBR)</translation>
+    </message>
+    <message>
+        <location filename="../src/app/options/mp3page.cpp" line="91"/>
+        <source>Variable bit rate (VBR)</source>
+        <translation>Variable Bitrate (VBR)</translation>
+    </message>
+    <message>
+        <location filename="../src/app/options/mp3page.cpp" line="91"/>
+        <source>Encodin&amp;g mode:</source>
+        <translation>Kodier&amp;verfahren:</translation>
+    </message>
+    <message>
+        <location filename="../src/app/options/mp3page.cpp" line="92"/>
+        <source>VBR &amp;quality:</source>
+        <translation>VBR-&amp;Qualität:</translation>
+    </message>
+    <message>
+        <location filename="../src/app/options/mp3page.cpp" line="93"/>
+        <source>&amp;Write the LAME/Info frame in constant-bit-rate files too (exact length, seeking)</source>
+        <translation>&amp;LAME/Info-Frame auch bei konstanter Bitrate schreiben (genaue Länge, Spulen)</translation>
+    </message>
+    <message>
+        <location filename="../src/app/options/mp3page.cpp" line="98"/>
         <source>Write ID3 tag as:</source>
         <translation>ID3-Tag schreiben als:</translation>
     </message>
     <message>
-        <location filename="../src/app/options/mp3page.cpp" line="84"/>
+        <location filename="../src/app/options/mp3page.cpp" line="101"/>
         <source>ID3v&amp;1</source>
         <translation>ID3v&amp;1</translation>
     </message>
     <message>
-        <location filename="../src/app/options/mp3page.cpp" line="84"/>
+        <location filename="../src/app/options/mp3page.cpp" line="101"/>
         <source>ID3v&amp;2</source>
         <translation>ID3v&amp;2</translation>
     </message>
     <message>
-        <location filename="../src/app/options/mp3page.cpp" line="84"/>
+        <location filename="../src/app/options/mp3page.cpp" line="101"/>
         <source>I&amp;D3v1 &amp;&amp; ID3v2</source>
         <translation>I&amp;D3v1 &amp;&amp; ID3v2</translation>
     </message>
     <message>
-        <location filename="../src/app/options/mp3page.cpp" line="93"/>
+        <location filename="../src/app/options/mp3page.cpp" line="110"/>
         <source>Joint Stereo vs. Stereo</source>
         <translation>Joint Stereo oder Stereo</translation>
     </message>
     <message>
-        <location filename="../src/app/options/mp3page.cpp" line="96"/>
+        <location filename="../src/app/options/mp3page.cpp" line="113"/>
         <source>The program uses LAME MP3 encoder.</source>
         <translation>Das Programm verwendet den MP3-Encoder LAME.</translation>
+    </message>
+</context>
+<context>
+    <name>tonewright::OggPage</name>
+    <message>
+        <location filename="../src/app/options/oggpage.cpp" line="41"/>
+        <source>Bit rate</source>
+        <translation>Bitrate</translation>
+    </message>
+    <message>
+        <location filename="../src/app/options/oggpage.cpp" line="41"/>
+        <source>Quality (variable bit rate)</source>
+        <translation>Qualität (variable Bitrate)</translation>
+    </message>
+    <message>
+        <location filename="../src/app/options/oggpage.cpp" line="41"/>
+        <source>Encodin&amp;g mode:</source>
+        <translation>Kodier&amp;verfahren:</translation>
+    </message>
+    <message>
+        <location filename="../src/app/options/oggpage.cpp" line="42"/>
+        <source>&amp;Quality:</source>
+        <translation>&amp;Qualität:</translation>
     </message>
 </context>
 <context>
@@ -1230,37 +1283,37 @@ Hinweis: Das Programm legt den Ordner beim Umwandeln automatisch an.</translatio
 <context>
     <name>tonewright::PresetPage</name>
     <message>
-        <location filename="../src/app/options/presetpage.cpp" line="34"/>
+        <location filename="../src/app/options/presetpage.cpp" line="36"/>
         <source>Parameters</source>
         <translation>Parameter</translation>
     </message>
     <message>
-        <location filename="../src/app/options/presetpage.cpp" line="40"/>
+        <location filename="../src/app/options/presetpage.cpp" line="42"/>
         <source>Auto</source>
         <translation>Automatisch</translation>
     </message>
     <message>
-        <location filename="../src/app/options/presetpage.cpp" line="42"/>
+        <location filename="../src/app/options/presetpage.cpp" line="44"/>
         <source>Custom</source>
         <translation>Eigene</translation>
     </message>
     <message>
-        <location filename="../src/app/options/presetpage.cpp" line="43"/>
+        <location filename="../src/app/options/presetpage.cpp" line="45"/>
         <source>%1 Hz</source>
         <translation>%1 Hz</translation>
     </message>
     <message>
-        <location filename="../src/app/options/presetpage.cpp" line="49"/>
+        <location filename="../src/app/options/presetpage.cpp" line="51"/>
         <source>&amp;Encoding Options:</source>
         <translation>&amp;Kodieroptionen:</translation>
     </message>
     <message>
-        <location filename="../src/app/options/presetpage.cpp" line="51"/>
+        <location filename="../src/app/options/presetpage.cpp" line="53"/>
         <source>Sample &amp;Frequency:</source>
         <translation>&amp;Abtastrate:</translation>
     </message>
     <message>
-        <location filename="../src/app/options/presetpage.cpp" line="58"/>
+        <location filename="../src/app/options/presetpage.cpp" line="60"/>
         <source>Channels:</source>
         <translation>Kanäle:</translation>
     </message>

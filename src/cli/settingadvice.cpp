@@ -19,7 +19,7 @@ std::string NameOf(int Settings::*member) {
 }
 
 // The part a setting plays in a format's settings group.
-enum class Role { None, AutoFlag, EncoderParam, AmplifySwitch, AmplifyCoefficient, TagMode, TagTemplate };
+enum class Role { None, AutoFlag, EncoderParam, ModeBound, AmplifySwitch, AmplifyCoefficient, TagMode, TagTemplate };
 
 Role RoleIn(const OutputFormatSettings& group, const std::string& name) {
     const std::string::size_type slash = name.find('/');
@@ -33,6 +33,8 @@ Role RoleIn(const OutputFormatSettings& group, const std::string& name) {
     if (group.tagMode && name == NameOf(group.tagMode)) return Role::TagMode;
     for (int Settings::*param : group.encoderParams)
         if (name == NameOf(param)) return Role::EncoderParam;
+    for (const ModeBoundSetting& bound : group.modeBound)
+        if (name == NameOf(bound.setting)) return Role::ModeBound;
     return Role::None;
 }
 
@@ -41,6 +43,17 @@ std::string Overruled(const std::string& assignment, const Settings& settings, i
     const std::string name = NameOf(other);
     return assignment + " has no effect while " + name + "=" + std::to_string(settings.*other) + " (--set " + name +
            "=" + std::to_string(wanted) + " lets it act)";
+}
+
+// The warning when the format's mode setting, acting now, keeps `name` from acting; "" when
+// it does not. While the Auto flag chooses the encoding the mode is left out of account.
+std::string ModeWarning(const std::string& assignment, const std::string& name, const Settings& settings,
+                        const OutputFormatSettings& group) {
+    if (group.autoParams && settings.*group.autoParams) return "";
+    for (const ModeBoundSetting& bound : group.modeBound)
+        if (name == NameOf(bound.setting) && settings.*bound.mode != bound.value)
+            return Overruled(assignment, settings, bound.mode, bound.value);
+    return "";
 }
 
 std::string WarningFor(const std::string& name, const std::string& value, const Settings& settings) {
@@ -63,7 +76,9 @@ std::string WarningFor(const std::string& name, const std::string& value, const 
         case Role::EncoderParam:
             if (group.autoParams && settings.*group.autoParams)
                 return Overruled(assignment, settings, group.autoParams, 0);
-            break;
+            return ModeWarning(assignment, name, settings, group);
+        case Role::ModeBound:
+            return ModeWarning(assignment, name, settings, group);
         case Role::AmplifyCoefficient:
             if (!(settings.*group.amplify)) return Overruled(assignment, settings, group.amplify, 1);
             break;

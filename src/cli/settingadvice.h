@@ -11,8 +11,8 @@ namespace tonewright {
 // Warnings about the values the command line set (--set NAME=VALUE, the last one of each
 // name) that will not act as given in this run: read back as another value, belonging to
 // another output format than the one chosen, or overruled by another setting (the
-// format's Auto flag, its amplification switch, its tag mode), naming the setting that
-// would let them act. `settings` is this run's, with every value set.
+// format's Auto flag, its encoding mode, its amplification switch, its tag mode), naming the
+// setting that would let them act. `settings` is this run's, with every value set.
 std::vector<std::string> SettingWarnings(const std::vector<std::pair<std::string, std::string>>& assignments,
                                          const Settings& settings);
 

@@ -16,6 +16,14 @@ struct SelectorLabel {
     const char* text;  // shown as " to <text>"
 };
 
+// A setting of a format that acts only while another of its settings holds `value`
+// (MP3VBRQuality while MP3EncodingMode is 1).
+struct ModeBoundSetting {
+    int Settings::*setting;
+    int Settings::*mode;
+    int value;
+};
+
 // The stored options that every format may have, as Settings members; null where the
 // format has none. Formats set on one options page share the same members.
 struct OutputFormatSettings {
@@ -27,6 +35,9 @@ struct OutputFormatSettings {
     // The settings of the format's encoder; while `autoParams` is on the program chooses
     // instead of them.
     std::vector<int Settings::*> encoderParams;
+    // Settings (encoder settings or not) that a mode setting among the encoder settings
+    // lets act or not; a mode overruled by `autoParams` lets them act as at its default.
+    std::vector<ModeBoundSetting> modeBound = {};
 };
 
 // Everything the program knows about one output format, in one place.

@@ -63,6 +63,9 @@ struct Settings {
     int MP3BitRate = 128;  // kbps, 0 = as the source
     int MP3SampleRate = 44100;
     int MP3ChannelMode = 1;  // 0 stereo, 1 joint stereo, 3 mono, 4 as the source
+    int MP3EncodingMode = 0;    // 0 constant bit rate (MP3BitRate), 1 variable bit rate (MP3VBRQuality)
+    int MP3VBRQuality = 2;      // LAME's V0 (best) .. V9
+    int MP3WriteInfoFrame = 0;  // 1: constant-bit-rate files get the LAME/Info frame too
     int MP3ID3TagType = kTagFromSource;  // a TagMode, as the other formats' tag types
     int MP3WriteID3Version = 1;  // 0 v1, 1 v2, 2 both
     int AmplifyMp3 = 0;
@@ -90,6 +93,8 @@ struct Settings {
     int OGGBitRate = 128;  // kbps, 0 = as the source
     int OGGSampleRate = 44100;
     int OGGChannels = 2;
+    int OGGEncodingMode = 0;  // 0 bit rate (OGGBitRate), 1 quality (OGGQuality)
+    int OGGQuality = 5;       // -1 .. 10
     int OGGID3TagType = kTagFromSource;
     int AmplifyOGG = 0;
     int AmplifyOGGCoeff = 100;

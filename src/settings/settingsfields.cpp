@@ -21,6 +21,10 @@ int ZeroOrOneElseZero(int value) { return value == 1 ? 1 : 0; }
 
 int OneOrTwoElseTwo(int value) { return value == 1 || value == 2 ? value : 2; }
 
+int Mp3VbrQuality(int quality) { return std::clamp(quality, 0, 9); }
+
+int VorbisQuality(int quality) { return std::clamp(quality, -1, 10); }
+
 int GainPercent(int percent) { return std::clamp(percent, 10, 3000); }
 
 int FlacLevel(int level) { return level >= 0 && level <= 8 ? level : 5; }
@@ -59,6 +63,9 @@ const std::vector<ValueField<Settings>>& OptionFields() {
         NumberField("MP3BitRate", &S::MP3BitRate, kOpt),
         NumberField("MP3SampleRate", &S::MP3SampleRate, kOpt),
         NumberField("MP3ChannelMode", &S::MP3ChannelMode, kOpt, Mp3ChannelMode),
+        NumberField("MP3EncodingMode", &S::MP3EncodingMode, kOpt, ZeroOrOneElseZero),
+        NumberField("MP3VBRQuality", &S::MP3VBRQuality, kOpt, Mp3VbrQuality),
+        NumberField("MP3WriteInfoFrame", &S::MP3WriteInfoFrame, kOpt),
 
         NumberField("AutoDestWAVEncodingParam", &S::AutoDestWAVEncodingParam, kOpt),
         NumberField("WAVSampleRate", &S::WAVSampleRate, kOpt),
@@ -77,6 +84,8 @@ const std::vector<ValueField<Settings>>& OptionFields() {
         NumberField("OGGBitRate", &S::OGGBitRate, kOpt, Kbps),
         NumberField("OGGSampleRate", &S::OGGSampleRate, kOpt),
         NumberField("OGGChannels", &S::OGGChannels, kOpt, ZeroToTwoElseTwo),
+        NumberField("OGGEncodingMode", &S::OGGEncodingMode, kOpt, ZeroOrOneElseZero),
+        NumberField("OGGQuality", &S::OGGQuality, kOpt, VorbisQuality),
         NumberField("OGGID3TagType", &S::OGGID3TagType, kOpt),
         NumberField("AmplifyOGG", &S::AmplifyOGG, kOpt),
         NumberField("AmplifyOGGCoeff", &S::AmplifyOGGCoeff, kOpt, GainPercent),

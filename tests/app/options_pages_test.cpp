@@ -7,6 +7,8 @@
 #include <QSpinBox>
 #include <QTest>
 
+#include <memory>
+
 #include "optionstestsupport.h"
 #include "app/options/aacpage.h"
 #include "app/options/amrpage.h"
@@ -48,6 +50,8 @@ private slots:
     void mp3TagChoiceEnablesControls();
     void oggBounds_data();
     void oggBounds();
+    void encodingModeRows_data();
+    void encodingModeRows();
     void aacResetAndEnableRules();
     void refusals_data();
     void refusals();
@@ -191,6 +195,56 @@ void OptionsPagesTest::oggBounds() {
         Button(&page, change)->click();
     QCOMPARE(SelectedValue(controls.detail), expectedKbps);
     QCOMPARE(controls.presets->currentText(), QStringLiteral("Custom"));
+}
+
+void OptionsPagesTest::encodingModeRows_data() {
+    QTest::addColumn<bool>("mp3");
+    QTest::addColumn<int>("defaultLevel");
+    QTest::addColumn<int>("levelRow");
+    QTest::addColumn<QString>("levelText");
+    QTest::addColumn<int>("storedLevel");
+    QTest::newRow("MP3 VBR V0") << true << 2 << 0 << QStringLiteral("V0 ≈ 245 kbit/s") << 0;
+    QTest::newRow("OGG quality -1") << false << 5 << 11 << QStringLiteral("-1") << -1;
+}
+
+// The mode list enables the bit-rate list or the level list; the page stores both choices.
+void OptionsPagesTest::encodingModeRows() {
+    QFETCH(bool, mp3);
+    QFETCH(int, defaultLevel);
+    QFETCH(int, levelRow);
+    QFETCH(QString, levelText);
+    QFETCH(int, storedLevel);
+    ScriptedDesktop desktop;
+    tonewright::Settings settings;
+    settings.AutoDestMP3EncodingParam = 0;
+    settings.AutoDestOGGEncodingParam = 0;
+    std::unique_ptr<tonewright::PresetPage> page;
+    if (mp3) page = std::make_unique<tonewright::Mp3Page>(settings, desktop);
+    else page = std::make_unique<tonewright::OggPage>(settings, desktop);
+    page->show();
+    auto* mode = Control<QComboBox>(page.get(), "encodingMode");
+    auto* level = Control<QComboBox>(page.get(), "level");
+    const Parameters controls = ParametersOf(page.get());
+    QCOMPARE(mode->currentIndex(), 0);
+    QCOMPARE(level->currentData().toInt(), defaultLevel);
+    QVERIFY(controls.detail->isEnabled());
+    QVERIFY(!level->isEnabled());
+
+    ChooseRow(controls.presets, 4);
+    ChooseRow(mode, 1);
+    QCOMPARE(controls.presets->currentText(), QStringLiteral("Custom"));
+    QVERIFY(!controls.detail->isEnabled());
+    QVERIFY(level->isEnabled());
+    ChooseRow(controls.presets, 4);  // a preset stands for a bit rate
+    QCOMPARE(mode->currentIndex(), 0);
+    ChooseRow(mode, 1);
+    ChooseRow(level, levelRow);
+    QCOMPARE(level->currentText(), levelText);
+    if (mp3) Control<QCheckBox>(page.get(), "infoFrame")->setChecked(true);
+    page->ApplyIfShown();
+    QCOMPARE(mp3 ? settings.MP3EncodingMode : settings.OGGEncodingMode, 1);
+    QCOMPARE(mp3 ? settings.MP3VBRQuality : settings.OGGQuality, storedLevel);
+    QCOMPARE(settings.MP3WriteInfoFrame, mp3 ? 1 : 0);
 }
 
 void OptionsPagesTest::aacResetAndEnableRules() {

@@ -107,6 +107,14 @@ protected:
         return path;
     }
 
+    // Stereo noise pulsing 20 times a second: at LAME's V2 it needs about what music needs.
+    std::string MakePulsingNoise(const std::string& name, double seconds) {
+        const std::string path = dir.file(name);
+        Shell("sox -R -n -r 44100 -c 2 -b 16 " + Quote(path) + " synth " + std::to_string(seconds) +
+              " whitenoise vol 0.5 tremolo 20 100");
+        return path;
+    }
+
     // A one-second sine coded by the ffmpeg program with every tag field set.
     std::string MakeTaggedSource(const std::string& name, const std::string& codecArgs) {
         const std::string path = dir.file(name);
@@ -163,6 +171,10 @@ INSTANTIATE_TEST_SUITE_P(
                    {"AutoDestMP3EncodingParam=0", "MP3ChannelMode=4", "MP3SampleRate=0"}, 22050, 1, 128, 3},
         StreamCase{"OggAuto", "ogg", 44100, 2, {}, 44100, 2, 128, 0},
         StreamCase{"OggAutoFrom8000Hz", "ogg", 8000, 1, {}, 11025, 1, 24, 0},
+        // Quality mode: the header's nominal bit rate is libvorbis's estimate for quality 5.
+        StreamCase{"OggQualityMode", "ogg", 44100, 2,
+                   {"AutoDestOGGEncodingParam=0", "OGGEncodingMode=1", "OGGQuality=5", "OGGBitRate=64"},
+                   44100, 2, 160, 0},
         StreamCase{"OggBitRateClamped", "ogg", 44100, 2,
                    {"AutoDestOGGEncodingParam=0", "OGGSampleRate=22050", "OGGChannels=1", "OGGBitRate=500"},
                    22050, 1, 80, 0},
@@ -195,6 +207,34 @@ TEST_F(CliMp3OggTest, Mp3DecodesToTheSourceAfterTheEncoderDelay) {
         // LAME's delay plus the padding of the last frame: less than two frames beyond.
         EXPECT_GE(got.frames(), expected.frames() + match.delay);
         EXPECT_LT(got.frames(), expected.frames() + match.delay + 2 * 1152);
+    }
+}
+
+// With the LAME/Info frame (always there in VBR files, asked for in CBR ones) the ffmpeg
+// program trims the encoder delay and padding: the source's exact sample count comes back.
+TEST_F(CliMp3OggTest, Mp3InfoFrameGivesTheExactLength) {
+    const std::string source = MakePulsingNoise("long.wav", 60.0);
+    const size_t sourceFrames = DecodeWithFfmpeg(source).frames();
+    const struct {
+        std::vector<std::string> settings;
+        int minKbps, maxKbps;
+    } cases[] = {
+        {{"AutoDestMP3EncodingParam=0", "MP3EncodingMode=1", "MP3VBRQuality=2", "MP3BitRate=32"}, 150, 260},
+        {{"AutoDestMP3EncodingParam=0", "MP3BitRate=192", "MP3WriteInfoFrame=1"}, 191, 193},
+    };
+    for (const auto& c : cases) {
+        std::vector<std::string> settings = c.settings;
+        settings.insert(settings.end(), {"MP3ID3TagType=0", "MP3Tag/Title=Long", "MP3WriteID3Version=2"});
+        const std::string target = Convert("mp3", {source}, settings);
+        const auto bytes = ReadBytes(target);
+        const size_t audioStart = Id3v2Size(bytes);
+        ASSERT_GT(audioStart, 0u);
+        EXPECT_TRUE(ReadMp3Frame(bytes, audioStart).isInfoFrame) << c.settings[1];
+        const Pcm16 got = DecodeWithFfmpeg(target);
+        EXPECT_EQ(got.frames(), sourceFrames) << c.settings[1];
+        const double kbps = (bytes.size() - audioStart - 128) * 8.0 / 60.0 / 1000.0;
+        EXPECT_GE(kbps, c.minKbps) << c.settings[1];
+        EXPECT_LE(kbps, c.maxKbps) << c.settings[1];
     }
 }
 
@@ -234,6 +274,15 @@ TEST_F(CliMp3OggTest, OggDecodesToTheSourceAtTheRightLength) {
         EXPECT_EQ(match.delay, 0u);
         EXPECT_GT(match.snrDb, 20) << "channel " << c;
     }
+    // Quality 0 gives a clearly smaller file than quality 5, whatever the bit rate says.
+    const std::string noise = MakePulsingNoise("noise.wav", 5.0);
+    const std::vector<std::string> byQuality = {"AutoDestOGGEncodingParam=0", "OGGEncodingMode=1", "OGGBitRate=128"};
+    std::vector<std::string> low = byQuality, high = byQuality;
+    low.push_back("OGGQuality=0");
+    high.push_back("OGGQuality=5");
+    const size_t lowSize = ReadBytes(Convert("ogg", {noise}, low)).size();
+    const size_t highSize = ReadBytes(Convert("ogg", {noise}, high)).size();
+    EXPECT_LT(lowSize * 3, highSize * 2) << lowSize << " " << highSize;
     const Pcm16 resampled = DecodeWithFfmpeg(
         Convert("ogg", {source}, {"AutoDestOGGEncodingParam=0", "OGGSampleRate=22050", "OGGChannels=2"}));
     EXPECT_NEAR(static_cast<double>(resampled.frames()), expected.frames() / 2.0, 2);
@@ -321,12 +370,15 @@ TEST_F(CliMp3OggTest, Mp3ToMp3CopiesTheSourcesId3BlocksByteForByte) {
     const size_t id3v2 = Id3v2Size(in);
     ASSERT_GT(id3v2, 10u);
     ASSERT_EQ(std::string(in.end() - 128, in.end() - 125), "TAG");
-    // The ID3 version setting asks for ID3v1 only; the copy keeps both blocks anyway.
-    const auto out = ReadBytes(Convert("mp3", {tagged}, {"MP3ID3TagType=1", "MP3WriteID3Version=0"}));
+    // The ID3 version setting asks for ID3v1 only; the copy keeps both blocks anyway. The
+    // information frame, written last, lands right after the ID3v2 block.
+    const auto out = ReadBytes(
+        Convert("mp3", {tagged}, {"MP3ID3TagType=1", "MP3WriteID3Version=0", "MP3WriteInfoFrame=1"}));
     ASSERT_GT(out.size(), id3v2 + 128);
     EXPECT_TRUE(std::equal(in.begin(), in.begin() + id3v2, out.begin()));
     EXPECT_TRUE(std::equal(in.end() - 128, in.end(), out.end() - 128));
     EXPECT_EQ(ReadMp3Frame(out, id3v2).sampleRate, 44100);
+    EXPECT_TRUE(ReadMp3Frame(out, id3v2).isInfoFrame);
 
     const std::string plain = dir.file("plain.mp3");
     Shell("ffmpeg -v error -f lavfi -i sine=f=440:d=1 -c:a libmp3lame -id3v2_version 0 -map_metadata -1 " +

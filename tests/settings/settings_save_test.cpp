@@ -15,13 +15,13 @@ OutputFormat=1000 OptStartPageIndex=0 Folder= DestOutputFolderOpt=399 DestSpecif
 CreateDirs=0 TargetExistsOpt=11 OutputFiles2MyDocuments=1 BrowseOutputFolder=1 MonoType=0
 EnableExtFilter=0 FilterExts= ParallelJobs=1
 AutoDestMP3EncodingParam=1 MP3BitRate=128 MP3SampleRate=44100 MP3ChannelMode=1 MP3ID3TagType=1
-MP3WriteID3Version=1 AmplifyMp3=0 AmplifyMp3Coeff=100
+MP3WriteID3Version=1 AmplifyMp3=0 AmplifyMp3Coeff=100 MP3EncodingMode=0 MP3VBRQuality=2 MP3WriteInfoFrame=0
 AutoDestWAVEncodingParam=1 WAVSampleRate=44100 WAVBitsPerSample=16 WAVChannelNum=2 AmplifyWav=0
 AmplifyWavCoeff=100
 AutoDestWMAEncodingParam=1 WMABitRate=128000 WMASampleRate=44100 WMAChannels=2 WMAID3TagType=1
 AmplifyWMA=0 AmplifyWMACoeff=100
 AutoDestOGGEncodingParam=1 OGGBitRate=128 OGGSampleRate=44100 OGGChannels=2 OGGID3TagType=1
-AmplifyOGG=0 AmplifyOGGCoeff=100
+AmplifyOGG=0 AmplifyOGGCoeff=100 OGGEncodingMode=0 OGGQuality=5
 AutoDestAACEncodingParam=1 AACVBR=1 AACVBRQuality=100 AACABRBitRate=128 AACMpegVersion=0
 AACEnableTNS=0 AACEnableMidside=1 AACBlockType=0 AmplifyAAC=0 AmplifyAACCoef=100
 AutoDestM4AEncodingParam=1 M4AVBR=1 M4AVBRQuality=100 M4AABRBitRate=128 M4AEnableTNS=0

@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QButtonGroup>
+#include <QCheckBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -68,6 +69,9 @@ PresetPageLayout Mp3Layout() {
               44100, 128, 0}}};
 }
 
+// The average bit rate LAME's VBR levels V0 .. V9 give, as its documentation lists them.
+constexpr int kVbrAverageKbps[] = {245, 225, 190, 175, 165, 130, 115, 100, 85, 65};
+
 QLabel* Link(QWidget* owner, Desktop& desktop, const char* url, const QString& text) {
     auto* label = new QLabel(QStringLiteral("<a href=\"%1\">%2</a>").arg(QLatin1String(url), text.toHtmlEscaped()), owner);
     QObject::connect(label, &QLabel::linkActivated, owner, [&desktop](const QString& link) { desktop.Open(QUrl(link)); });
@@ -78,6 +82,19 @@ QLabel* Link(QWidget* owner, Desktop& desktop, const char* url, const QString& t
 
 Mp3Page::Mp3Page(Settings& settings, Desktop& desktop, QWidget* parent)
     : PresetPage(settings, Mp3Layout(), desktop, parent) {
+    QStringList levels;
+    std::vector<int> levelValues;
+    for (int level = 0; level < 10; ++level) {
+        levels << tr("V%1 ≈ %2 kbit/s").arg(level).arg(kVbrAverageKbps[level]);
+        levelValues.push_back(level);
+    }
+    AddModeRows(tr("Encodin&g mode:"), {tr("Constant bit rate (CBR)"), tr("Variable bit rate (VBR)")},
+                settings.MP3EncodingMode, tr("VBR &quality:"), levels, levelValues, settings.MP3VBRQuality);
+    infoFrame_ = new QCheckBox(tr("&Write the LAME/Info frame in constant-bit-rate files too (exact length, seeking)"),
+                               this);
+    infoFrame_->setObjectName(QStringLiteral("infoFrame"));
+    infoFrame_->setChecked(settings.MP3WriteInfoFrame != 0);
+
     auto* versions = new QGroupBox(tr("Write ID3 tag as:"), this);
     auto* versionRow = new QHBoxLayout(versions);
     id3Version_ = AddRadios(versions, versionRow,
@@ -95,12 +112,17 @@ Mp3Page::Mp3Page(Settings& settings, Desktop& desktop, QWidget* parent)
     links->addWidget(Link(this, desktop, "https://lame.sourceforge.io/",
                           tr("The program uses LAME MP3 encoder.")));
     extras()->addLayout(links);
+    extras()->addWidget(infoFrame_);
     extras()->addWidget(versions);
 }
 
 void Mp3Page::Apply() {
     PresetPage::Apply();
     settings_.MP3WriteID3Version = id3Version_->checkedId();
+    settings_.MP3WriteInfoFrame = infoFrame_->isChecked() ? 1 : 0;
+    if (autoRow()) return;
+    settings_.MP3EncodingMode = ChosenMode();
+    settings_.MP3VBRQuality = ChosenLevel();
 }
 
 void Mp3Page::AdjustAfterRateChange(EncodingChoice& choice) {

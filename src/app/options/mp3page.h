@@ -2,11 +2,14 @@
 
 #include "app/options/presetpage.h"
 
+class QCheckBox;
+
 namespace tonewright {
 
 // "MP3 Options": the bit rate and sample rate keep each other within what MPEG audio
 // layer III carries; the ID3 version choice follows the tag choice. Channel radio: joint
-// stereo, stereo, mono, as the source.
+// stereo, stereo, mono, as the source. Constant bit rate or LAME's VBR levels, and the
+// LAME/Info frame for constant-bit-rate files.
 class Mp3Page : public PresetPage {
     Q_OBJECT
 public:
@@ -19,6 +22,7 @@ protected:
 
 private:
     QButtonGroup* id3Version_;
+    QCheckBox* infoFrame_;
 };
 
 }  // namespace tonewright

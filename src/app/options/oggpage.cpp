@@ -1,6 +1,5 @@
 #include "app/options/oggpage.h"
 
-
 #include "encoders/automaticencoding.h"
 #include "encoders/vorbis/vorbisoutput.h"
 #include "engine/outputformat.h"
@@ -32,7 +31,23 @@ PresetPageLayout OggLayout() {
 }  // namespace
 
 OggPage::OggPage(Settings& settings, Desktop& desktop, QWidget* parent)
-    : PresetPage(settings, OggLayout(), desktop, parent) {}
+    : PresetPage(settings, OggLayout(), desktop, parent) {
+    QStringList levels;
+    std::vector<int> levelValues;
+    for (int level = 10; level >= -1; --level) {
+        levels << QString::number(level);
+        levelValues.push_back(level);
+    }
+    AddModeRows(tr("Encodin&g mode:"), {tr("Bit rate"), tr("Quality (variable bit rate)")}, settings.OGGEncodingMode,
+                tr("&Quality:"), levels, levelValues, settings.OGGQuality);
+}
+
+void OggPage::Apply() {
+    PresetPage::Apply();
+    if (autoRow()) return;
+    settings_.OGGEncodingMode = ChosenMode();
+    settings_.OGGQuality = ChosenLevel();
+}
 
 // The bit rate moved into what libvorbis allows at the rate and channel count; unchanged
 // when either value is zero or the channels follow the source (radio 2).

@@ -8,6 +8,8 @@
 #include <QGroupBox>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 #include "engine/outputformat.h"
 
 namespace tonewright {
@@ -47,15 +49,15 @@ PresetPage::PresetPage(Settings& settings, const PresetPageLayout& layout, Deskt
 
     auto* form = new QFormLayout;
     form->addRow(tr("&Encoding Options:"), presetList_);
-    auto* parameterForm = new QFormLayout(parameters_);
-    parameterForm->addRow(tr("Sample &Frequency:"), rateList_);
-    parameterForm->addRow(Text(layout.detailLabel), detailList_);
+    parameterForm_ = new QFormLayout(parameters_);
+    parameterForm_->addRow(tr("Sample &Frequency:"), rateList_);
+    parameterForm_->addRow(Text(layout.detailLabel), detailList_);
     auto* channelRow = new QHBoxLayout;
     QStringList channelTexts;
     for (const char* text : layout.channelTexts) channelTexts << Text(text);
     channels_ = AddRadios(parameters_, channelRow, channelTexts, stored_.channelRadio(settings.*stored_.channels));
     channelRow->addStretch();
-    parameterForm->addRow(tr("Channels:"), channelRow);
+    parameterForm_->addRow(tr("Channels:"), channelRow);
 
     auto* page = new QVBoxLayout(this);
     page->addLayout(form);
@@ -84,6 +86,35 @@ PresetPage::PresetPage(Settings& settings, const PresetPageLayout& layout, Deskt
     connect(channels_, &QButtonGroup::idClicked, this, [this] { ParameterChanged(Changed::Channel); });
 }
 
+void PresetPage::AddModeRows(const QString& modeLabel, const QStringList& modes, int mode, const QString& levelLabel,
+                             const QStringList& levels, const std::vector<int>& levelValues, int level) {
+    modeList_ = new QComboBox(parameters_);
+    modeList_->setObjectName(QStringLiteral("encodingMode"));
+    modeList_->addItems(modes);
+    modeList_->setCurrentIndex(mode == 1 ? 1 : 0);
+    levelList_ = new QComboBox(parameters_);
+    levelList_->setObjectName(QStringLiteral("level"));
+    for (int i = 0; i < levels.size() && i < static_cast<int>(levelValues.size()); ++i)
+        levelList_->addItem(levels[i], levelValues[static_cast<size_t>(i)]);
+    levelList_->setCurrentIndex(std::max(levelList_->findData(level), 0));
+    parameterForm_->insertRow(1, modeLabel, modeList_);
+    parameterForm_->insertRow(3, levelLabel, levelList_);
+    const auto follow = [this] {
+        detailList_->setEnabled(ChosenMode() == 0);
+        levelList_->setEnabled(ChosenMode() == 1);
+    };
+    follow();
+    connect(modeList_, &QComboBox::currentIndexChanged, this, follow);
+    // The presets stand for bit rates: a level shows "Custom", and a preset brings the
+    // bit-rate mode back.
+    if (!autoRow()) SelectMatchingPreset();
+    connect(modeList_, &QComboBox::activated, this, [this] { presetList_->setCurrentIndex(presetList_->count() - 1); });
+}
+
+int PresetPage::ChosenMode() const { return modeList_ ? modeList_->currentIndex() : 0; }
+
+int PresetPage::ChosenLevel() const { return levelList_ ? levelList_->currentData().toInt() : 0; }
+
 bool PresetPage::autoRow() const { return presetList_->currentIndex() == 0; }
 
 EncodingChoice PresetPage::ReadControls() const {
@@ -99,7 +130,8 @@ void PresetPage::WriteControls(const EncodingChoice& choice) {
 
 void PresetPage::SelectMatchingPreset() {
     const EncodingChoice shown = ReadControls();
-    const int preset = MatchingPreset(presets_, shown.sampleRate, shown.detail, shown.channelRadio);
+    const int preset =
+        ChosenMode() == 0 ? MatchingPreset(presets_, shown.sampleRate, shown.detail, shown.channelRadio) : -1;
     presetList_->setCurrentIndex(preset >= 0 ? preset + 1 : presetList_->count() - 1);
 }
 
@@ -108,6 +140,7 @@ void PresetPage::PresetChosen(int row) {
     const int preset = row - 1;
     if (preset < 0 || preset >= static_cast<int>(presets_.size())) return;
     const EncodingPreset& chosen = presets_[preset];
+    if (modeList_) modeList_->setCurrentIndex(0);
     WriteControls({chosen.sampleRate, chosen.second, chosen.channelRadio});
 }
 

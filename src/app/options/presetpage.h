@@ -7,6 +7,7 @@
 #include "settings/settings.h"
 
 class QButtonGroup;
+class QFormLayout;
 class QVBoxLayout;
 
 namespace tonewright {
@@ -67,6 +68,15 @@ protected:
     virtual void AdjustAfterDetailChange(EncodingChoice&) {}
     virtual void AdjustAfterChannelChange(EncodingChoice&) {}
 
+    // Adds to the parameters an encoding-mode list (row 0: by the bit-rate list, row 1: by
+    // the level list) and the level list, whose rows carry the stored level as their data.
+    // Only the list the chosen mode uses is enabled.
+    void AddModeRows(const QString& modeLabel, const QStringList& modes, int mode, const QString& levelLabel,
+                     const QStringList& levels, const std::vector<int>& levelValues, int level);
+    int ChosenMode() const;
+    int ChosenLevel() const;
+    bool autoRow() const;
+
     // Space between the parameters and the tag block for a format's own controls.
     QVBoxLayout* extras() const { return extras_; }
     TagBlock* tagBlock() const { return tagBlock_; }
@@ -78,7 +88,6 @@ private:
     void SelectMatchingPreset();
     void PresetChosen(int row);
     void ParameterChanged(Changed what);
-    bool autoRow() const;
 
     const OutputFormatSettings& group_;
     StoredEncoding stored_;
@@ -88,6 +97,9 @@ private:
     QComboBox* detailList_;
     QButtonGroup* channels_;
     QWidget* parameters_;
+    QFormLayout* parameterForm_;
+    QComboBox* modeList_ = nullptr;
+    QComboBox* levelList_ = nullptr;
     QVBoxLayout* extras_;
     TagBlock* tagBlock_ = nullptr;
     AmplifyBlock* amplify_;

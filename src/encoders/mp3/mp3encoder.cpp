@@ -23,6 +23,8 @@ int Mp3Encoder::Open(const std::string& path) {
     Close();
     lameError_.clear();
     started_ = false;
+    vbr_ = false;
+    infoFrame_ = false;
     if (!file_.Create(path)) return 0;
     lame_.reset(lame_init());
     if (!lame_) lameError_ = "LAME could not be initialised";
@@ -50,14 +52,21 @@ void Mp3Encoder::SetBitrate(int kbps) {
     if (lame_) lame_set_brate(lame_.get(), std::clamp(kbps, 8, 320));
 }
 
+void Mp3Encoder::SetVbrQuality(int quality) {
+    vbr_ = true;
+    if (lame_) lame_set_VBR_q(lame_.get(), std::clamp(quality, 0, 9));
+}
+
+void Mp3Encoder::SetInfoFrame(bool write) { infoFrame_ = write; }
+
 void Mp3Encoder::SetId3v1Tag(const uint8_t* block128) { id3v1_.assign(block128, block128 + kId3v1Size); }
 
 void Mp3Encoder::SetId3v2Tag(const uint8_t* block, uint32_t length) { id3v2_.assign(block, block + length); }
 
 int Mp3Encoder::Start() {
     if (!lame_ || !file_.IsOpen()) return 0;
-    lame_set_bWriteVbrTag(lame_.get(), 0);
-    lame_set_VBR(lame_.get(), vbr_off);
+    lame_set_bWriteVbrTag(lame_.get(), vbr_ || infoFrame_ ? 1 : 0);
+    lame_set_VBR(lame_.get(), vbr_ ? vbr_default : vbr_off);
     lame_set_write_id3tag_automatic(lame_.get(), 0);
     if (lame_init_params(lame_.get()) < 0) {
         lameError_ = "LAME refused the encoding parameters";
@@ -91,7 +100,9 @@ int Mp3Encoder::Close() {
     if (file_.IsOpen()) {
         if (started_) {
             encoded_.resize(kFlushBufferSize);
-            WriteEncoded(lame_encode_flush(lame_.get(), encoded_.data(), static_cast<int>(encoded_.size())));
+            if (WriteEncoded(lame_encode_flush(lame_.get(), encoded_.data(), static_cast<int>(encoded_.size()))) &&
+                (vbr_ || infoFrame_))
+                WriteInfoFrame();
         }
         if (!id3v1_.empty()) file_.Write(id3v1_.data(), id3v1_.size());
         file_.Close();
@@ -101,6 +112,17 @@ int Mp3Encoder::Close() {
     lame_.reset();
     started_ = false;
     return file_.Failed() || !lameError_.empty() ? 0 : 1;
+}
+
+// LAME left room for the frame where the frames begin, right after the ID3v2 block.
+bool Mp3Encoder::WriteInfoFrame() {
+    encoded_.resize(kFlushBufferSize);
+    const size_t size = lame_get_lametag_frame(lame_.get(), encoded_.data(), encoded_.size());
+    if (size == 0 || size > encoded_.size()) {
+        lameError_ = "LAME gave no information frame";
+        return false;
+    }
+    return file_.WriteAt(id3v2_.size(), encoded_.data(), size);
 }
 
 std::string Mp3Encoder::ErrorText() const { return lameError_.empty() ? file_.ErrorText() : lameError_; }

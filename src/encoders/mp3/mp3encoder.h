@@ -11,10 +11,13 @@ struct lame_global_struct;
 
 namespace tonewright {
 
-// Writes a constant-bit-rate MPEG audio layer III file from 16-bit PCM through LAME: an
-// optional ID3v2 block first, then the frames, then an optional 128-byte ID3v1 block. No
-// VBR information frame is written, and LAME adds no tags of its own; the tag blocks are
-// built elsewhere (or copied from an MP3 source) and only carried.
+// Writes an MPEG audio layer III file from 16-bit PCM through LAME, at a constant bit rate or
+// by VBR quality: an optional ID3v2 block first, then the frames, then an optional 128-byte
+// ID3v1 block. With the information frame on (always with VBR) the first frame is LAME's
+// Xing/Info frame, written over LAME's placeholder once encoding has ended: frame count,
+// seek table, encoder delay and padding, so that decoders that read it give the exact length.
+// LAME adds no tags of its own; the tag blocks are built elsewhere (or copied from an MP3
+// source) and only carried.
 class Mp3Encoder {
 public:
     Mp3Encoder() = default;
@@ -31,6 +34,8 @@ public:
     void SetChannels(int count);  // kept within 1..2
     void SetMode(int mode);       // 0 stereo, 1 joint stereo, 3 mono; anything else is stereo
     void SetBitrate(int kbps);    // kept within 8..320
+    void SetVbrQuality(int quality);  // variable bit rate at LAME's V0 (best) .. V9, instead of a bit rate
+    void SetInfoFrame(bool write);
     void SetId3v1Tag(const uint8_t* block128);
     void SetId3v2Tag(const uint8_t* block, uint32_t length);
 
@@ -51,6 +56,7 @@ private:
     };
 
     bool WriteEncoded(int byteCount);
+    bool WriteInfoFrame();
 
     OutputFile file_;
     std::unique_ptr<lame_global_struct, LameCloser> lame_;
@@ -58,6 +64,8 @@ private:
     std::vector<uint8_t> id3v1_;
     std::vector<uint8_t> id3v2_;
     bool started_ = false;
+    bool vbr_ = false;
+    bool infoFrame_ = false;
     std::string lameError_;
 };
 

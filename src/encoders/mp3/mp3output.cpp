@@ -22,6 +22,7 @@ int LimitMp3Bitrate(int kbps, int outputRate) {
 Mp3Encoding ChooseMp3Encoding(const Settings& s, const SourceFormat& source) {
     Mp3Encoding e;
     e.inputRate = source.rate;
+    e.infoFrame = s.MP3WriteInfoFrame != 0;
     if (s.AutoDestMP3EncodingParam) {
         const AutoEncoding automatic = AutoEncodingTable(source.rate, source.channels);
         e.channels = source.channels;
@@ -38,6 +39,10 @@ Mp3Encoding ChooseMp3Encoding(const Settings& s, const SourceFormat& source) {
     e.channels = PicksOneChannel(source.channels, outputChannels, s.MonoType) ? 1 : source.channels;
     e.outputRate = SnapToTable(s.MP3SampleRate != 0 ? s.MP3SampleRate : source.rate, kSampleRateTable);
 
+    if (s.MP3EncodingMode == 1) {
+        e.vbrQuality = std::clamp(s.MP3VBRQuality, 0, 9);
+        return e;
+    }
     int kbps = s.MP3BitRate;
     if (kbps == 0) {
         kbps = HasLossyBitrate(source.inputType) ? source.bitrateKbps
@@ -93,7 +98,9 @@ public:
         encoder_.SetChannels(encoding_.channels);
         if (encoding_.mode >= 0) encoder_.SetMode(encoding_.mode);
         encoder_.SetOutSampleRate(encoding_.outputRate);
-        if (encoding_.bitrateKbps > 0) encoder_.SetBitrate(encoding_.bitrateKbps);
+        if (encoding_.vbrQuality >= 0) encoder_.SetVbrQuality(encoding_.vbrQuality);
+        else if (encoding_.bitrateKbps > 0) encoder_.SetBitrate(encoding_.bitrateKbps);
+        encoder_.SetInfoFrame(encoding_.infoFrame);
         return encoder_.Start() != 0;
     }
 

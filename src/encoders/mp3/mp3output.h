@@ -9,8 +9,9 @@ namespace tonewright {
 // Stored in the OutputFormat setting.
 constexpr int kOutputMp3 = 1000;
 
-// MP3 output through LAME: constant bit rate, ID3 blocks built from the resolved tags, or
-// an MP3 source's own blocks copied byte for byte when its tags are transferred.
+// MP3 output through LAME: constant bit rate or VBR quality, the LAME/Info frame, ID3 blocks
+// built from the resolved tags, or an MP3 source's own blocks copied byte for byte when its
+// tags are transferred.
 extern const OutputWriterFactory kMp3Writer;
 
 // Bit rates (kbps) of MPEG audio layer III.
@@ -27,6 +28,8 @@ struct Mp3Encoding {
     int mode = -1;
     int outputRate = 0;
     int bitrateKbps = -1;
+    int vbrQuality = -1;     // 0..9: variable bit rate instead of `bitrateKbps`
+    bool infoFrame = false;  // the LAME/Info frame in a constant-bit-rate file (VBR files always get it)
 };
 Mp3Encoding ChooseMp3Encoding(const Settings& settings, const SourceFormat& source);
 

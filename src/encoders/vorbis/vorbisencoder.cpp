@@ -77,6 +77,17 @@ int VorbisEncoder::Setup(int sampleRate, int channels, long nominalBitrate) {
     return ok ? 1 : 0;
 }
 
+int VorbisEncoder::SetupQuality(int sampleRate, int channels, int quality) {
+    if (!codec_) return 0;
+    channels_ = channels;
+    vorbis_info* info = &codec_->info;
+    const float level = static_cast<float>(quality) / 10.0f;  // libvorbis counts -0.1 .. 1.0
+    const bool ok = vorbis_encode_setup_vbr(info, channels, sampleRate, level) == 0 &&
+                    vorbis_encode_setup_init(info) == 0;
+    codec_->configured = ok;
+    return ok ? 1 : 0;
+}
+
 void VorbisEncoder::SetTags(const TagInfo& tags) {
     if (!codec_) return;
     for (const auto& [key, value] : VorbisComments(tags)) vorbis_comment_add_tag(&codec_->comment, key, value.c_str());

@@ -10,7 +10,7 @@
 namespace tonewright {
 
 // Writes an Ogg Vorbis file from 16-bit PCM with libvorbis and libogg: average bit rate
-// with the bit-rate management engine off, the tags as Vorbis comments, the three header
+// with the bit-rate management engine off, or a quality level, the tags as Vorbis comments, the three header
 // packets on pages of their own before any audio page, and the end-of-stream page last.
 class VorbisEncoder {
 public:
@@ -24,6 +24,9 @@ public:
     // Chooses the libvorbis mode for the rate, 1 or 2 channels and the nominal bit rate in
     // bits per second. 0 when libvorbis has no mode for the combination.
     int Setup(int sampleRate, int channels, long nominalBitrate);
+    // Chooses libvorbis's variable-bit-rate mode for the quality, -1 (smallest) to 10 (best);
+    // the header's nominal bit rate is libvorbis's estimate for it. 0 when it has no mode.
+    int SetupQuality(int sampleRate, int channels, int quality);
     // Adds the non-empty values as comments; the track only when its number is above 0.
     void SetTags(const TagInfo& tags);
     // Writes the identification, comment and codebook headers. 0 when writing failed.

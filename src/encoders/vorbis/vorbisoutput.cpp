@@ -44,6 +44,11 @@ VorbisEncoding ChooseVorbisEncoding(const Settings& s, const SourceFormat& sourc
     }
     e.rate = SnapToTable(s.OGGSampleRate != 0 ? s.OGGSampleRate : source.rate, kSampleRateTable);
     e.channels = s.OGGChannels == 0 ? source.channels : s.OGGChannels == 1 ? 1 : 2;
+    if (s.OGGEncodingMode == 1) {
+        e.byQuality = true;
+        e.quality = std::clamp(s.OGGQuality, -1, 10);
+        return e;
+    }
     int kbps = s.OGGBitRate;
     if (kbps == 0) {
         kbps = HasLossyBitrate(source.inputType) ? source.bitrateKbps
@@ -62,7 +67,10 @@ public:
 
     bool Start(const std::string& path) override {
         if (!encoder_.Open(path)) return false;
-        if (!encoder_.Setup(encoding_.rate, encoding_.channels, encoding_.bitrateKbps * 1000L)) {
+        const bool configured =
+            encoding_.byQuality ? encoder_.SetupQuality(encoding_.rate, encoding_.channels, encoding_.quality)
+                                : encoder_.Setup(encoding_.rate, encoding_.channels, encoding_.bitrateKbps * 1000L);
+        if (!configured) {
             noMode_ = true;
             return false;
         }
@@ -75,9 +83,10 @@ public:
     }
     std::string ErrorText() const override {
         if (!noMode_) return encoder_.ErrorText();
+        const std::string setting = encoding_.byQuality ? "quality " + std::to_string(encoding_.quality)
+                                                        : std::to_string(encoding_.bitrateKbps) + " kbps";
         return "libvorbis has no mode for " + std::to_string(encoding_.rate) + " Hz, " +
-               std::to_string(encoding_.channels) + " channel(s) at " + std::to_string(encoding_.bitrateKbps) +
-               " kbps";
+               std::to_string(encoding_.channels) + " channel(s) at " + setting;
     }
 
 private:

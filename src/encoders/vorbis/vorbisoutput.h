@@ -9,7 +9,7 @@ namespace tonewright {
 // Stored in the OutputFormat setting.
 constexpr int kOutputOgg = 4000;
 
-// Ogg Vorbis output at an average bit rate, the tags as Vorbis comments.
+// Ogg Vorbis output at an average bit rate or a quality level, the tags as Vorbis comments.
 extern const OutputWriterFactory kVorbisWriter;
 
 // Nominal bit rates (kbps) offered for Ogg Vorbis: the MP3 ones and two higher steps.
@@ -25,6 +25,8 @@ struct VorbisEncoding {
     int rate = 0;
     int channels = 0;
     int bitrateKbps = 0;
+    bool byQuality = false;  // quality mode: `quality` (-1..10) instead of the bit rate
+    int quality = 5;
 };
 VorbisEncoding ChooseVorbisEncoding(const Settings& settings, const SourceFormat& source);
 
