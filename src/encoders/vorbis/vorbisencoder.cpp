@@ -68,24 +68,21 @@ int VorbisEncoder::Open(const std::string& path) {
 
 int VorbisEncoder::Setup(int sampleRate, int channels, long nominalBitrate) {
     if (!codec_) return 0;
-    channels_ = channels;
     vorbis_info* info = &codec_->info;
-    const bool ok = vorbis_encode_setup_managed(info, channels, sampleRate, -1, nominalBitrate, -1) == 0 &&
-                    vorbis_encode_ctl(info, OV_ECTL_RATEMANAGE2_SET, nullptr) == 0 &&
-                    vorbis_encode_setup_init(info) == 0;
-    codec_->configured = ok;
-    return ok ? 1 : 0;
+    return FinishSetup(channels, vorbis_encode_setup_managed(info, channels, sampleRate, -1, nominalBitrate, -1) == 0 &&
+                                     vorbis_encode_ctl(info, OV_ECTL_RATEMANAGE2_SET, nullptr) == 0);
 }
 
 int VorbisEncoder::SetupQuality(int sampleRate, int channels, int quality) {
     if (!codec_) return 0;
-    channels_ = channels;
-    vorbis_info* info = &codec_->info;
     const float level = static_cast<float>(quality) / 10.0f;  // libvorbis counts -0.1 .. 1.0
-    const bool ok = vorbis_encode_setup_vbr(info, channels, sampleRate, level) == 0 &&
-                    vorbis_encode_setup_init(info) == 0;
-    codec_->configured = ok;
-    return ok ? 1 : 0;
+    return FinishSetup(channels, vorbis_encode_setup_vbr(&codec_->info, channels, sampleRate, level) == 0);
+}
+
+int VorbisEncoder::FinishSetup(int channels, bool modeChosen) {
+    channels_ = channels;
+    codec_->configured = modeChosen && vorbis_encode_setup_init(&codec_->info) == 0;
+    return codec_->configured ? 1 : 0;
 }
 
 void VorbisEncoder::SetTags(const TagInfo& tags) {

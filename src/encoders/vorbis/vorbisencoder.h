@@ -42,6 +42,8 @@ private:
     struct Codec;
 
     bool WritePendingPages();
+    // Ends a setup whose mode was chosen (modeChosen) by libvorbis's setup_init. 1 when done.
+    int FinishSetup(int channels, bool modeChosen);
 
     OutputFile file_;
     std::unique_ptr<Codec> codec_;
