@@ -82,23 +82,25 @@ std::string LoadFailureText(const std::string& path, const std::string& reason) 
     return text;
 }
 
-// Adds every path to the list; the report keeps input order, duplicates are left out.
-std::vector<ReportItem> AddFiles(const std::vector<std::string>& paths, FileList& list) {
+// Adds every path to the list, reading `jobs` files at once; the report keeps input order,
+// duplicates are left out.
+std::vector<ReportItem> AddFiles(const std::vector<std::string>& paths, int jobs, FileList& list) {
     std::vector<ReportItem> items;
-    for (const std::string& path : paths) {
-        std::string reason;
-        switch (list.AddFile(path, reason)) {
-            case FileList::AddResult::Added:
-                items.push_back({path, static_cast<int>(list.size()) - 1, {}});
-                break;
-            case FileList::AddResult::Failed:
-                items.push_back({path, -1, LoadFailureText(path, reason)});
-                break;
-            case FileList::AddResult::AlreadyListed:
-                break;
-        }
-    }
+    FileList::AddObserver observer;
+    observer.added = [&](size_t index, FileList::AddResult result, const std::string& reason) {
+        if (result == FileList::AddResult::Added)
+            items.push_back({paths[index], static_cast<int>(list.size()) - 1, {}});
+        else if (result == FileList::AddResult::Failed)
+            items.push_back({paths[index], -1, LoadFailureText(paths[index], reason)});
+        return true;
+    };
+    list.AddFiles(paths, jobs, observer);
     return items;
+}
+
+// Files converted, or read for their properties, at once: -j, else one per core.
+int JobCount(const CliOptions& options) {
+    return options.jobs > 0 ? options.jobs : static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
 }
 
 // A report that could not be written fails the run, whatever the conversions did; a
@@ -146,7 +148,7 @@ int Convert(std::vector<ReportItem> items, FileList& list, const Settings& setti
     context.parts = &parts;
     context.settings = &settings;
     context.outputFormat = settings.OutputFormat;
-    context.jobs = options.jobs > 0 ? options.jobs : static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
+    context.jobs = JobCount(options);
     if (!entries.empty()) ConvertBatch(entries, rows, context, host);
     const bool allConverted = host.FinishReport();
     if (const int signal = TerminalHost::CancelSignal()) return kExitAfterSignal + signal;
@@ -187,7 +189,7 @@ int main(int argc, char** argv) {
     if (options.save) SaveSettings(settings, *store, kSaveOptions | kSaveWindowState);
 
     FileList list;
-    std::vector<ReportItem> items = AddFiles(CollectPaths(options, settings), list);
+    std::vector<ReportItem> items = AddFiles(CollectPaths(options, settings), JobCount(options), list);
     if (options.info) return PrintInfo(items, list);
     return Convert(std::move(items), list, settings, options);
 }

@@ -1,62 +1,59 @@
 #include "engine/filelist.h"
 
-#include "base/inputtype.h"
+#include <chrono>
+#include <cstdint>
+#include <map>
+
 #include "base/pathutil.h"
-#include "engine/sourcefactory.h"
+#include "engine/orderedprobes.h"
 
 namespace tonewright {
-
-namespace {
-
-// Extensions that name a sound format, where a file without an audio stream is damaged or
-// misnamed. Containers that may hold video only (MP4, Windows Media) and the rendered and
-// other kinds are left alone.
-bool PromisesAudio(int inputType) {
-    switch (inputType) {
-        case kInputMp3: case kInputWav: case kInputFlac: case kInputWavPack: case kInputAdx:
-        case kInputMonkeysAudio: case kInputMusepack: case kInputSpeex: case kInputTta: case kInputOgg:
-        case kInputAu: case kInputAiff: case kInputAac: case kInputM4a:
-            return true;
-        default:
-            return false;
-    }
-}
-
-}  // namespace
 
 FileList::AddResult FileList::AddFile(const std::string& givenPath, std::string& failureReason) {
     const std::string path = AbsoluteCleanPath(givenPath);
     if (listedPaths_.count(path)) return AddResult::AlreadyListed;
 
-    const int inputType = ClassifyInputType(path);
-    auto source = IsFolder(path) ? nullptr : OpenSource(path, inputType, 0, SourceUse::Properties, failureReason);
-    if (!source) {
-        const std::string extension = AsciiLower(PathExtension(path));
-        if (inputType == kInputCdTrack)
-            failureReason = "IMPORTANT: please DO NOT add CDA file from hard drive, but add CDA file from CD drive.";
-        else if (extension == ".swf" || extension == ".flv")
-            failureReason = "Flash files carry their sound in a way this converter does not read; "
-                            "please extract the audio with a video tool first.";
-        return AddResult::Failed;
-    }
-    if (source->GetSampleRate() <= 0 && PromisesAudio(inputType)) {
-        failureReason = "No sound was found in the file: it may be empty, damaged or not what its extension says.";
-        return AddResult::Failed;
-    }
+    ProbedFile probed = ProbeFile(path);
+    failureReason = std::move(probed.failureReason);
+    return Append(std::move(probed.entry));
+}
 
-    auto entry = std::make_unique<FileEntry>();
-    entry->sourcePath = path;
-    entry->inputType = inputType;
-    entry->duration = source->GetDuration();
-    entry->sampleRate = source->GetSampleRate();
-    entry->bitrate = source->GetBitrate();
-    if (inputType == kInputMp3) entry->channelMode = source->GetChannelMode();
-    else entry->sourceChannels = source->GetSourceChannels();
-    source->Close();
-
+FileList::AddResult FileList::Append(std::unique_ptr<FileEntry> entry) {
+    if (!entry) return AddResult::Failed;
+    listedPaths_.insert(entry->sourcePath);
     entries_.push_back(std::move(entry));
-    listedPaths_.insert(path);
     return AddResult::Added;
+}
+
+void FileList::AddFiles(const std::vector<std::string>& givenPaths, int jobs, const AddObserver& observer) {
+    // A file already listed is settled before any reading starts; a file given again takes
+    // the outcome of its first mention (listed once, or the same failure).
+    constexpr size_t kRead = SIZE_MAX, kListed = SIZE_MAX - 1;
+    std::vector<size_t> firstMention(givenPaths.size(), kRead);
+    std::vector<std::string> toRead;
+    std::map<std::string, size_t> mentioned;
+    for (size_t i = 0; i < givenPaths.size(); ++i) {
+        std::string path = AbsoluteCleanPath(givenPaths[i]);
+        if (listedPaths_.count(path)) firstMention[i] = kListed;
+        else if (const auto [at, isNew] = mentioned.emplace(path, i); !isNew) firstMention[i] = at->second;
+        else toRead.push_back(std::move(path));
+    }
+    OrderedProbes probes(std::move(toRead), jobs);
+    std::vector<AddResult> results(givenPaths.size(), AddResult::AlreadyListed);
+    std::vector<std::string> reasons(givenPaths.size());
+    for (size_t i = 0; i < givenPaths.size(); ++i) {
+        if (firstMention[i] == kRead) {
+            ProbedFile probed;
+            while (!probes.Next(probed, std::chrono::milliseconds(20)))
+                if (observer.waiting) observer.waiting();
+            results[i] = Append(std::move(probed.entry));
+            reasons[i] = std::move(probed.failureReason);
+        } else if (firstMention[i] != kListed && results[firstMention[i]] == AddResult::Failed) {
+            results[i] = AddResult::Failed;
+            reasons[i] = reasons[firstMention[i]];
+        }
+        if (!observer.added(i, results[i], reasons[i])) return;
+    }
 }
 
 void FileList::Remove(size_t row) {

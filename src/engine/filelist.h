@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <set>
 #include <string>
@@ -18,6 +19,17 @@ public:
     // Reads the file's properties through the source factory and appends a row. On
     // Failed, failureReason may hold a note for the user.
     AddResult AddFile(const std::string& path, std::string& failureReason);
+
+    // What AddFiles tells its caller, on the caller's thread: `added` for each path in the
+    // order given (returning false stops adding), `waiting` whenever the next file takes a
+    // while to read (the desktop keeps its windows alive there).
+    struct AddObserver {
+        std::function<bool(size_t index, AddResult result, const std::string& failureReason)> added;
+        std::function<void()> waiting;
+    };
+    // Adds the files as AddFile does, in the order given, with their properties read on
+    // `jobs` threads at once.
+    void AddFiles(const std::vector<std::string>& paths, int jobs, const AddObserver& observer);
     void Remove(size_t row);
     void Clear();
 
@@ -27,6 +39,8 @@ public:
     const FileEntry& operator[](size_t row) const { return *entries_[row]; }
 
 private:
+    AddResult Append(std::unique_ptr<FileEntry> entry);
+
     std::vector<std::unique_ptr<FileEntry>> entries_;
     std::set<std::string> listedPaths_;
 };
