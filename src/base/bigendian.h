@@ -10,6 +10,10 @@ inline uint16_t LoadBe16(const uint8_t* bytes) { return static_cast<uint16_t>(by
 
 inline int16_t LoadBeS16(const uint8_t* bytes) { return static_cast<int16_t>(LoadBe16(bytes)); }
 
+inline uint32_t LoadBe24(const uint8_t* bytes) {
+    return static_cast<uint32_t>(bytes[0]) << 16 | static_cast<uint32_t>(bytes[1]) << 8 | bytes[2];
+}
+
 inline uint32_t LoadBe32(const uint8_t* bytes) {
     return static_cast<uint32_t>(bytes[0]) << 24 | static_cast<uint32_t>(bytes[1]) << 16 |
            static_cast<uint32_t>(bytes[2]) << 8 | static_cast<uint32_t>(bytes[3]);

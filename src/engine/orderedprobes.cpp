@@ -5,6 +5,7 @@
 #include "base/inputtype.h"
 #include "base/pathutil.h"
 #include "engine/sourcefactory.h"
+#include "sources/headerprobe/headerproperties.h"
 
 namespace tonewright {
 
@@ -28,11 +29,28 @@ bool PromisesAudio(int inputType) {
     }
 }
 
+std::unique_ptr<FileEntry> NewEntry(const std::string& path, int inputType, const HeaderProperties& properties) {
+    auto entry = std::make_unique<FileEntry>();
+    entry->sourcePath = path;
+    entry->inputType = inputType;
+    entry->duration = properties.durationSeconds;
+    entry->sampleRate = properties.sampleRate;
+    entry->bitrate = properties.bitrateKbps;
+    if (inputType == kInputMp3) entry->channelMode = properties.channelMode;
+    else entry->sourceChannels = properties.sourceChannels;
+    return entry;
+}
+
 }  // namespace
 
 ProbedFile ProbeFile(const std::string& path) {
     ProbedFile probed;
     const int inputType = ClassifyInputType(path);
+    HeaderProperties properties;
+    if (ReadHeaderProperties(path, inputType, properties)) {
+        probed.entry = NewEntry(path, inputType, properties);
+        return probed;
+    }
     auto source = IsFolder(path) ? nullptr : OpenSource(path, inputType, 0, SourceUse::Properties, probed.failureReason);
     if (!source) {
         const std::string extension = AsciiLower(PathExtension(path));
@@ -50,16 +68,13 @@ ProbedFile ProbeFile(const std::string& path) {
         return probed;
     }
 
-    auto entry = std::make_unique<FileEntry>();
-    entry->sourcePath = path;
-    entry->inputType = inputType;
-    entry->duration = source->GetDuration();
-    entry->sampleRate = source->GetSampleRate();
-    entry->bitrate = source->GetBitrate();
-    if (inputType == kInputMp3) entry->channelMode = source->GetChannelMode();
-    else entry->sourceChannels = source->GetSourceChannels();
+    properties.durationSeconds = source->GetDuration();
+    properties.sampleRate = source->GetSampleRate();
+    properties.bitrateKbps = source->GetBitrate();
+    properties.sourceChannels = source->GetSourceChannels();
+    properties.channelMode = source->GetChannelMode();
     source->Close();
-    probed.entry = std::move(entry);
+    probed.entry = NewEntry(path, inputType, properties);
     return probed;
 }
 

@@ -8,6 +8,7 @@
 #include "sources/bass/bass.h"
 #include "sources/bass/filebytes.h"
 #include "sources/bass/mpegframeheader.h"
+#include "sources/headerprobe/headerproperties.h"
 #include "sources/bass/tagblocks.h"
 #include "sources/clamptoint.h"
 #include "sources/deinterleave.h"
@@ -102,7 +103,7 @@ void BassSource::SetBitrate() {
     uint64_t start = BASS_StreamGetFilePosition(channel_, BASS_FILEPOS_START);
     if (start == BASS_POSITION_UNKNOWN || start > end) start = 0;
     if (seconds > 0 && end != BASS_POSITION_UNKNOWN)
-        bitrateKbps = ClampToInt(static_cast<double>(end - start) / (seconds * 125) + 0.5);
+        bitrateKbps = AverageKbps(end - start, seconds);
     else
         bitrateKbps = ClampToInt(static_cast<uint64_t>(bitsPerSample) * sampleRate * sourceChannels / 1000);
 }
