@@ -11,8 +11,10 @@ constexpr qint64 kPumpIntervalMs = 16;
 
 }  // namespace
 
+bool EventPump::Due() const { return !sinceLastPump_.isValid() || sinceLastPump_.elapsed() >= kPumpIntervalMs; }
+
 void EventPump::Pump() {
-    if (sinceLastPump_.isValid() && sinceLastPump_.elapsed() < kPumpIntervalMs) return;
+    if (!Due()) return;
     QCoreApplication::processEvents();
     sinceLastPump_.start();
 }

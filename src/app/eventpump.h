@@ -10,6 +10,15 @@ namespace tonewright {
 class EventPump {
 public:
     void Pump();
+    // Like Pump, with `beforeEvents` run first when the events are let through.
+    template <typename Work>
+    void Pump(Work beforeEvents) {
+        if (!Due()) return;
+        beforeEvents();
+        Pump();
+    }
+    // Whether Pump would let the events through now.
+    bool Due() const;
 
 private:
     QElapsedTimer sinceLastPump_;

@@ -1,8 +1,10 @@
 #pragma once
 
-#include <QTreeWidget>
+#include <QTreeView>
 
 #include <vector>
+
+#include "app/filelistmodel.h"
 
 namespace tonewright {
 
@@ -18,23 +20,31 @@ struct FileEntry;
 // screen resolution. The File column takes whatever width the others leave in the view; the
 // width given to it (or dragged by the user) is the least it keeps, so a wider File column
 // scrolls instead.
-class FileListWidget : public QTreeWidget {
+class FileListWidget : public QTreeView {
     Q_OBJECT
 public:
-    enum Column { kFileColumn, kDurationColumn, kBitrateColumn, kFrequencyColumn, kChannelsColumn, kStatusColumn };
+    using Column = FileListModel::Column;
+    static constexpr Column kFileColumn = FileListModel::kFileColumn;
+    static constexpr Column kDurationColumn = FileListModel::kDurationColumn;
+    static constexpr Column kBitrateColumn = FileListModel::kBitrateColumn;
+    static constexpr Column kFrequencyColumn = FileListModel::kFrequencyColumn;
+    static constexpr Column kChannelsColumn = FileListModel::kChannelsColumn;
+    static constexpr Column kStatusColumn = FileListModel::kStatusColumn;
 
     explicit FileListWidget(QWidget* parent);
     ~FileListWidget() override;
 
-    // Appends a row for a new entry with its information cells, and scrolls to it.
-    void AppendRow(FileEntry* entry);
-    FileEntry* EntryAt(int row) const;
-    void RemoveRow(int row);
-    int rowCount() const { return topLevelItemCount(); }
+    // Appends rows for new entries with their information cells, and scrolls to the last.
+    void AppendRows(const std::vector<FileEntry*>& entries);
+    FileEntry* EntryAt(int row) const { return model_->EntryAt(row); }
+    void RemoveRows(const std::vector<int>& rows) { model_->Remove(rows); }
+    void Clear() { model_->Clear(); }
+    int rowCount() const { return model_->rowCount(); }
+    QString CellText(int row, int column) const { return model_->CellText(row, column); }
     // The selected rows, top to bottom.
     std::vector<int> SelectedRows() const;
     // The Status cell's text, also its tooltip.
-    void SetStatus(int row, const QString& text);
+    void SetStatus(int row, const QString& text) { model_->SetStatus(row, text); }
     void ShowRow(int row);
     // A column's width as given or dragged; for the File column, the least it keeps.
     int ColumnUnits(int column) const;
@@ -52,6 +62,7 @@ private:
     // Gives the File column the width the other columns leave, but no less than its floor.
     void FitFileColumn();
 
+    FileListModel* model_;
     // The scroll bar follows the row count; cut before the model's own teardown.
     std::vector<QMetaObject::Connection> rowCountWatch_;
     int fileColumnFloor_ = 0;  // pixels

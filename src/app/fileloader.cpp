@@ -4,7 +4,9 @@
 #include <QCoreApplication>
 #include <QWidget>
 
+#include <algorithm>
 #include <memory>
+#include <thread>
 
 #include "app/coretexts.h"
 #include "app/desktop.h"
@@ -12,6 +14,7 @@
 #include "app/filelistwidget.h"
 #include "app/progresswindow.h"
 #include "base/pathutil.h"
+#include "engine/fileentry.h"
 #include "engine/filelist.h"
 #include "engine/folderscan.h"
 #include "engine/loadreport.h"
@@ -88,23 +91,26 @@ void FileLoader::LoadFileList(const std::vector<std::string>& paths, AddProgress
         const int total = static_cast<int>(paths.size());
         progress.SetRange(total);
         events.Pump();
-        for (int i = 0; i < total && !progress.cancelled(); ++i) {
-            progress.SetText(
-                QCoreApplication::translate("FileLoader", "Adding file %1 of %2...").arg(i + 1).arg(total));
+        // Rows join the list each time the window is repainted, not one by one.
+        std::vector<FileEntry*> unshown;
+        const auto showRows = [&] {
+            list_.AppendRows(unshown);
+            unshown.clear();
+        };
+        FileList::AddObserver observer;
+        observer.added = [&](size_t index, FileList::AddResult result, const std::string& reason) {
+            progress.SetText(QCoreApplication::translate("FileLoader", "Adding file %1 of %2...")
+                                 .arg(static_cast<int>(index) + 1)
+                                 .arg(total));
             progress.Step();
-            std::string reason;
-            switch (files_.AddFile(paths[i], reason)) {
-                case FileList::AddResult::Added:
-                    list_.AppendRow(&files_[files_.size() - 1]);
-                    break;
-                case FileList::AddResult::Failed:
-                    report.AddFailure(paths[i], reason);
-                    break;
-                case FileList::AddResult::AlreadyListed:
-                    break;
-            }
-            events.Pump();
-        }
+            if (result == FileList::AddResult::Added) unshown.push_back(&files_[files_.size() - 1]);
+            else if (result == FileList::AddResult::Failed) report.AddFailure(paths[index], reason);
+            events.Pump(showRows);
+            return !progress.cancelled();
+        };
+        observer.waiting = [&] { events.Pump(showRows); };
+        files_.AddFiles(paths, static_cast<int>(std::max(1u, std::thread::hardware_concurrency())), observer);
+        showRows();
         progress.hide();
     }
     if (!report.empty())

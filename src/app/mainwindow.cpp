@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QHBoxLayout>
+#include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
@@ -63,12 +64,6 @@ const ListCommand kListMenu[] = {
 };
 
 // The position of the entry in the list that owns it.
-size_t IndexOf(const FileList& files, const FileEntry* entry) {
-    size_t index = 0;
-    while (index < files.size() && &files[index] != entry) ++index;
-    return index;
-}
-
 QString WithoutTrailingSlash(QString folder) {
     while (folder.size() > 1 && folder.endsWith(QLatin1Char('/'))) folder.chop(1);
     return folder;
@@ -85,7 +80,7 @@ MainWindow::MainWindow(SettingsStore& store, Desktop& desktop) : store_(store), 
     setWindowTitle(QStringLiteral("Tonewright"));
 
     list_ = new FileListWidget(this);
-    connect(list_, &QTreeWidget::itemDoubleClicked, this, [this] { PlaySource(); });
+    connect(list_, &QAbstractItemView::doubleClicked, this, [this] { PlaySource(); });
     connect(list_, &QWidget::customContextMenuRequested, this, &MainWindow::ShowListMenu);
 
     auto* layout = new QVBoxLayout(this);
@@ -144,8 +139,8 @@ QLayout* MainWindow::CreateCommandRow() {
         if (button.run == &MainWindow::OnRemove) {
             push->setObjectName(QStringLiteral("removeButton"));
             push->setEnabled(false);
-            connect(list_, &QTreeWidget::itemSelectionChanged, push,
-                    [this, push] { push->setEnabled(!list_->selectedItems().isEmpty()); });
+            connect(list_->selectionModel(), &QItemSelectionModel::selectionChanged, push,
+                    [this, push] { push->setEnabled(list_->selectionModel()->hasSelection()); });
         }
     }
     auto* right = new QWidget(this);
@@ -257,11 +252,10 @@ void MainWindow::OnRemove() {
         Inform(tr(kSelectFirst));
         return;
     }
-    for (auto row = selected.rbegin(); row != selected.rend(); ++row) {
-        const FileEntry* entry = list_->EntryAt(*row);
-        list_->RemoveRow(*row);
-        files_.Remove(IndexOf(files_, entry));
-    }
+    std::vector<const FileEntry*> entries;
+    for (int row : selected) entries.push_back(list_->EntryAt(row));
+    list_->RemoveRows(selected);
+    files_.Remove(entries);
 }
 
 void MainWindow::OnRemoveAll() {
@@ -269,7 +263,7 @@ void MainWindow::OnRemoveAll() {
         Inform(tr(kListEmpty));
         return;
     }
-    list_->clear();
+    list_->Clear();
     files_.Clear();
 }
 

@@ -1,8 +1,10 @@
 #include "engine/filelist.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cstdint>
 #include <map>
+#include <unordered_set>
 
 #include "base/pathutil.h"
 #include "engine/orderedprobes.h"
@@ -56,10 +58,12 @@ void FileList::AddFiles(const std::vector<std::string>& givenPaths, int jobs, co
     }
 }
 
-void FileList::Remove(size_t row) {
-    if (row >= entries_.size()) return;
-    listedPaths_.erase(entries_[row]->sourcePath);
-    entries_.erase(entries_.begin() + static_cast<std::ptrdiff_t>(row));
+void FileList::Remove(const std::vector<const FileEntry*>& entries) {
+    const std::unordered_set<const FileEntry*> removed(entries.begin(), entries.end());
+    for (const FileEntry* entry : entries) listedPaths_.erase(entry->sourcePath);
+    entries_.erase(std::remove_if(entries_.begin(), entries_.end(),
+                                  [&](const std::unique_ptr<FileEntry>& entry) { return removed.count(entry.get()) != 0; }),
+                   entries_.end());
 }
 
 void FileList::Clear() {

@@ -30,7 +30,8 @@ public:
     // Adds the files as AddFile does, in the order given, with their properties read on
     // `jobs` threads at once.
     void AddFiles(const std::vector<std::string>& paths, int jobs, const AddObserver& observer);
-    void Remove(size_t row);
+    // Removes the entries (each listed once) in one pass over the list.
+    void Remove(const std::vector<const FileEntry*>& entries);
     void Clear();
 
     size_t size() const { return entries_.size(); }

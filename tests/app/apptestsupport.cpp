@@ -83,7 +83,11 @@ void WindowHarness::AddFiles(const QStringList& paths) {
 
 int WindowHarness::rows() const { return list->rowCount(); }
 
-QString WindowHarness::cell(int row, int column) const { return list->topLevelItem(row)->text(column); }
+QString WindowHarness::cell(int row, int column) const { return list->CellText(row, column); }
+
+void WindowHarness::Select(int row) const {
+    list->selectionModel()->select(list->model()->index(row, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
+}
 
 QStringList WindowHarness::column(int column) const {
     QStringList texts;

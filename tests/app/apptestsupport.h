@@ -129,6 +129,8 @@ public:
     void ListTones(const QStringList& names, double seconds = 0.2);
     int rows() const;
     QString cell(int row, int column) const;
+    // Adds the row to the list's selection.
+    void Select(int row) const;
     QStringList column(int column) const;
 
     QTemporaryDir dir;

@@ -90,8 +90,8 @@ private slots:
         QCOMPARE(h.desktop.messages.back().text, QStringLiteral("There aren't files in list."));
 
         h.ListTones({"a.wav", "b.wav", "c.wav"});
-        h.list->topLevelItem(0)->setSelected(true);
-        h.list->topLevelItem(2)->setSelected(true);
+        h.Select(0);
+        h.Select(2);
         h.window->ConvertSelected();
         QCOMPARE(h.column(Column::kStatusColumn), (QStringList{"a.wav", "", "c.wav"}));
         QVERIFY(!QFile::exists(h.outFile("b.wav")));
@@ -108,14 +108,14 @@ private slots:
         apptest::MakeTone(h.file("long.wav"), 5.0);
         apptest::MakeTone(h.file("next.wav"), 0.2);
         h.AddFiles({h.file("next.wav"), h.file("long.wav")});
-        h.list->topLevelItem(0)->setSelected(true);
+        h.Select(0);
         h.window->ConvertSelected();
         QCOMPARE(h.cell(0, Column::kStatusColumn), QStringLiteral("next.wav"));
         h.desktop.revealed.clear();
 
         // Long first, then the earlier row, which keeps its status. Cancel is pressed as
         // the file bar passes a tenth, while the block loop is inside the file.
-        h.list->sortItems(Column::kFileColumn, Qt::AscendingOrder);
+        h.list->model()->sort(Column::kFileColumn, Qt::AscendingOrder);
         QList<int> barPositions;
         int barEnd = 0;
         const apptest::WhenShown<ProgressWindow> presser([&](ProgressWindow& progress) {

@@ -61,9 +61,9 @@ QStringList EnabledCommands(QMenu& menu) {
     return enabled;
 }
 
-void SelectRows(FileListWidget* list, std::initializer_list<int> rows) {
-    list->clearSelection();
-    for (int row : rows) list->topLevelItem(row)->setSelected(true);
+void SelectRows(const WindowHarness& h, std::initializer_list<int> rows) {
+    h.list->clearSelection();
+    for (int row : rows) h.Select(row);
 }
 
 }  // namespace
@@ -145,16 +145,18 @@ private slots:
         entry.bitrate = 128;
         entry.sampleRate = 44100;
         FileListWidget list(nullptr);
-        list.AppendRow(&entry);
-        const QTreeWidgetItem* row = list.topLevelItem(0);
-        QCOMPARE(row->text(Column::kFileColumn), QStringLiteral("track.x"));
-        QCOMPARE(row->toolTip(Column::kFileColumn), QStringLiteral("/music/some folder/track.x"));
-        QCOMPARE(row->text(Column::kDurationColumn), cells[0]);
-        QCOMPARE(row->text(Column::kBitrateColumn), QStringLiteral("128 kbps"));
-        QCOMPARE(row->text(Column::kFrequencyColumn), QStringLiteral("44100 Hz"));
-        QCOMPARE(row->text(Column::kChannelsColumn), cells[1]);
-        QCOMPARE(row->textAlignment(Column::kDurationColumn) & Qt::AlignHorizontal_Mask, int(Qt::AlignRight));
-        QCOMPARE(row->textAlignment(Column::kChannelsColumn) & Qt::AlignHorizontal_Mask, int(Qt::AlignLeft));
+        list.AppendRows({&entry});
+        const auto cell = [&](int column, int role) { return list.model()->index(0, column).data(role); };
+        QCOMPARE(list.CellText(0, Column::kFileColumn), QStringLiteral("track.x"));
+        QCOMPARE(cell(Column::kFileColumn, Qt::ToolTipRole).toString(), QStringLiteral("/music/some folder/track.x"));
+        QCOMPARE(list.CellText(0, Column::kDurationColumn), cells[0]);
+        QCOMPARE(list.CellText(0, Column::kBitrateColumn), QStringLiteral("128 kbps"));
+        QCOMPARE(list.CellText(0, Column::kFrequencyColumn), QStringLiteral("44100 Hz"));
+        QCOMPARE(list.CellText(0, Column::kChannelsColumn), cells[1]);
+        QCOMPARE(cell(Column::kDurationColumn, Qt::TextAlignmentRole).toInt() & Qt::AlignHorizontal_Mask,
+                 int(Qt::AlignRight));
+        QCOMPARE(cell(Column::kChannelsColumn, Qt::TextAlignmentRole).toInt() & Qt::AlignHorizontal_Mask,
+                 int(Qt::AlignLeft));
     }
 
     void realFilesShowTheirProperties() {
@@ -186,12 +188,12 @@ private slots:
             entries.push_back(entry);
         }
         FileListWidget list(nullptr);
-        for (FileEntry& entry : entries) list.AppendRow(&entry);
+        for (FileEntry& entry : entries) list.AppendRows({&entry});
         list.resize(700, 300);
         list.show();
         auto names = [&] {
             QStringList texts;
-            for (int row = 0; row < list.rowCount(); ++row) texts << list.topLevelItem(row)->text(0);
+            for (int row = 0; row < list.rowCount(); ++row) texts << list.CellText(row, 0);
             return texts;
         };
 
@@ -207,8 +209,8 @@ private slots:
         // A row added after sorting goes to the end.
         FileEntry late;
         late.sourcePath = "/music/0.wav";
-        list.AppendRow(&late);
-        QCOMPARE(list.topLevelItem(3)->text(0), QStringLiteral("0.wav"));
+        list.AppendRows({&late});
+        QCOMPARE(list.CellText(3, 0), QStringLiteral("0.wav"));
     }
 
     void removeTakesTheSelectedRows() {
@@ -223,7 +225,7 @@ private slots:
         h.window->show();
         h.window->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(h.window.get()));
-        SelectRows(h.list, {0, 2});
+        SelectRows(h, {0, 2});
         QTest::keyClick(h.window.get(), Qt::Key_Delete);
         QCOMPARE(h.column(Column::kFileColumn), (QStringList{"b.wav", "d.wav"}));
         QCOMPARE(SourcePaths(h), Paths(h, {"b.wav", "d.wav"}));
@@ -251,7 +253,7 @@ private slots:
         QCOMPARE(remove->text(), QStringLiteral("&Remove"));
         QVERIFY(!remove->isEnabled());
         h.ListTones({"a.wav", "b.wav", "c.wav"});
-        for (int row : selected) h.list->topLevelItem(row)->setSelected(true);
+        for (int row : selected) h.Select(row);
         QCOMPARE(remove->isEnabled(), !selected.isEmpty());
         remove->click();
         QCOMPARE(h.column(Column::kFileColumn), left);
@@ -338,7 +340,7 @@ private slots:
         QCOMPARE(EnabledCommands(*h.window->CreateListMenu()),
                  (QStringList{"Convert All", "&Add Files...", "Add F&older", "Remove Al&l"}));
 
-        SelectRows(h.list, {0});
+        SelectRows(h, {0});
         QCOMPARE(EnabledCommands(*h.window->CreateListMenu()),
                  (QStringList{"&Play Source", "&Convert Selected", "Convert All", "Browse &Source Folder",
                               "&Add Files...", "Add F&older", "&Remove", "Remove Al&l"}));
@@ -346,7 +348,7 @@ private slots:
         QVERIFY(EnabledCommands(*h.window->CreateListMenu()).contains(QStringLiteral("Play &Destination")));
         QVERIFY(EnabledCommands(*h.window->CreateListMenu()).contains(QStringLiteral("Browse Destination &Folder")));
 
-        SelectRows(h.list, {0, 1});
+        SelectRows(h, {0, 1});
         QCOMPARE(EnabledCommands(*h.window->CreateListMenu()),
                  (QStringList{"&Convert Selected", "Convert All", "&Add Files...", "Add F&older", "&Remove",
                               "Remove Al&l"}));
@@ -501,7 +503,7 @@ private slots:
         h.ListTones({"a.wav", "b.wav", "c.wav"});
         h.window->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(h.window.get()));
-        h.list->setCurrentItem(h.list->topLevelItem(2));
+        h.list->setCurrentIndex(h.list->model()->index(2, 0));
         QPoint opened;
         QStringList enabled;
         const apptest::WhenShown<QMenu> watcher([&](QMenu& menu) {
@@ -511,7 +513,7 @@ private slots:
         });
         QTest::keyClick(h.list, Qt::Key_F10, Qt::ShiftModifier);
         QVERIFY(enabled.contains(QStringLiteral("&Play Source")));  // the current row is the selection
-        const QRect row = h.list->visualItemRect(h.list->topLevelItem(2));
+        const QRect row = h.list->visualRect(h.list->model()->index(2, 0));
         const QRect rowOnScreen(h.list->viewport()->mapToGlobal(row.topLeft()), row.size());
         QVERIFY(rowOnScreen.adjusted(0, 0, 0, 1).contains(opened));
     }
@@ -558,7 +560,7 @@ private slots:
         QCOMPARE(h.list->ColumnUnits(Column::kStatusColumn), statusUnits);
         QCOMPARE(h.list->ColumnUnits(Column::kFileColumn), 152);  // the least it keeps
         int widths = 0;
-        for (int column = 0; column < h.list->columnCount(); ++column) widths += h.list->columnWidth(column);
+        for (int column = 0; column < h.list->model()->columnCount(); ++column) widths += h.list->columnWidth(column);
         QCOMPARE(widths, h.list->viewport()->width());
 
         // What the user changes is stored when the window closes, and comes back.
@@ -593,7 +595,7 @@ private slots:
         h.Open();
         h.window->show();
         h.ListTones({"a.wav"});
-        const QRect row = h.list->visualItemRect(h.list->topLevelItem(0));
+        const QRect row = h.list->visualRect(h.list->model()->index(0, 0));
         QTest::mouseClick(h.list->viewport(), Qt::LeftButton, {}, row.center());
         QTest::mouseDClick(h.list->viewport(), Qt::LeftButton, {}, row.center());
         QVERIFY(h.desktop.opened.contains(QUrl::fromLocalFile(h.file("a.wav"))));

@@ -178,7 +178,7 @@ private slots:
         const QStringList status = h.column(Column::kStatusColumn);
         QVERIFY2(status[2].startsWith(QStringLiteral("Conversion Failure (")), qPrintable(status[2]));
         QCOMPARE(h.list->ColumnUnits(Column::kStatusColumn), 500);
-        QCOMPARE(h.list->topLevelItem(2)->toolTip(Column::kStatusColumn), status[2]);
+        QCOMPARE(h.list->model()->index(2, Column::kStatusColumn).data(Qt::ToolTipRole).toString(), status[2]);
         for (int row : {0, 1, 3, 4}) {
             QCOMPARE(status[row], targets[row]);
             QCOMPARE(QString::fromStdString(h.list->EntryAt(row)->targetPath), h.outFile(targets[row]));
