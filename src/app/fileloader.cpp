@@ -72,7 +72,8 @@ void FileLoader::SearchAndLoad(const QStringList& paths, const Settings& setting
         for (const QString& given : paths) {
             const std::string path = given.toStdString();
             if (IsFolder(path)) {
-                for (std::string& file : ScanFolder(path, settings)) found.push_back(std::move(file));
+                for (std::string& file : ScanFolder(path, settings, [&events] { events.Pump(); }))
+                    found.push_back(std::move(file));
                 continue;
             }
             std::string accepted = filterFiles ? AcceptFile(path, settings) : path;

@@ -34,7 +34,9 @@ void FileList::AddFiles(const std::vector<std::string>& givenPaths, int jobs, co
     std::vector<size_t> firstMention(givenPaths.size(), kRead);
     std::vector<std::string> toRead;
     std::map<std::string, size_t> mentioned;
+    constexpr size_t kPathsBetweenWaits = 256;
     for (size_t i = 0; i < givenPaths.size(); ++i) {
+        if (i % kPathsBetweenWaits == kPathsBetweenWaits - 1 && observer.waiting) observer.waiting();
         std::string path = AbsoluteCleanPath(givenPaths[i]);
         if (listedPaths_.count(path)) firstMention[i] = kListed;
         else if (const auto [at, isNew] = mentioned.emplace(path, i); !isNew) firstMention[i] = at->second;

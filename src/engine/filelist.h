@@ -21,8 +21,8 @@ public:
     AddResult AddFile(const std::string& path, std::string& failureReason);
 
     // What AddFiles tells its caller, on the caller's thread: `added` for each path in the
-    // order given (returning false stops adding), `waiting` whenever the next file takes a
-    // while to read (the desktop keeps its windows alive there).
+    // order given (returning false stops adding), `waiting` every little while when there is
+    // nothing to report (the desktop keeps its windows alive there).
     struct AddObserver {
         std::function<bool(size_t index, AddResult result, const std::string& failureReason)> added;
         std::function<void()> waiting;

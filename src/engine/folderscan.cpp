@@ -40,7 +40,7 @@ struct FolderListing {
     std::vector<std::string> linkedFolders;  // links to folders
 };
 
-FolderListing ListFolder(const std::string& folder) {
+FolderListing ListFolder(const std::string& folder, const std::function<void()>& eachEntry) {
     FolderListing listing;
     std::unique_ptr<DIR, int (*)(DIR*)> dir(opendir(folder.c_str()), closedir);
     if (!dir) return listing;
@@ -48,6 +48,7 @@ FolderListing ListFolder(const std::string& folder) {
     while (const dirent* item = readdir(dir.get())) {
         const std::string name = item->d_name;
         if (name == "." || name == "..") continue;
+        if (eachEntry) eachEntry();
         struct stat st;
         if (lstat((prefix + name).c_str(), &st) != 0) continue;
         // A dangling link, or one to a file, stays a file: it loads or fails like one.
@@ -77,7 +78,8 @@ bool Identify(const std::string& path, FileId& id) {
 // path rather than a link's.
 class FolderSearch {
 public:
-    explicit FolderSearch(const Settings& settings) : settings_(settings) {}
+    FolderSearch(const Settings& settings, const std::function<void()>& eachFile)
+        : settings_(settings), eachFile_(eachFile) {}
 
     void Run(const std::string& folder) {
         Scan(folder);
@@ -91,10 +93,11 @@ private:
     void Scan(const std::string& folder) {
         FileId id;
         if (Identify(folder, id) && !folders_.insert(id).second) return;
-        const FolderListing listing = ListFolder(folder);
+        const FolderListing listing = ListFolder(folder, eachFile_);
         for (const std::string& file : listing.files) {
             std::string accepted = AcceptFile(file, settings_);
             if (!accepted.empty() && FirstTime(accepted)) found_.push_back(std::move(accepted));
+            if (eachFile_) eachFile_();
         }
         for (const std::string& sub : listing.folders) Scan(sub);
         linked_.insert(linked_.end(), listing.linkedFolders.begin(), listing.linkedFolders.end());
@@ -106,6 +109,7 @@ private:
     }
 
     const Settings& settings_;
+    const std::function<void()>& eachFile_;
     std::set<FileId> folders_;
     std::set<FileId> files_;
     std::vector<std::string> linked_;  // links to folders, searched after the real tree
@@ -127,8 +131,9 @@ std::string AcceptFile(const std::string& path, const Settings& settings) {
     return {};
 }
 
-std::vector<std::string> ScanFolder(const std::string& folder, const Settings& settings) {
-    FolderSearch search(settings);
+std::vector<std::string> ScanFolder(const std::string& folder, const Settings& settings,
+                                    const std::function<void()>& eachFile) {
+    FolderSearch search(settings, eachFile);
     search.Run(folder);
     return search.Found();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -17,7 +18,9 @@ std::string AcceptFile(const std::string& path, const Settings& settings);
 // depth first; names in each folder in sorted order. Then, in the order they were found,
 // the folders that links lead to, searched the same way. A folder reached again (a link
 // loop, or a second way to it) is not searched again, and a file reached by several paths
-// is listed once, under the first.
-std::vector<std::string> ScanFolder(const std::string& folder, const Settings& settings);
+// is listed once, under the first. `eachFile`, when given, runs for each folder entry read
+// and each file looked at (a window keeps its events going there).
+std::vector<std::string> ScanFolder(const std::string& folder, const Settings& settings,
+                                    const std::function<void()>& eachFile = {});
 
 }  // namespace tonewright
