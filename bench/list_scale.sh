@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # The file list at scale. Makes folders of 1,000, 10,000 and 50,000 WAV, MP3 and FLAC files
-# (hard links to a few distinct short files, so the folders take little disk), then:
+# (copies of ten distinct short files, a fraction of a second each), then:
 #  - times `tonewright-cli --info` over each, against a loop of the ffprobe program over the
 #    same files and ffprobe run by GNU parallel on every core, with the peak memory of each;
 #  - runs the desktop program's list (offscreen) over 10,000 and 100,000 WAV files: adding,
