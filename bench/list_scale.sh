@@ -49,8 +49,10 @@ for count in $sizes; do
     folder=$(make_folder "$format" "$count")
     measure "$format $count: tonewright-cli --info" "$cli" --info "$folder"
     if ((count <= 10000)); then
-      measure "$format $count: ffprobe loop" bash -c "for f in '$folder'/*; do ffprobe -v error -show_format \"\$f\"; done"
-      measure "$format $count: ffprobe, parallel" bash -c "ls -d '$folder'/* | parallel -j $(nproc) ffprobe -v error -show_format {}"
+      measure "$format $count: ffprobe loop" \
+        bash -c "for f in '$folder'/*; do ffprobe -v error -show_format \"\$f\"; done"
+      measure "$format $count: ffprobe, parallel" \
+        bash -c "ls -d '$folder'/* | parallel -j $(nproc) ffprobe -v error -show_format {}"
     fi
   done
 done

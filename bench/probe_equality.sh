@@ -16,7 +16,8 @@ c=$work/c
 
 ff() { out=$1; shift; ffmpeg -v error -y "$@" "$c/$out"; }
 tone() {  # seconds -> ffmpeg inputs of a two-tone stereo signal
-  echo "-f lavfi -i sine=frequency=440:duration=$1 -f lavfi -i sine=frequency=1000:duration=$1 -filter_complex amerge=inputs=2"
+  echo "-f lavfi -i sine=frequency=440:duration=$1 -f lavfi -i sine=frequency=1000:duration=$1" \
+    "-filter_complex amerge=inputs=2"
 }
 for seconds in 0.4 2.3 61.5; do
   t=$(tone "$seconds")

@@ -72,7 +72,8 @@ QVariant FileListModel::data(const QModelIndex& index, int role) const {
 
 QVariant FileListModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation != Qt::Horizontal || section < 0 || section >= kColumnCount) return {};
-    if (role == Qt::DisplayRole) return QCoreApplication::translate("tonewright::FileListWidget", kColumns[section].header);
+    if (role == Qt::DisplayRole)
+        return QCoreApplication::translate("tonewright::FileListWidget", kColumns[section].header);
     if (role == Qt::TextAlignmentRole) return QVariant::fromValue(kColumns[section].alignment | Qt::AlignVCenter);
     return {};
 }

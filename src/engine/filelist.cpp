@@ -63,9 +63,8 @@ void FileList::AddFiles(const std::vector<std::string>& givenPaths, int jobs, co
 void FileList::Remove(const std::vector<const FileEntry*>& entries) {
     const std::unordered_set<const FileEntry*> removed(entries.begin(), entries.end());
     for (const FileEntry* entry : entries) listedPaths_.erase(entry->sourcePath);
-    entries_.erase(std::remove_if(entries_.begin(), entries_.end(),
-                                  [&](const std::unique_ptr<FileEntry>& entry) { return removed.count(entry.get()) != 0; }),
-                   entries_.end());
+    const auto isRemoved = [&](const std::unique_ptr<FileEntry>& entry) { return removed.count(entry.get()) != 0; };
+    entries_.erase(std::remove_if(entries_.begin(), entries_.end(), isRemoved), entries_.end());
 }
 
 void FileList::Clear() {

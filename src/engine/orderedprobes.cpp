@@ -51,7 +51,8 @@ ProbedFile ProbeFile(const std::string& path) {
         probed.entry = NewEntry(path, inputType, properties);
         return probed;
     }
-    auto source = IsFolder(path) ? nullptr : OpenSource(path, inputType, 0, SourceUse::Properties, probed.failureReason);
+    auto source =
+        IsFolder(path) ? nullptr : OpenSource(path, inputType, 0, SourceUse::Properties, probed.failureReason);
     if (!source) {
         const std::string extension = AsciiLower(PathExtension(path));
         if (inputType == kInputCdTrack)
@@ -96,7 +97,9 @@ OrderedProbes::~OrderedProbes() {
 void OrderedProbes::Work() {
     std::unique_lock<std::mutex> lock(mutex_);
     for (;;) {
-        roomAhead_.wait(lock, [this] { return stopping_ || claimed_ == paths_.size() || claimed_ < delivered_ + kMaxAhead; });
+        roomAhead_.wait(lock, [this] {
+            return stopping_ || claimed_ == paths_.size() || claimed_ < delivered_ + kMaxAhead;
+        });
         if (stopping_ || claimed_ == paths_.size()) return;
         const size_t index = claimed_++;
         lock.unlock();

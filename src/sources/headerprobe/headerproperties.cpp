@@ -31,7 +31,9 @@ constexpr uint32_t kFlacStreamInfoBytes = 34;
 // An open file read at offsets, closed when it goes.
 class HeaderFile {
 public:
-    explicit HeaderFile(const std::string& path) : fd_(open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK)) {
+    // Opened without waiting, as a named pipe would make it wait for a writer.
+    explicit HeaderFile(const std::string& path)
+        : fd_(open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK)) {
         struct stat info;
         if (fd_ >= 0 && fstat(fd_, &info) == 0 && S_ISREG(info.st_mode)) size_ = static_cast<uint64_t>(info.st_size);
     }
@@ -108,7 +110,8 @@ bool ReadWavProperties(const std::string& path, HeaderProperties& properties) {
         at += 8 + size + (size & 1);
     }
     if (dataOffset == 0 || dataOffset + dataSize > file.size()) return false;
-    const int64_t frames = static_cast<int64_t>(dataSize * 8 / (static_cast<uint64_t>(properties.sourceChannels) * bits));
+    const uint64_t frameBits = static_cast<uint64_t>(properties.sourceChannels) * static_cast<uint64_t>(bits);
+    const auto frames = static_cast<int64_t>(dataSize * 8 / frameBits);
     return SetTimes(path, dataOffset, frames, properties);
 }
 
@@ -146,8 +149,8 @@ bool ReadMp3Properties(const std::string& path, HeaderProperties& properties) {
 bool ReadFlacProperties(const std::string& path, HeaderProperties& properties) {
     const HeaderFile file(path);
     uint8_t marker[4 + 4 + kFlacStreamInfoBytes];
-    if (!file.usable() || file.ReadAt(0, marker, sizeof marker) != sizeof marker || std::memcmp(marker, "fLaC", 4) != 0 ||
-        (marker[4] & 0x7F) != 0 || LoadBe24(marker + 5) != kFlacStreamInfoBytes)
+    if (!file.usable() || file.ReadAt(0, marker, sizeof marker) != sizeof marker ||
+        std::memcmp(marker, "fLaC", 4) != 0 || (marker[4] & 0x7F) != 0 || LoadBe24(marker + 5) != kFlacStreamInfoBytes)
         return false;
     const uint8_t* info = marker + 8;
     properties.sampleRate = static_cast<int>(LoadBe24(info + 10) >> 4);
@@ -177,6 +180,8 @@ bool ReadHeaderProperties(const std::string& path, int inputType, HeaderProperti
     return known;
 }
 
-int AverageKbps(uint64_t bytes, double seconds) { return ClampToInt(static_cast<double>(bytes) / (seconds * 125) + 0.5); }
+int AverageKbps(uint64_t bytes, double seconds) {
+    return ClampToInt(static_cast<double>(bytes) / (seconds * 125) + 0.5);
+}
 
 }  // namespace tonewright
