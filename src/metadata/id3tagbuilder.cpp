@@ -83,8 +83,10 @@ void AddKeptFrames(TagLib::ID3v2::Tag& tag, const TagInfo& values) {
     }
     TagLib::ID3v2::Tag made;
     made.setProperties(properties);
-    const TagLib::ID3v2::FrameList frames = made.frameList();
-    for (TagLib::ID3v2::Frame* frame : frames) {
+    // Moved one at a time: a copy of the list would share the tag's own list, which deletes
+    // its frames when the copy is the last to hold it.
+    while (!made.frameList().isEmpty()) {
+        TagLib::ID3v2::Frame* frame = made.frameList().front();
         made.removeFrame(frame, false);
         tag.addFrame(frame);
     }

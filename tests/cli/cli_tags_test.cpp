@@ -221,7 +221,7 @@ struct FolderCase {
     const char* note;                 // what the status adds after the target's name
 };
 
-class CliFolderCoverTest : public CliTagsTest, public ::testing::WithParamInterface<FolderCase> {};
+class CliFolderCoverTest : public CliTagsTest, public ::testing::TestWithParam<FolderCase> {};
 
 }  // namespace
 
