@@ -34,8 +34,8 @@ void KeepByName(TagInfo& tags, const TagLib::String& name, const std::string& va
 }
 
 // "n/total": the number stays under `numberName`, the total goes to `totalName` unless the
-// record has one.
-void SplitTotal(TagInfo& tags, const std::string& number, const char* numberName, const char* totalName) {
+// record has one. `number` is a copy: it may be the kept value it replaces.
+void SplitTotal(TagInfo& tags, std::string number, const char* numberName, const char* totalName) {
     const size_t slash = number.find('/');
     if (numberName && !number.empty()) tags.kept[numberName] = number.substr(0, slash);
     if (slash != std::string::npos && TrackNumber(number.substr(slash + 1)) > 0)
@@ -104,6 +104,8 @@ void ReadAsf(TagLib::ASF::Tag& tag, TagInfo& tags, PictureList& pictures) {
                 if (picture.isValid())
                     pictures.Add(picture.type(), picture.mimeType(), picture.description(), picture.picture());
             }
+        } else if (name == "WM/IsCompilation" && !attributes.isEmpty()) {
+            tags.kept.emplace("COMPILATION", attributes.front().toBool() ? "1" : "0");
         } else if (!attributes.isEmpty()) {
             KeepByName(tags, name, Utf8(attributes.front().toString()));
         }

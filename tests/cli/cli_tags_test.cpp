@@ -105,14 +105,14 @@ class CliTagsTest : public CliFixture {
 protected:
     // Converts to the format; returns the status line and sets the target's path.
     std::string Convert(const std::string& format, const std::string& source, std::string& target,
-                        const std::vector<std::string>& settings = {}) {
-        std::vector<std::string> args = {"-q", "-f", format, "-o", dir.file("out"), "--if-exists", "overwrite"};
+                        const std::vector<std::string>& settings = {}, const std::string& folder = "out") {
+        std::vector<std::string> args = {"-q", "-f", format, "-o", dir.file(folder), "--if-exists", "overwrite"};
         for (const auto& s : settings) args.insert(args.end(), {"--set", s});
         args.push_back(source);
         const auto r = Cli(args);
         EXPECT_EQ(r.exitCode, 0) << r.out << r.err;
         const std::string name = source.substr(source.rfind('/') + 1);
-        target = dir.file("out/" + name.substr(0, name.rfind('.')) + "." + format);
+        target = dir.file(folder + "/" + name.substr(0, name.rfind('.')) + "." + format);
         return r.out;
     }
 
@@ -173,7 +173,8 @@ class CliTagsTargetTest : public CliTagsTest, public ::testing::TestWithParam<Ta
 }  // namespace
 
 // Every field the target can hold reads back with the source's value, and the cover comes
-// back byte for byte, with its type and description where the target keeps them.
+// back byte for byte, with its type and description where the target keeps them; and the
+// target, a source in its turn, gives all that to a FLAC file.
 TEST_P(CliTagsTargetTest, KeepsTheFieldsAndTheCover) {
     const TargetCase& c = GetParam();
     std::vector<std::string> comments;
@@ -183,22 +184,26 @@ TEST_P(CliTagsTargetTest, KeepsTheFieldsAndTheCover) {
     Shell("metaflac " + Quote("--import-picture-from=3|image/jpeg|Front side||" + cover) + " " + Quote(source));
     ASSERT_EQ(ReadPictures(source).size(), 1u) << "the premise: the source holds the cover";
 
-    std::string target;
+    std::string target, back;
     Convert(c.format, source, target);
-    const std::map<std::string, std::string> fields = ReadFields(target);
-    for (const auto& [name, value] : kSourceFields) {
-        if (c.notHeld.count(name)) continue;
-        const auto found = fields.find(name);
-        EXPECT_TRUE(found != fields.end() && found->second == value)
-            << name << ": " << (found == fields.end() ? std::string("(none)") : found->second);
-    }
-    const std::vector<ReadPicture> pictures = ReadPictures(target);
-    ASSERT_EQ(pictures.size(), 1u);
-    EXPECT_TRUE(pictures[0].data == ReadText(cover)) << "the picture's bytes differ";
-    EXPECT_EQ(pictures[0].mimeType, "image/jpeg");
-    if (c.keepsPictureTypeAndDescription) {
-        EXPECT_EQ(pictures[0].type, 3);
-        EXPECT_EQ(pictures[0].description, "Front side");
+    Convert("flac", target, back, {}, "back");
+    for (const std::string& path : {target, back}) {
+        SCOPED_TRACE(path);
+        const std::map<std::string, std::string> fields = ReadFields(path);
+        for (const auto& [name, value] : kSourceFields) {
+            if (c.notHeld.count(name)) continue;
+            const auto found = fields.find(name);
+            EXPECT_TRUE(found != fields.end() && found->second == value)
+                << name << ": " << (found == fields.end() ? std::string("(none)") : found->second);
+        }
+        const std::vector<ReadPicture> pictures = ReadPictures(path);
+        ASSERT_EQ(pictures.size(), 1u);
+        EXPECT_TRUE(pictures[0].data == ReadText(cover)) << "the picture's bytes differ";
+        EXPECT_EQ(pictures[0].mimeType, "image/jpeg");
+        if (c.keepsPictureTypeAndDescription) {
+            EXPECT_EQ(pictures[0].type, 3);
+            EXPECT_EQ(pictures[0].description, "Front side");
+        }
     }
 }
 
