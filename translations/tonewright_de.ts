@@ -1358,7 +1358,7 @@ Hinweis: Das Programm legt den Ordner beim Umwandeln automatisch an.</translatio
     <message>
         <location filename="../src/app/options/optionpage.cpp" line="117"/>
         <source>Use the &amp;folder&apos;s cover picture when the source has none</source>
-        <translation>Coverbild des Das Cover&amp;bild des Ordners nehmen, wenn die Quelle keines hatamp;Ordners nehmen, wenn die Quelle keines hat</translation>
+        <translation>Coverbild des &amp;Ordners nehmen, wenn die Quelle keines hat</translation>
     </message>
     <message>
         <location filename="../src/app/options/optionpage.cpp" line="129"/>

@@ -11,7 +11,6 @@
 #include <taglib/wavfile.h>
 #include <taglib/xiphcomment.h>
 
-#include <cstring>
 
 namespace tonewright {
 
@@ -42,6 +41,7 @@ void SplitTotal(TagInfo& tags, std::string number, const char* numberName, const
         tags.kept.emplace(totalName, std::to_string(TrackNumber(number.substr(slash + 1))));
 }
 
+// The pictures a source gives, those over kLargestPicture counted instead of kept.
 class PictureList {
 public:
     explicit PictureList(TagInfo& tags) : tags_(tags) {}

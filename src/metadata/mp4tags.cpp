@@ -44,7 +44,9 @@ const Freeform kFreeforms[] = {
     {"MUSICBRAINZ_RELEASETRACKID", "MusicBrainz Release Track Id"},
 };
 
-TagLib::StringList Texts(const std::string& utf8) { return TagLib::StringList(TagLib::String(utf8, TagLib::String::UTF8)); }
+TagLib::StringList Texts(const std::string& utf8) {
+    return TagLib::StringList(TagLib::String(utf8, TagLib::String::UTF8));
+}
 
 TagLib::MP4::CoverArt::Format CoverArtFormat(const std::string& mimeType) {
     if (mimeType == "image/png") return TagLib::MP4::CoverArt::PNG;

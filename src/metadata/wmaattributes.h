@@ -12,8 +12,9 @@ namespace tonewright {
 // WM/TrackNumber (the track's leading number, as a 32-bit number), WM/Year and WM/Composer.
 // Empty texts are written as empty attributes. Kept fields are added where Windows Media has
 // an attribute (WM/PartOfSet "n/total", WM/BeatsPerMinute, WM/IsCompilation, WM/Lyrics,
-// replaygain_track_gain..., MusicBrainz/Track Id...), and each picture as WM/Picture. The file is reached as OpenOutputFile finds it (never reopened by name while
-// it is an open target). False when the file could not be read or saved.
+// replaygain_track_gain..., MusicBrainz/Track Id...), and each picture as WM/Picture. The
+// file is reached as OpenOutputFile finds it (never reopened by name while it is an open
+// target). False when the file could not be read or saved.
 bool WriteWmaAttributes(const std::string& path, const TagInfo& tags);
 
 }  // namespace tonewright

@@ -211,7 +211,9 @@ INSTANTIATE_TEST_SUITE_P(Formats, CliTagsTargetTest,
                          ::testing::Values(TargetCase{"mp3", {}, true}, TargetCase{"flac", {}, true},
                                            TargetCase{"ogg", {}, true}, TargetCase{"m4a", {}, false},
                                            TargetCase{"wma", {"TRACKTOTAL"}, true}),
-                         [](const ::testing::TestParamInfo<TargetCase>& info) { return std::string(info.param.format); });
+                         [](const ::testing::TestParamInfo<TargetCase>& info) {
+                             return std::string(info.param.format);
+                         });
 
 namespace {
 
@@ -234,7 +236,8 @@ TEST_P(CliFolderCoverTest, TakesTheFoldersCoverWhenTheSourceHasNone) {
     const FolderCase& c = GetParam();
     const std::string source = MakeFlac("album", {"TITLE=Song"});
     for (const std::string& image : c.images) MakeImage("album/" + image);
-    if (c.paddedTo > 0) Shell("truncate -s " + std::to_string(c.paddedTo) + " " + Quote(dir.file("album/" + c.images[0])));
+    if (c.paddedTo > 0)
+        Shell("truncate -s " + std::to_string(c.paddedTo) + " " + Quote(dir.file("album/" + c.images[0])));
     std::vector<std::string> settings;
     if (*c.coverFromFolder) settings.push_back(std::string("CoverFromFolder=") + c.coverFromFolder);
 

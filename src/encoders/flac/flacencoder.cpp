@@ -37,8 +37,8 @@ FLAC__StreamMetadata* PictureBlock(const Picture& picture, bool& iconTaken, bool
     const char* violation = nullptr;
     if (FLAC__metadata_object_picture_set_mime_type(block, const_cast<char*>(picture.mimeType.c_str()), true) &&
         FLAC__metadata_object_picture_set_description(block, bytes(picture.description), true) &&
-        FLAC__metadata_object_picture_set_data(block, bytes(picture.data), static_cast<FLAC__uint32>(picture.data.size()),
-                                               true) &&
+        FLAC__metadata_object_picture_set_data(block, bytes(picture.data),
+                                               static_cast<FLAC__uint32>(picture.data.size()), true) &&
         FLAC__format_picture_is_legal(&block->data.picture, &violation))
         return block;
     FLAC__metadata_object_delete(block);
