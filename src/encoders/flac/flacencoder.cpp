@@ -19,7 +19,8 @@ void PutBigEndian(uint8_t* out, uint64_t value, int bytes) {
 }
 
 // A picture as a PICTURE block, or null when libFLAC would refuse it (a MIME type that is
-// not printable ASCII, a description that is not UTF-8). A stream may hold one file icon
+// not printable ASCII, a description that is not UTF-8) or a block cannot hold it (its
+// length field has 24 bits: a picture near 16 MiB with its texts may not fit). A stream may hold one file icon
 // (type 1) and one other file icon (type 2): a second one becomes type 0 (other).
 FLAC__StreamMetadata* PictureBlock(const Picture& picture, bool& iconTaken, bool& otherIconTaken) {
     FLAC__StreamMetadata* block = FLAC__metadata_object_new(FLAC__METADATA_TYPE_PICTURE);
@@ -39,7 +40,8 @@ FLAC__StreamMetadata* PictureBlock(const Picture& picture, bool& iconTaken, bool
         FLAC__metadata_object_picture_set_description(block, bytes(picture.description), true) &&
         FLAC__metadata_object_picture_set_data(block, bytes(picture.data),
                                                static_cast<FLAC__uint32>(picture.data.size()), true) &&
-        FLAC__format_picture_is_legal(&block->data.picture, &violation))
+        FLAC__format_picture_is_legal(&block->data.picture, &violation) &&
+        block->length < (1u << FLAC__STREAM_METADATA_LENGTH_LEN))
         return block;
     FLAC__metadata_object_delete(block);
     return nullptr;
