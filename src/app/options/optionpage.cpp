@@ -123,7 +123,12 @@ TagBlock::TagBlock(Settings& settings, const OutputFormatSettings& group, bool w
                          {tr("Add &ID3 tag"), tr("T&ransfer ID3 tag from source file"),
                           tr("&None")},
                          mode_);
-    radios->addWidget(folderCover_);
+    // Below the transfer choice it belongs to, indented.
+    constexpr int kIndent = 24;
+    auto* coverRow = new QHBoxLayout;
+    coverRow->addSpacing(kIndent);
+    coverRow->addWidget(folderCover_);
+    radios->insertLayout(kTagFromSource + 1, coverRow);
     layout->addLayout(radios);
     layout->addWidget(edit_, 0, Qt::AlignTop);
     layout->addStretch();
