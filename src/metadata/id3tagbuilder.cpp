@@ -6,6 +6,7 @@
 #include <taglib/id3v2tag.h>
 #include <taglib/textidentificationframe.h>
 #include <taglib/tpropertymap.h>
+#include <taglib/unsynchronizedlyricsframe.h>
 
 #include <strings.h>
 
@@ -68,7 +69,8 @@ void AddTextFrame(TagLib::ID3v2::Tag& tag, const char* id, const std::string& te
 // The kept fields as TagLib's property interface makes them ID3v2 frames: TPE2, TPOS
 // ("n/total"), TBPM, TCMP, USLT, UFID for the MusicBrainz track id and TXXX for ReplayGain and
 // the other MusicBrainz ids. The totals alone have no frame: the disc's goes into TPOS, the
-// track's into TRCK.
+// track's into TRCK. The lyrics get no description (TagLib would name them "LYRICS"), as
+// other taggers write them.
 void AddKeptFrames(TagLib::ID3v2::Tag& tag, const TagInfo& values) {
     TagLib::PropertyMap properties;
     for (const char* name : kKeptFieldNames) {
@@ -88,6 +90,8 @@ void AddKeptFrames(TagLib::ID3v2::Tag& tag, const TagInfo& values) {
     while (!made.frameList().isEmpty()) {
         TagLib::ID3v2::Frame* frame = made.frameList().front();
         made.removeFrame(frame, false);
+        if (auto* lyrics = dynamic_cast<TagLib::ID3v2::UnsynchronizedLyricsFrame*>(frame))
+            lyrics->setDescription(TagLib::String());
         tag.addFrame(frame);
     }
 }
