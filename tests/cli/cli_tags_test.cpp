@@ -11,7 +11,7 @@
 #include <taglib/mp4file.h>
 #include <taglib/mpegfile.h>
 #include <taglib/tpropertymap.h>
-#include <taglib/vorbisfile.h>
+#include <taglib/xiphcomment.h>
 
 #include <map>
 #include <set>
@@ -79,8 +79,8 @@ std::vector<ReadPicture> ReadPictures(const std::string& path) {
     } else if (auto* flac = dynamic_cast<TagLib::FLAC::File*>(file)) {
         for (auto* p : flac->pictureList())
             pictures.push_back({p->type(), Utf8(p->mimeType()), Utf8(p->description()), Bytes(p->data())});
-    } else if (auto* ogg = dynamic_cast<TagLib::Ogg::Vorbis::File*>(file)) {
-        for (auto* p : ogg->tag()->pictureList())
+    } else if (auto* xiph = dynamic_cast<TagLib::Ogg::XiphComment*>(file->tag())) {  // Ogg Vorbis, Opus
+        for (auto* p : xiph->pictureList())
             pictures.push_back({p->type(), Utf8(p->mimeType()), Utf8(p->description()), Bytes(p->data())});
     } else if (auto* mp4 = dynamic_cast<TagLib::MP4::File*>(file)) {
         if (mp4->tag()->contains("covr"))
@@ -161,7 +161,8 @@ const std::map<std::string, std::string> kSourceFields = {
     {"LYRICS", "La la la, line one"},
 };
 
-// One target format and the source fields it has no place for.
+// One target format and the source fields it has no place for. A new tagged format is one
+// more row.
 struct TargetCase {
     const char* format;
     std::set<std::string> notHeld;
