@@ -40,6 +40,16 @@
     </message>
     <message>
         <location filename="../src/app/coretexts.cpp" line="22"/>
+        <source>%1 (cover picture over 16 MiB left out)</source>
+        <translation>%1 (Coverbild über 16 MiB weggelassen)</translation>
+    </message>
+    <message>
+        <location filename="../src/app/coretexts.cpp" line="23"/>
+        <source>%1 (%2 pictures over 16 MiB left out)</source>
+        <translation>%1 (%2 Bilder über 16 MiB weggelassen)</translation>
+    </message>
+    <message>
+        <location filename="../src/app/coretexts.cpp" line="22"/>
         <source>Failure. Requires file &quot;ct4mgm.sf2&quot;.</source>
         <translation>Fehler. Die Datei „ct4mgm.sf2“ wird benötigt.</translation>
     </message>
@@ -1344,6 +1354,16 @@ Hinweis: Das Programm legt den Ordner beim Umwandeln automatisch an.</translatio
         <location filename="../src/app/options/optionpage.cpp" line="122"/>
         <source>&amp;None</source>
         <translation>&amp;Keiner</translation>
+    </message>
+    <message>
+        <location filename="../src/app/options/optionpage.cpp" line="117"/>
+        <source>Use the &amp;folder&apos;s cover picture when the source has none</source>
+        <translation>Coverbild des &amp;Ordners nehmen, wenn die Quelle keines hat</translation>
+    </message>
+    <message>
+        <location filename="../src/app/options/optionpage.cpp" line="129"/>
+        <source>cover.jpg, cover.png, folder.jpg or front.jpg beside the source</source>
+        <translation>cover.jpg, cover.png, folder.jpg oder front.jpg neben der Quelldatei</translation>
     </message>
 </context>
 <context>

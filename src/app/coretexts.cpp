@@ -19,6 +19,8 @@ const char* const kCoreTexts[] = {
     QT_TRANSLATE_NOOP("CoreTexts", "Conversion Failure"),
     QT_TRANSLATE_NOOP("CoreTexts", "Conversion Failure (%1)"),
     QT_TRANSLATE_NOOP("CoreTexts", "Cancelled"),
+    QT_TRANSLATE_NOOP("CoreTexts", "%1 (cover picture over 16 MiB left out)"),
+    QT_TRANSLATE_NOOP("CoreTexts", "%1 (%2 pictures over 16 MiB left out)"),
     QT_TRANSLATE_NOOP("CoreTexts", "Failure. Requires file \"ct4mgm.sf2\"."),
     QT_TRANSLATE_NOOP("CoreTexts",
                       "Failed to load the following files.\n\n%1\nIf you think Tonewright should read these files, "

@@ -32,7 +32,7 @@ bool ChooseRowTarget(FileEntry& entry, const BatchContext& context, TargetReserv
 RowResult ConvertToRowTarget(const FileEntry& entry, int number, const BatchContext& context,
                              const OutputFormatInfo& format, FileProgress& progress, TargetPaths& paths) {
     PauseAtTargetStep(TargetStep::Created, paths.temporary);
-    std::string failureReason;
+    std::string failureReason, note;
     ConversionJob job;
     job.inputType = entry.inputType;
     job.sourcePath = entry.sourcePath;
@@ -41,6 +41,7 @@ RowResult ConvertToRowTarget(const FileEntry& entry, int number, const BatchCont
     job.progress = &progress;
     job.trackNumber = number;
     job.failureReason = &failureReason;
+    job.note = &note;
     job.wmaFormats = context.parts->wmaFormats();
     const int result = RunPipeline(job, format);
 
@@ -58,6 +59,7 @@ RowResult ConvertToRowTarget(const FileEntry& entry, int number, const BatchCont
         row.converted = true;
         row.target = paths.target;
         row.status = LastPathComponent(paths.target);
+        if (!note.empty()) row.status += " (" + note + ")";
         return row;
     }
     if (outcome == CommitOutcome::Skipped) {

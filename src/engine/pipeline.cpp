@@ -25,10 +25,16 @@ public:
     std::optional<TagInfo> Resolved() override {
         if (!format_.tagMode) return std::nullopt;
         const Settings& s = *job_.settings;
+        const int mode = s.*format_.tagMode;
         TagInfo tags;
-        if (!ResolveTags(s.*format_.tagMode, s.*format_.tagTemplate.member, job_.trackNumber, job_.sourcePath,
-                         job_.inputType, source_, tags))
-            return std::nullopt;
+        bool any = ResolveTags(mode, s.*format_.tagTemplate.member, job_.trackNumber, job_.sourcePath,
+                               job_.inputType, source_, tags);
+        if (mode == kTagFromSource) {
+            const std::string note = AddKeptTags(job_.sourcePath, s.CoverFromFolder != 0, tags);
+            if (job_.note && !note.empty()) *job_.note = note;
+            any = any || !tags.kept.empty() || !tags.pictures.empty();
+        }
+        if (!any) return std::nullopt;
         return tags;
     }
     const uint8_t* Id3v1Block() override { return source_.GetId3v1Tag(); }

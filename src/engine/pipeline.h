@@ -18,6 +18,7 @@ struct ConversionJob {
     FileProgress* progress = nullptr;
     int trackNumber = 1;          // 1-based position of the row in its batch
     std::string* failureReason = nullptr;  // the first reason the row failed, when one is known
+    std::string* note = nullptr;  // what the row's status adds when the target was written (may be null)
     const WmaFormatList* wmaFormats = nullptr;  // the WMA codec formats; null until they are found
 };
 

@@ -5,7 +5,9 @@
 
 #include "base/inputtype.h"
 #include "base/pathutil.h"
+#include "metadata/keptfields.h"
 #include "metadata/mp4tags.h"
+#include "metadata/pictures.h"
 #include "metadata/textconversion.h"
 #include "settings/settings.h"
 #include "sources/audiosource.h"
@@ -65,6 +67,19 @@ bool ResolveTags(int tagMode, const TagTemplate& tagTemplate, int batchNumber, c
         default:
             return false;
     }
+}
+
+std::string AddKeptTags(const std::string& sourcePath, bool coverFromFolder, TagInfo& tags) {
+    int leftOut = ReadKeptTags(sourcePath, tags);
+    if (tags.pictures.empty() && leftOut == 0 && coverFromFolder) {
+        Picture cover;
+        const FolderCover found = ReadFolderCover(sourcePath, cover);
+        if (found == FolderCover::Found) tags.pictures.push_back(std::move(cover));
+        if (found == FolderCover::TooLarge) leftOut = 1;
+    }
+    if (leftOut == 0) return {};
+    return leftOut == 1 ? "cover picture over 16 MiB left out"
+                        : std::to_string(leftOut) + " pictures over 16 MiB left out";
 }
 
 }  // namespace tonewright

@@ -18,4 +18,10 @@ struct TagTemplate;
 bool ResolveTags(int tagMode, const TagTemplate& tagTemplate, int batchNumber, const std::string& sourcePath,
                  int inputType, AudioSource& source, TagInfo& tags);
 
+// What a transfer from the source adds to the nine: the kept fields and the embedded
+// pictures (ReadKeptTags); with `coverFromFolder` and no embedded picture, the folder's
+// cover (ReadFolderCover). Returns the note for the row's status when pictures over
+// kLargestPicture were left out, else "".
+std::string AddKeptTags(const std::string& sourcePath, bool coverFromFolder, TagInfo& tags);
+
 }  // namespace tonewright

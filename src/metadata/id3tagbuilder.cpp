@@ -1,9 +1,12 @@
 #include "metadata/id3tagbuilder.h"
 
+#include <taglib/attachedpictureframe.h>
 #include <taglib/commentsframe.h>
 #include <taglib/id3v1tag.h>
 #include <taglib/id3v2tag.h>
 #include <taglib/textidentificationframe.h>
+#include <taglib/tpropertymap.h>
+#include <taglib/unsynchronizedlyricsframe.h>
 
 #include <strings.h>
 
@@ -12,6 +15,7 @@
 #include <string>
 
 #include "metadata/genres.h"
+#include "metadata/keptfields.h"
 #include "metadata/textconversion.h"
 
 namespace tonewright {
@@ -62,6 +66,47 @@ void AddTextFrame(TagLib::ID3v2::Tag& tag, const char* id, const std::string& te
     tag.addFrame(frame.release());
 }
 
+// The kept fields as TagLib's property interface makes them ID3v2 frames: TPE2, TPOS
+// ("n/total"), TBPM, TCMP, USLT, UFID for the MusicBrainz track id and TXXX for ReplayGain and
+// the other MusicBrainz ids. The totals alone have no frame: the disc's goes into TPOS, the
+// track's into TRCK. The lyrics get no description (TagLib would name them "LYRICS"), as
+// other taggers write them.
+void AddKeptFrames(TagLib::ID3v2::Tag& tag, const TagInfo& values) {
+    TagLib::PropertyMap properties;
+    for (const char* name : kKeptFieldNames) {
+        const std::string& value = KeptField(values, name);
+        const std::string field = name;
+        if (value.empty() || field == "DISCTOTAL" || field == "TRACKTOTAL") continue;
+        std::string text = value;
+        if (field == "DISCNUMBER" && !KeptField(values, "DISCTOTAL").empty())
+            text += "/" + KeptField(values, "DISCTOTAL");
+        const TagLib::String converted = FromUtf8(text);
+        if (!converted.isEmpty()) properties.insert(name, TagLib::StringList(converted));
+    }
+    TagLib::ID3v2::Tag made;
+    made.setProperties(properties);
+    // Moved one at a time: a copy of the list would share the tag's own list, which deletes
+    // its frames when the copy is the last to hold it.
+    while (!made.frameList().isEmpty()) {
+        TagLib::ID3v2::Frame* frame = made.frameList().front();
+        made.removeFrame(frame, false);
+        if (auto* lyrics = dynamic_cast<TagLib::ID3v2::UnsynchronizedLyricsFrame*>(frame))
+            lyrics->setDescription(TagLib::String());
+        tag.addFrame(frame);
+    }
+}
+
+void AddPictureFrames(TagLib::ID3v2::Tag& tag, const std::vector<Picture>& pictures) {
+    for (const Picture& picture : pictures) {
+        auto frame = std::make_unique<TagLib::ID3v2::AttachedPictureFrame>();
+        frame->setType(static_cast<TagLib::ID3v2::AttachedPictureFrame::Type>(picture.type));
+        frame->setMimeType(TagLib::String(picture.mimeType, TagLib::String::Latin1));
+        frame->setDescription(FromUtf8(picture.description));
+        frame->setPicture(TagLib::ByteVector(picture.data.data(), static_cast<unsigned>(picture.data.size())));
+        tag.addFrame(frame.release());
+    }
+}
+
 // ID3v2.3, which readers that know only 2.3 (many players, car stereos and tag tools) see
 // as well as every later one. Its year frame is TYER, given the year text as it is (TagLib
 // would cut a TDRC frame it converts to four characters, or drop a shorter one). TagLib
@@ -85,6 +130,8 @@ std::vector<uint8_t> RenderId3v2(const TagInfo& values, unsigned track, unsigned
         AddTextFrame(tag, "TRCK",
                      total != 0 ? std::to_string(track) + "/" + std::to_string(total) : std::to_string(track));
     }
+    AddKeptFrames(tag, values);
+    AddPictureFrames(tag, values.pictures);
     return ToBytes(tag.render(TagLib::ID3v2::v3));
 }
 

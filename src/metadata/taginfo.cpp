@@ -6,6 +6,12 @@
 
 namespace tonewright {
 
+const std::string& KeptField(const TagInfo& tags, const std::string& name) {
+    static const std::string kNone;
+    const auto found = tags.kept.find(name);
+    return found == tags.kept.end() ? kNone : found->second;
+}
+
 int TrackNumber(const std::string& trackText) {
     size_t at = 0;
     while (at < trackText.size() && std::isspace(static_cast<unsigned char>(trackText[at]))) ++at;

@@ -1,11 +1,28 @@
 #pragma once
 
+#include <cstddef>
+#include <map>
 #include <string>
+#include <vector>
 
 namespace tonewright {
 
-// The tag record carried from a source to a target: nine texts in a fixed order.
-// Texts are UTF-8.
+// An embedded picture: its ID3v2/FLAC picture type (3 the front cover), MIME type, UTF-8
+// description and the image file's bytes.
+struct Picture {
+    int type = 3;
+    std::string mimeType;
+    std::string description;
+    std::string data;
+};
+
+// Pictures larger than this are left out of every target: a FLAC picture block cannot hold
+// more, and a tag that size is not what anyone keeps a cover for.
+constexpr size_t kLargestPicture = 16u << 20;
+
+// The tag record carried from a source to a target: nine texts in a fixed order, and, when
+// tags are transferred from the source, the further fields people keep (by their Vorbis
+// comment names, see KeptFieldNames) and the pictures. Texts are UTF-8.
 struct TagInfo {
     std::string title;
     std::string artist;
@@ -16,7 +33,12 @@ struct TagInfo {
     std::string track;
     std::string composer;
     std::string copyright;
+    std::map<std::string, std::string> kept;
+    std::vector<Picture> pictures;
 };
+
+// A kept field's value, "" when the record has none.
+const std::string& KeptField(const TagInfo& tags, const std::string& name);
 
 // The leading decimal integer of a track text such as "7/12"; 0 when it has no digits.
 int TrackNumber(const std::string& trackText);

@@ -1,5 +1,7 @@
 #include "metadata/vorbiscomments.h"
 
+#include "metadata/keptfields.h"
+#include "metadata/pictures.h"
 #include "metadata/textconversion.h"
 
 namespace tonewright {
@@ -17,6 +19,14 @@ std::vector<std::pair<const char*, std::string>> VorbisComments(const TagInfo& t
     };
     for (const auto& [key, value] : fields) add(key, *value);
     if (TrackNumber(tags.track) > 0) add("TRACKNUMBER", tags.track);
+    for (const char* key : kKeptFieldNames) add(key, KeptField(tags, key));
+    return comments;
+}
+
+std::vector<std::pair<const char*, std::string>> OggStreamComments(const TagInfo& tags) {
+    std::vector<std::pair<const char*, std::string>> comments = VorbisComments(tags);
+    for (const Picture& picture : tags.pictures)
+        comments.emplace_back("METADATA_BLOCK_PICTURE", VorbisPictureComment(picture));
     return comments;
 }
 

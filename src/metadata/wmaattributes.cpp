@@ -13,6 +13,7 @@
 #include <cstring>
 
 #include "base/outputtarget.h"
+#include "metadata/keptfields.h"
 
 namespace tonewright {
 
@@ -65,6 +66,50 @@ bool StoreFileSize(int fd) {
     return false;
 }
 
+struct KeptAttribute {
+    const char* field;  // the kept field
+    const char* name;   // the attribute's usual name
+};
+
+const KeptAttribute kKeptAttributes[] = {
+    {"BPM", "WM/BeatsPerMinute"},
+    {"LYRICS", "WM/Lyrics"},
+    {"REPLAYGAIN_TRACK_GAIN", "replaygain_track_gain"},
+    {"REPLAYGAIN_TRACK_PEAK", "replaygain_track_peak"},
+    {"REPLAYGAIN_ALBUM_GAIN", "replaygain_album_gain"},
+    {"REPLAYGAIN_ALBUM_PEAK", "replaygain_album_peak"},
+    {"MUSICBRAINZ_TRACKID", "MusicBrainz/Track Id"},
+    {"MUSICBRAINZ_ALBUMID", "MusicBrainz/Album Id"},
+    {"MUSICBRAINZ_ARTISTID", "MusicBrainz/Artist Id"},
+    {"MUSICBRAINZ_ALBUMARTISTID", "MusicBrainz/Album Artist Id"},
+    {"MUSICBRAINZ_RELEASEGROUPID", "MusicBrainz/Release Group Id"},
+    {"MUSICBRAINZ_RELEASETRACKID", "MusicBrainz/Release Track Id"},
+};
+
+// The kept fields Windows Media has attributes for (the track total has none) and the
+// pictures as WM/Picture.
+void SetKeptAttributes(TagLib::ASF::Tag& tag, const TagInfo& tags) {
+    for (const KeptAttribute& kept : kKeptAttributes) {
+        const std::string& value = KeptField(tags, kept.field);
+        if (!value.empty()) tag.setAttribute(kept.name, TagLib::ASF::Attribute(Text(value)));
+    }
+    std::string part = KeptField(tags, "DISCNUMBER");
+    if (!part.empty() && !KeptField(tags, "DISCTOTAL").empty()) part += "/" + KeptField(tags, "DISCTOTAL");
+    if (!part.empty()) tag.setAttribute("WM/PartOfSet", TagLib::ASF::Attribute(Text(part)));
+    if (!KeptField(tags, "COMPILATION").empty())
+        tag.setAttribute("WM/IsCompilation", TagLib::ASF::Attribute(TrackNumber(KeptField(tags, "COMPILATION")) != 0));
+    TagLib::ASF::AttributeList pictures;
+    for (const Picture& picture : tags.pictures) {
+        TagLib::ASF::Picture asf;
+        asf.setType(static_cast<TagLib::ASF::Picture::Type>(picture.type));
+        asf.setMimeType(Text(picture.mimeType));
+        asf.setDescription(Text(picture.description));
+        asf.setPicture(TagLib::ByteVector(picture.data.data(), static_cast<unsigned>(picture.data.size())));
+        pictures.append(TagLib::ASF::Attribute(asf));
+    }
+    if (!pictures.isEmpty()) tag.setAttribute("WM/Picture", pictures);
+}
+
 // Sets the attributes and saves through a stream of its own over `fd` (which it closes);
 // TagLib's writes are all made on return.
 bool SaveAttributes(int fd, const TagInfo& tags) {
@@ -78,13 +123,15 @@ bool SaveAttributes(int fd, const TagInfo& tags) {
     tag->setArtist(Text(tags.artist));
     tag->setComment(Text(tags.comment));
     tag->setCopyright(Text(tags.copyright));
-    tag->setAttribute("WM/AlbumArtist", TagLib::ASF::Attribute(Text(tags.artist)));
+    const std::string& albumArtist = KeptField(tags, "ALBUMARTIST");
+    tag->setAttribute("WM/AlbumArtist", TagLib::ASF::Attribute(Text(albumArtist.empty() ? tags.artist : albumArtist)));
     tag->setAttribute("WM/AlbumTitle", TagLib::ASF::Attribute(Text(tags.album)));
     tag->setAttribute("WM/Genre", TagLib::ASF::Attribute(Text(tags.genre)));
     tag->setAttribute("WM/TrackNumber",
                       TagLib::ASF::Attribute(static_cast<unsigned int>(TrackNumber(tags.track))));
     tag->setAttribute("WM/Year", TagLib::ASF::Attribute(Text(tags.year)));
     tag->setAttribute("WM/Composer", TagLib::ASF::Attribute(Text(tags.composer)));
+    SetKeptAttributes(*tag, tags);
     return file.save();
 }
 

@@ -38,6 +38,9 @@ const Allowed kOptions[] = {
     {"EnableExtFilter", kFlag},
     {"FilterExts", "extensions without dots, comma separated"},
     {"ParallelJobs", "1..64 files at once"},
+    {"CoverFromFolder",
+     "1 a tag transfer from a source without a picture takes cover.jpg, cover.png, folder.jpg or front.jpg "
+     "beside it, 0 not"},
     {"OutputFormat", "the output format's code (-f chooses it by name)"},
     {"AutoDestMP3EncodingParam", kAuto},
     {"MP3BitRate", kKbpsOrSource},

@@ -57,6 +57,7 @@ struct Settings {
     int EnableExtFilter = 0;
     std::string FilterExts;  // extensions without dots, comma separated
     int ParallelJobs = 1;    // files the desktop program converts at once; 1 = one after the other
+    int CoverFromFolder = 1;  // 1: a transfer from a source without a picture takes its folder's cover
 
     // MP3
     int AutoDestMP3EncodingParam = 1;

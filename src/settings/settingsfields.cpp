@@ -57,6 +57,7 @@ const std::vector<ValueField<Settings>>& OptionFields() {
         NumberField("EnableExtFilter", &S::EnableExtFilter, kOpt),
         TextField("FilterExts", &S::FilterExts, kOpt),
         NumberField("ParallelJobs", &S::ParallelJobs, kOpt, JobCount),
+        NumberField("CoverFromFolder", &S::CoverFromFolder, kOpt),
         NumberField("OutputFormat", &S::OutputFormat, kWindow),
 
         NumberField("AutoDestMP3EncodingParam", &S::AutoDestMP3EncodingParam, kOpt),

@@ -150,14 +150,18 @@ void OptionsPagesTest::mp3TagChoiceEnablesControls() {
     tonewright::Mp3Page page(settings, desktop);
     auto* edit = Control<QPushButton>(&page, "editTag");
     auto* v1 = Button(&page, QStringLiteral("ID3v&1"));
+    auto* folderCover = Control<QCheckBox>(&page, "folderCover");
     QVERIFY(!edit->isEnabled());
     QVERIFY(!v1->isEnabled());
+    QVERIFY(!folderCover->isEnabled());
     Button(&page, QStringLiteral("Add &ID3 tag"))->click();
     QVERIFY(edit->isEnabled());
     QVERIFY(v1->isEnabled());
+    QVERIFY(!folderCover->isEnabled());
     Button(&page, QStringLiteral("T&ransfer ID3 tag from source file"))->click();
     QVERIFY(!edit->isEnabled());
     QVERIFY(v1->isEnabled());
+    QVERIFY(folderCover->isEnabled());
 }
 
 void OptionsPagesTest::oggBounds_data() {

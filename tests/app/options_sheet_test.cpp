@@ -27,8 +27,10 @@ using tonewright::OptionsSheet;
 namespace {
 
 constexpr int kGeneralPage = 0;
+constexpr int kMp3Page = 1;
 constexpr int kWavPage = 2;
 constexpr int kWmaPage = 3;
+constexpr int kOggPage = 4;
 
 tonewright::Settings Stored(WindowHarness& harness) {
     tonewright::Settings settings;
@@ -49,6 +51,7 @@ private slots:
     void remembersPageAfterCancel();
     void tabsThatTheStoredPageIndexCounts();
     void cancelDiscardsEdits();
+    void folderCoverIsOneChoiceOnEveryPage();
     void applyKeepsRatesWhileAutoIsOn();
     void wmaPageOffersTheEncoderFormats();
     void fitsSmallScreenAtLargeText_data();
@@ -222,6 +225,25 @@ void OptionsSheetTest::cancelDiscardsEdits() {
         sheet.reject();
     });
     QCOMPARE(Stored(harness).EnableExtFilter, 0);
+}
+
+// The folder's cover is one setting for every format: unticked on the MP3 page, it shows
+// unticked on the OGG page, and applying both pages (the OGG one built before the change)
+// stores it off.
+void OptionsSheetTest::folderCoverIsOneChoiceOnEveryPage() {
+    WindowHarness harness;
+    harness.Open();
+    RunOptions(*harness.window, [](OptionsSheet& sheet) {
+        ShowPage(sheet, kOggPage);
+        ShowPage(sheet, kMp3Page);
+        auto* mp3Cover = Control<QCheckBox>(SheetPage(sheet, kMp3Page), "folderCover");
+        QVERIFY(mp3Cover->isChecked());
+        mp3Cover->setChecked(false);
+        ShowPage(sheet, kOggPage);
+        QVERIFY(!Control<QCheckBox>(SheetPage(sheet, kOggPage), "folderCover")->isChecked());
+        sheet.accept();
+    });
+    QCOMPARE(Stored(harness).CoverFromFolder, 0);
 }
 
 void OptionsSheetTest::applyKeepsRatesWhileAutoIsOn() {

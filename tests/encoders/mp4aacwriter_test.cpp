@@ -44,7 +44,8 @@ void WriteTone(const std::string& path, int rate, int channels, int count, int t
     Mp4AacWriter writer(Mp4Brand::M4a);
     ASSERT_EQ(writer.Open(path, rate, channels, 16), 1);
     ASSERT_EQ(writer.Start(), 1);
-    writer.SetTags({"Tïtle", "Artist", "Album", "1999", "Jazz", "Words", std::to_string(track), "Compo", "CopyR"});
+    writer.SetTags(
+        {"Tïtle", "Artist", "Album", "1999", "Jazz", "Words", std::to_string(track), "Compo", "CopyR", {}, {}});
     std::vector<int16_t> tone(count);
     for (int i = 0; i < count; ++i) tone[i] = static_cast<int16_t>(9000 * std::sin(2 * M_PI * 440.0 * i / rate));
     for (int at = 0; at < count; at += 700)

@@ -111,9 +111,11 @@ bool AmplifyBlock::InvalidCoefficient() const {
 TagBlock::TagBlock(Settings& settings, const OutputFormatSettings& group, bool withCopyright, QWidget* parent)
     : QGroupBox(tr("Tag"), parent),
       mode_(settings.*group.tagMode),
+      coverFromFolder_(settings.CoverFromFolder),
       tag_(settings.*group.tagTemplate.member),
       withCopyright_(withCopyright),
-      edit_(new QPushButton(tr("Edit ID3 &tag"), this)) {
+      edit_(new QPushButton(tr("Edit ID3 &tag"), this)),
+      folderCover_(new QCheckBox(tr("Use the &folder's cover picture when the source has none"), this)) {
     auto* layout = new QHBoxLayout(this);
     auto* radios = new QVBoxLayout;
     // In TagMode order.
@@ -121,16 +123,33 @@ TagBlock::TagBlock(Settings& settings, const OutputFormatSettings& group, bool w
                          {tr("Add &ID3 tag"), tr("T&ransfer ID3 tag from source file"),
                           tr("&None")},
                          mode_);
+    // Below the transfer choice it belongs to, indented.
+    constexpr int kIndent = 24;
+    auto* coverRow = new QHBoxLayout;
+    coverRow->addSpacing(kIndent);
+    coverRow->addWidget(folderCover_);
+    radios->insertLayout(kTagFromSource + 1, coverRow);
     layout->addLayout(radios);
     layout->addWidget(edit_, 0, Qt::AlignTop);
     layout->addStretch();
     edit_->setObjectName(QStringLiteral("editTag"));
     edit_->setEnabled(mode_ == kTagFromTemplate);
+    folderCover_->setObjectName(QStringLiteral("folderCover"));
+    folderCover_->setToolTip(tr("cover.jpg, cover.png, folder.jpg or front.jpg beside the source"));
+    folderCover_->setChecked(coverFromFolder_ != 0);
+    folderCover_->setEnabled(mode_ == kTagFromSource);
+    connect(folderCover_, &QCheckBox::toggled, this, [this](bool on) { coverFromFolder_ = on ? 1 : 0; });
     connect(choices_, &QButtonGroup::idClicked, this, [this](int choice) {
         edit_->setEnabled(choice == kTagFromTemplate);
+        folderCover_->setEnabled(choice == kTagFromSource);
         emit choiceChanged(choice);
     });
     connect(edit_, &QPushButton::clicked, this, &TagBlock::EditTag);
+}
+
+void TagBlock::showEvent(QShowEvent* event) {
+    folderCover_->setChecked(coverFromFolder_ != 0);
+    QGroupBox::showEvent(event);
 }
 
 int TagBlock::choice() const { return choices_->checkedId(); }

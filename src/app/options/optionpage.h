@@ -88,7 +88,9 @@ private:
 };
 
 // The tag choice of a tagged format's settings group and its "Edit ID3 &tag" button, which
-// edits the group's tag template at once.
+// edits the group's tag template at once, and with the transfer the choice of the folder's
+// cover picture. That choice belongs to every format: it is written as soon as it changes
+// and shown afresh whenever the block is, so that every page shows the same.
 class TagBlock : public QGroupBox {
     Q_OBJECT
 public:
@@ -102,12 +104,15 @@ signals:
 
 private:
     void EditTag();
+    void showEvent(QShowEvent* event) override;
 
     int& mode_;
+    int& coverFromFolder_;
     TagTemplate& tag_;
     bool withCopyright_;
     QButtonGroup* choices_;
     QPushButton* edit_;
+    QCheckBox* folderCover_;
 };
 
 extern const char kInvalidAmplifyMessage[];

@@ -18,6 +18,35 @@ void PutBigEndian(uint8_t* out, uint64_t value, int bytes) {
     for (int i = bytes - 1; i >= 0; --i, value >>= 8) out[i] = static_cast<uint8_t>(value);
 }
 
+// A picture as a PICTURE block, or null when libFLAC would refuse it (a MIME type that is
+// not printable ASCII, a description that is not UTF-8) or a block cannot hold it (its
+// length field has 24 bits: a picture near 16 MiB with its texts may not fit). A stream may hold one file icon
+// (type 1) and one other file icon (type 2): a second one becomes type 0 (other).
+FLAC__StreamMetadata* PictureBlock(const Picture& picture, bool& iconTaken, bool& otherIconTaken) {
+    FLAC__StreamMetadata* block = FLAC__metadata_object_new(FLAC__METADATA_TYPE_PICTURE);
+    if (!block) return nullptr;
+    constexpr int kLastType = FLAC__STREAM_METADATA_PICTURE_TYPE_PUBLISHER_LOGOTYPE;
+    int type = picture.type >= 0 && picture.type <= kLastType ? picture.type : 0;
+    if (type == 1 || type == 2) {
+        bool& taken = type == 1 ? iconTaken : otherIconTaken;
+        if (taken) type = 0;
+        taken = true;
+    }
+    block->data.picture.type = static_cast<FLAC__StreamMetadata_Picture_Type>(type);
+    // libFLAC takes the values by non-const pointers but only copies from them.
+    auto bytes = [](const std::string& text) { return reinterpret_cast<FLAC__byte*>(const_cast<char*>(text.c_str())); };
+    const char* violation = nullptr;
+    if (FLAC__metadata_object_picture_set_mime_type(block, const_cast<char*>(picture.mimeType.c_str()), true) &&
+        FLAC__metadata_object_picture_set_description(block, bytes(picture.description), true) &&
+        FLAC__metadata_object_picture_set_data(block, bytes(picture.data),
+                                               static_cast<FLAC__uint32>(picture.data.size()), true) &&
+        FLAC__format_picture_is_legal(&block->data.picture, &violation) &&
+        block->length < (1u << FLAC__STREAM_METADATA_LENGTH_LEN))
+        return block;
+    FLAC__metadata_object_delete(block);
+    return nullptr;
+}
+
 }  // namespace
 
 // libFLAC's encoder and the header blocks it writes; the blocks stay ours and live until
@@ -26,6 +55,7 @@ struct FlacEncoder::Codec {
     FLAC__StreamEncoder* encoder = FLAC__stream_encoder_new();
     FLAC__StreamMetadata* comments = FLAC__metadata_object_new(FLAC__METADATA_TYPE_VORBIS_COMMENT);
     FLAC__StreamMetadata* seekTable = FLAC__metadata_object_new(FLAC__METADATA_TYPE_SEEKTABLE);
+    std::vector<FLAC__StreamMetadata*> pictures;
     bool started = false;
     bool audioStarted = false;
     int channels = 0;
@@ -38,6 +68,7 @@ struct FlacEncoder::Codec {
         if (encoder) FLAC__stream_encoder_delete(encoder);
         if (comments) FLAC__metadata_object_delete(comments);
         if (seekTable) FLAC__metadata_object_delete(seekTable);
+        for (FLAC__StreamMetadata* picture : pictures) FLAC__metadata_object_delete(picture);
     }
     Codec(const Codec&) = delete;
     Codec& operator=(const Codec&) = delete;
@@ -101,17 +132,21 @@ int FlacEncoder::Start(int sampleRate, int channels, int compressionLevel, uint6
             ok = ok && FLAC__metadata_object_vorbiscomment_entry_from_name_value_pair(&entry, key, value.c_str()) &&
                  FLAC__metadata_object_vorbiscomment_append_comment(c.comments, entry, /*copy=*/false);
         }
+        bool iconTaken = false, otherIconTaken = false;
+        for (const Picture& picture : tags->pictures)
+            if (FLAC__StreamMetadata* block = PictureBlock(picture, iconTaken, otherIconTaken))
+                c.pictures.push_back(block);
     }
-    FLAC__StreamMetadata* blocks[2] = {c.comments, c.seekTable};
-    unsigned blockCount = 1;
+    std::vector<FLAC__StreamMetadata*> blocks = {c.comments};
+    blocks.insert(blocks.end(), c.pictures.begin(), c.pictures.end());
     if (expectedSamples > 0) {
         ok = ok &&
              FLAC__metadata_object_seektable_template_append_spaced_points_by_samples(
                  c.seekTable, kSecondsPerSeekPoint * static_cast<unsigned>(sampleRate), expectedSamples) &&
              FLAC__metadata_object_seektable_template_sort(c.seekTable, /*compact=*/true);
-        blockCount = 2;
+        blocks.push_back(c.seekTable);
     }
-    ok = ok && FLAC__stream_encoder_set_metadata(e, blocks, blockCount);
+    ok = ok && FLAC__stream_encoder_set_metadata(e, blocks.data(), static_cast<unsigned>(blocks.size()));
     if (!ok) {
         error_ = "libFLAC refused the encoding parameters";
         return 0;

@@ -11,7 +11,8 @@
 namespace tonewright {
 
 // Writes a FLAC file from 16-bit PCM with libFLAC's stream encoder, every byte through
-// OutputFile (libFLAC's write, seek and tell callbacks): the tags as a Vorbis comment block,
+// OutputFile (libFLAC's write, seek and tell callbacks): the tags as a Vorbis comment block
+// and their pictures as PICTURE blocks,
 // a seek table with a point every ten seconds, the MD5 signature of the samples, and every
 // frame decoded again and compared with its samples while it is written (libFLAC's verify
 // mode).

@@ -82,7 +82,8 @@ Id3Blocks ChooseId3Blocks(const PlanRequest& request) {
         std::vector<uint8_t> block = BuildId3Tag(kId3v1, tags, track, 0);
         if (block.size() == kId3v1Size) blocks.v1 = std::move(block);
     }
-    if (version == 1 || version == 2) blocks.v2 = BuildId3Tag(kId3v2, tags, track, 0);
+    if (version == 1 || version == 2)
+        blocks.v2 = BuildId3Tag(kId3v2, tags, track, TrackNumber(KeptField(tags, "TRACKTOTAL")));
     return blocks;
 }
 

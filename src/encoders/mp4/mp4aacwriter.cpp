@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "encoders/aac/aaccodec.h"
+#include "metadata/mp4tags.h"
 
 namespace tonewright {
 
@@ -19,6 +20,7 @@ Mp4AacWriter::~Mp4AacWriter() { Close(); }
 int Mp4AacWriter::Open(const std::string& path, int sampleRate, int channels, int) {
     Close();
     error_.clear();
+    path_ = path;
     file_ = Mp4File::Create(path, brand_, error_);
     if (!file_) return 0;
     if (!stream_.Open(sampleRate, channels, kRawOutput)) {
@@ -58,6 +60,7 @@ void Mp4AacWriter::SetTags(const TagInfo& tags) {
     set(Mp4TextItem::Genre, tags.genre);
     set(Mp4TextItem::Comment, tags.comment);
     set(Mp4TextItem::Writer, tags.composer);
+    laterTags_ = tags;
 }
 
 // Each sample lasts at most one frame and the durations never add up to more than the
@@ -89,7 +92,12 @@ int Mp4AacWriter::Close() {
         if (!file_->Close()) ok = 0;
         if (!ok && error_.empty()) error_ = file_->ErrorText();
         file_.reset();
+        if (ok && !WriteMp4KeptTags(path_, laterTags_)) {
+            error_ = "the MP4 tags could not be written";
+            ok = 0;
+        }
     }
+    laterTags_ = TagInfo();
     stream_.Release();
     track_ = 0;
     submitted_ = written_ = 0;

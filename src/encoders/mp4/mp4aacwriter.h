@@ -25,7 +25,8 @@ public:
     // Configures the encoder and the track. 0 when the encoder refuses the configuration.
     int Start();
     // Empty texts are skipped; a track whose leading number is 0 writes no track item. The
-    // copyright is not stored: iTunes-style MP4 tags have no item for it.
+    // copyright is not stored: iTunes-style MP4 tags have no item for it. The kept fields and
+    // pictures are added by WriteMp4KeptTags once the file is closed.
     void SetTags(const TagInfo& tags);
     // 0 when encoding or writing failed.
     int WriteSamples16(const int16_t* left, const int16_t* right, int count);
@@ -51,6 +52,8 @@ private:
     uint64_t written_ = 0;    // sum of the durations of the samples stored
     uint32_t frameLength_ = 0;
     int sampleRate_ = 0;
+    std::string path_;
+    TagInfo laterTags_;  // what WriteMp4KeptTags adds at the close
     std::string error_;
 };
 

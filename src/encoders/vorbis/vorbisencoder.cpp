@@ -87,7 +87,8 @@ int VorbisEncoder::FinishSetup(int channels, bool modeChosen) {
 
 void VorbisEncoder::SetTags(const TagInfo& tags) {
     if (!codec_) return;
-    for (const auto& [key, value] : VorbisComments(tags)) vorbis_comment_add_tag(&codec_->comment, key, value.c_str());
+    for (const auto& [key, value] : OggStreamComments(tags))
+        vorbis_comment_add_tag(&codec_->comment, key, value.c_str());
 }
 
 int VorbisEncoder::WriteHeaders() {
