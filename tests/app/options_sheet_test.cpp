@@ -192,7 +192,7 @@ void OptionsSheetTest::tabsThatTheStoredPageIndexCounts() {
         for (int i = 0; i < sheet.tabBar()->count(); ++i) captions << sheet.tabBar()->tabText(i);
         QCOMPARE(captions, (QStringList{"General", "MP3 Options", "WAV Options", "WMA Options", "OGG Options",
                                         "AMR/AWB Options", "AAC Options", "MP4/M4A/M4B Options",
-                                        "FLAC Options"}));
+                                        "FLAC Options", "Opus Options"}));
         sheet.reject();
     });
     std::map<int, int> pagesSetting;
