@@ -184,7 +184,7 @@ void OptionsSheetTest::remembersPageAfterCancel() {
 // General. Every output format is set on one page, which its formats' settings share.
 void OptionsSheetTest::tabsThatTheStoredPageIndexCounts() {
     WindowHarness harness;
-    harness.store.preset("Options", "OptStartPageIndex", "9");
+    harness.store.preset("Options", "OptStartPageIndex", "10");
     harness.Open();
     RunOptions(*harness.window, [](OptionsSheet& sheet) {
         QCOMPARE(sheet.pageIndex(), kGeneralPage);
