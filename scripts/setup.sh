@@ -16,9 +16,9 @@ packages=(
   libcdio-dev libcdio-paranoia-dev libgsm1-dev
   # encoding, resampling and tags
   libmp3lame-dev libsoxr-dev libtag1-dev libopencore-amrnb-dev libopencore-amrwb-dev
-  libvo-amrwbenc-dev libflac-dev
+  libvo-amrwbenc-dev libflac-dev libopus-dev libopusenc-dev
   # independent tools the tests use to make fixtures and check outputs
-  ffmpeg sox libsox-fmt-all flac
+  ffmpeg sox libsox-fmt-all flac opus-tools
   # a private session bus for the tests of desktop notifications
   dbus-daemon
   # a FUSE file system the tests serve themselves, whose reads fail part-way

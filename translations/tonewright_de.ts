@@ -140,7 +140,7 @@ Und wandeln Sie Ihre MIDI-Datei dann erneut um. Vielen Dank.</translation>
 <context>
     <name>FormatPages</name>
     <message>
-        <location filename="../src/app/options/formatpages.cpp" line="45"/>
+        <location filename="../src/app/options/formatpages.cpp" line="48"/>
         <source>%1 Options</source>
         <translation>%1-Optionen</translation>
     </message>
@@ -432,6 +432,29 @@ Und wandeln Sie Ihre MIDI-Datei dann erneut um. Vielen Dank.</translation>
         <location filename="../src/app/options/optionpage.cpp" line="147"/>
         <source>Same as original file</source>
         <translation>Wie Originaldatei</translation>
+    </message>
+</context>
+<context>
+    <name>OpusPage</name>
+    <message>
+        <location filename="../src/app/options/opuspage.cpp" line="28"/>
+        <source>Speech (32 kbps)</source>
+        <translation>Sprache (32 kbit/s)</translation>
+    </message>
+    <message>
+        <location filename="../src/app/options/opuspage.cpp" line="29"/>
+        <source>Music, good quality (96 kbps)</source>
+        <translation>Musik, gute Qualität (96 kbit/s)</translation>
+    </message>
+    <message>
+        <location filename="../src/app/options/opuspage.cpp" line="30"/>
+        <source>Music, high quality (128 kbps)</source>
+        <translation>Musik, hohe Qualität (128 kbit/s)</translation>
+    </message>
+    <message>
+        <location filename="../src/app/options/opuspage.cpp" line="31"/>
+        <source>Music, highest quality (192 kbps)</source>
+        <translation>Musik, höchste Qualität (192 kbit/s)</translation>
     </message>
 </context>
 <context>
@@ -1288,6 +1311,59 @@ Hinweis: Das Programm legt den Ordner beim Umwandeln automatisch an.</translatio
         <location filename="../src/app/options/optionssheet.cpp" line="55"/>
         <source>General</source>
         <translation>Allgemein</translation>
+    </message>
+</context>
+<context>
+    <name>tonewright::OpusPage</name>
+    <message>
+        <location filename="../src/app/options/opuspage.cpp" line="50"/>
+        <source>Custom</source>
+        <translation>Eigene</translation>
+    </message>
+    <message>
+        <location filename="../src/app/options/opuspage.cpp" line="52"/>
+        <source> kbps</source>
+        <translation> kbit/s</translation>
+    </message>
+    <message>
+        <location filename="../src/app/options/opuspage.cpp" line="55"/>
+        <source>Variable bit rate (VBR)</source>
+        <translation>Variable Bitrate (VBR)</translation>
+    </message>
+    <message>
+        <location filename="../src/app/options/opuspage.cpp" line="55"/>
+        <source>Constrained variable bit rate</source>
+        <translation>Begrenzt variable Bitrate</translation>
+    </message>
+    <message>
+        <location filename="../src/app/options/opuspage.cpp" line="56"/>
+        <source>Constant bit rate (CBR)</source>
+        <translation>Konstante Bitrate (CBR)</translation>
+    </message>
+    <message>
+        <location filename="../src/app/options/opuspage.cpp" line="64"/>
+        <source>&amp;Encoding Options:</source>
+        <translation>Kodier&amp;optionen:</translation>
+    </message>
+    <message>
+        <location filename="../src/app/options/opuspage.cpp" line="65"/>
+        <source>&amp;Bit rate:</source>
+        <translation>Bit&amp;rate:</translation>
+    </message>
+    <message>
+        <location filename="../src/app/options/opuspage.cpp" line="66"/>
+        <source>&amp;Mode:</source>
+        <translation>&amp;Modus:</translation>
+    </message>
+    <message>
+        <location filename="../src/app/options/opuspage.cpp" line="67"/>
+        <source>Com&amp;plexity (10 best, slowest):</source>
+        <translation>Kom&amp;plexität (10 am besten, am langsamsten):</translation>
+    </message>
+    <message>
+        <location filename="../src/app/options/opuspage.cpp" line="68"/>
+        <source>The sample frequency and channels of the original file are kept: Opus encodes at 48000 Hz and notes the original frequency in the file.</source>
+        <translation>Abtastrate und Kanäle der Originaldatei bleiben erhalten: Opus kodiert mit 48000 Hz und vermerkt die ursprüngliche Abtastrate in der Datei.</translation>
     </message>
 </context>
 <context>

@@ -7,6 +7,7 @@
 #include "encoders/flac/flacoutput.h"
 #include "encoders/mp3/mp3output.h"
 #include "encoders/mp4/mp4output.h"
+#include "encoders/opus/opusoutput.h"
 #include "encoders/vorbis/vorbisoutput.h"
 #include "encoders/wav/wavoutput.h"
 #include "encoders/winmedia/wmaoutput.h"
@@ -83,6 +84,10 @@ const std::vector<OutputFormatInfo>& OutputFormats() {
          {{11, "FLAC"}},
          {nullptr, &S::AmplifyFLAC, &S::AmplifyFLACCoeff, &S::FLACID3TagType, StoredTag(&S::FLACTag),
           {&S::FLACCompression}}},
+        {kOutputOpus, "Opus", ".opus", "opus", &kOpusWriter,
+         {{12, "Opus"}},
+         {nullptr, &S::AmplifyOpus, &S::AmplifyOpusCoeff, &S::OpusID3TagType, StoredTag(&S::OpusTag),
+          {&S::OpusBitRate, &S::OpusMode, &S::OpusComplexity}}},
     };
     return formats;
 }

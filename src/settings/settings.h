@@ -10,7 +10,7 @@ namespace tonewright {
 
 // The tag written into a tagged output format when the format's tag mode is
 // kTagFromTemplate. Edited with the "Edit ID3 Tag" dialog; one per tagged format (MP3, OGG,
-// WMA, M4A, FLAC).
+// WMA, M4A, FLAC, Opus).
 struct TagTemplate {
     int TitleAsFileName = 1;  // 1 = the title is the source file name without extension
     std::string Title, Artist, Album, Year, Genre, Comment, Composer, Copyright;  // UTF-8
@@ -143,6 +143,15 @@ struct Settings {
     int AmplifyFLACCoeff = 100;
     TagTemplate FLACTag;
 
+    // Opus (the source's rate and channels; libopus encodes at 48000 Hz)
+    int OpusBitRate = 128;    // kbit/s of the whole stream, 6..510
+    int OpusMode = 0;         // 0 variable bit rate, 1 constrained variable bit rate, 2 constant bit rate
+    int OpusComplexity = 10;  // libopus's 0 fastest .. 10 best
+    int OpusID3TagType = kTagFromSource;
+    int AmplifyOpus = 0;
+    int AmplifyOpusCoeff = 100;
+    TagTemplate OpusTag;
+
     // Lower-cased pieces of FilterExts while EnableExtFilter is on, else empty; kept up to
     // date by RebuildExtensionFilter.
     std::vector<std::string> extensionFilter;
@@ -173,7 +182,7 @@ constexpr unsigned kSaveWindowPlacement = 0x20;  // the MainWindow... and ...Col
 // store refused the write (which is dropped silently).
 int SaveSettings(const Settings& settings, SettingsStore& store, unsigned mask);
 
-// One tag template, by format word "MP3", "OGG", "WMA", "M4A" or "FLAC". The load returns false,
+// One tag template, by format word "MP3", "OGG", "WMA", "M4A", "FLAC" or "Opus". The load returns false,
 // leaving `tag` untouched, when the store holds no template for that format; otherwise a
 // missing text becomes empty and a missing number keeps its field.
 bool LoadTagTemplate(const SettingsStore& store, const std::string& formatWord, TagTemplate& tag);

@@ -29,6 +29,12 @@ int GainPercent(int percent) { return std::clamp(percent, 10, 3000); }
 
 int FlacLevel(int level) { return level >= 0 && level <= 8 ? level : 5; }
 
+int OpusKbps(int kbps) { return std::clamp(kbps, 6, 510); }
+
+int OpusModeCode(int mode) { return mode >= 0 && mode <= 2 ? mode : 0; }
+
+int OpusComplexityLevel(int complexity) { return complexity >= 0 && complexity <= 10 ? complexity : 10; }
+
 int JobCount(int jobs) { return std::clamp(jobs, 1, kMaxParallelJobs); }
 
 int NotNegative(int value) { return std::max(value, 0); }
@@ -127,6 +133,13 @@ const std::vector<ValueField<Settings>>& OptionFields() {
         NumberField("AmplifyFLAC", &S::AmplifyFLAC, kOpt),
         NumberField("AmplifyFLACCoeff", &S::AmplifyFLACCoeff, kOpt, GainPercent),
 
+        NumberField("OpusBitRate", &S::OpusBitRate, kOpt, OpusKbps),
+        NumberField("OpusMode", &S::OpusMode, kOpt, OpusModeCode),
+        NumberField("OpusComplexity", &S::OpusComplexity, kOpt, OpusComplexityLevel),
+        NumberField("OpusID3TagType", &S::OpusID3TagType, kOpt, ZeroToTwoElseTwo),
+        NumberField("AmplifyOpus", &S::AmplifyOpus, kOpt),
+        NumberField("AmplifyOpusCoeff", &S::AmplifyOpusCoeff, kOpt, GainPercent),
+
         NumberField("MP3ID3TagType", &S::MP3ID3TagType, kOpt),
         NumberField("MP3WriteID3Version", &S::MP3WriteID3Version, kOpt),
         NumberField("AmplifyMp3", &S::AmplifyMp3, kOpt),
@@ -176,6 +189,7 @@ const std::vector<TagSlot>& TagSlots() {
         {"WMA", &S::WMATag},
         {"M4A", &S::M4ATag},
         {"FLAC", &S::FLACTag},
+        {"Opus", &S::OpusTag},
     };
     return slots;
 }

@@ -297,7 +297,7 @@ private slots:
         for (int row = 0; row < selector.count(); ++row) texts << selector.itemText(row);
         QCOMPARE(texts, (QStringList{" to MP3", " to WAV", " to WMA", " to OGG", " to AAC", " to AAC for iPod / iTunes",
                                      " to MP4 (Audio only)", " to M4A (MPEG-4 Audio)", " to M4B (MPEG-4 Audiobook)",
-                                     " to AMR", " to AWB", " to FLAC"}));
+                                     " to AMR", " to AWB", " to FLAC", " to Opus"}));
     }
 
     void formatSelectorFollowsTheStoredFormat_data() {

@@ -15,6 +15,7 @@
 #include "app/options/flacpage.h"
 #include "app/options/mp3page.h"
 #include "app/options/oggpage.h"
+#include "app/options/opuspage.h"
 #include "app/options/tageditdialog.h"
 #include "app/options/wmapage.h"
 #include "metadata/genres.h"
@@ -57,6 +58,7 @@ private slots:
     void refusals();
     void amrListsAndDefaultRow();
     void flacPresetsAndLevel();
+    void opusPresetsBitRateModeAndComplexity();
     void wmaListFromTheRuntimeFormats();
     void tagEditorFromPages_data();
     void tagEditorFromPages();
@@ -380,6 +382,39 @@ void OptionsPagesTest::flacPresetsAndLevel() {
     page.ApplyIfShown();
     QCOMPARE(settings.FLACCompression, 8);
     QCOMPARE(settings.FLACID3TagType, int(tonewright::kTagNone));
+}
+
+void OptionsPagesTest::opusPresetsBitRateModeAndComplexity() {
+    ScriptedDesktop desktop;
+    tonewright::Settings settings;
+    settings.OpusBitRate = 100;
+    settings.OpusMode = 2;
+    settings.OpusComplexity = 4;
+    tonewright::OpusPage page(settings, desktop);
+    page.show();
+    auto* presets = Control<QComboBox>(&page, "presets");
+    auto* bitrate = Control<QSpinBox>(&page, "bitrate");
+    auto* modes = Control<QComboBox>(&page, "modes");
+    auto* complexity = Control<QComboBox>(&page, "complexity");
+    QCOMPARE(bitrate->value(), 100);
+    QCOMPARE(presets->currentText(), QStringLiteral("Custom"));
+    QCOMPARE(modes->currentText(), QStringLiteral("Constant bit rate (CBR)"));
+    QCOMPARE(complexity->currentText(), QStringLiteral("4"));
+    ChooseRow(presets, 0);
+    QCOMPARE(bitrate->value(), 32);
+    bitrate->setValue(192);
+    QCOMPARE(presets->currentText(), QStringLiteral("Music, highest quality (192 kbps)"));
+    bitrate->setValue(600);
+    QCOMPARE(bitrate->value(), 510);
+    QCOMPARE(presets->currentText(), QStringLiteral("Custom"));
+    ChooseRow(modes, 1);
+    ChooseRow(complexity, 10);
+    Button(&page, QStringLiteral("&None"))->click();
+    page.ApplyIfShown();
+    QCOMPARE(settings.OpusBitRate, 510);
+    QCOMPARE(settings.OpusMode, 1);
+    QCOMPARE(settings.OpusComplexity, 10);
+    QCOMPARE(settings.OpusID3TagType, int(tonewright::kTagNone));
 }
 
 void OptionsPagesTest::wmaListFromTheRuntimeFormats() {

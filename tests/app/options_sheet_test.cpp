@@ -187,7 +187,7 @@ void OptionsSheetTest::remembersPageAfterCancel() {
 // General. Every output format is set on one page, which its formats' settings share.
 void OptionsSheetTest::tabsThatTheStoredPageIndexCounts() {
     WindowHarness harness;
-    harness.store.preset("Options", "OptStartPageIndex", "9");
+    harness.store.preset("Options", "OptStartPageIndex", "10");
     harness.Open();
     RunOptions(*harness.window, [](OptionsSheet& sheet) {
         QCOMPARE(sheet.pageIndex(), kGeneralPage);
@@ -195,7 +195,7 @@ void OptionsSheetTest::tabsThatTheStoredPageIndexCounts() {
         for (int i = 0; i < sheet.tabBar()->count(); ++i) captions << sheet.tabBar()->tabText(i);
         QCOMPARE(captions, (QStringList{"General", "MP3 Options", "WAV Options", "WMA Options", "OGG Options",
                                         "AMR/AWB Options", "AAC Options", "MP4/M4A/M4B Options",
-                                        "FLAC Options"}));
+                                        "FLAC Options", "Opus Options"}));
         sheet.reject();
     });
     std::map<int, int> pagesSetting;

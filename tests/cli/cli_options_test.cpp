@@ -41,7 +41,7 @@ TEST_F(CliOptionsTest, UsageErrorsExitWithTwo) {
     }
     const auto help = Cli({"--help"});
     EXPECT_EQ(help.exitCode, 0);
-    EXPECT_NE(help.out.find("output format: mp3 wav wma ogg aac m4a mp4 m4b amr awb flac\n"), std::string::npos)
+    EXPECT_NE(help.out.find("output format: mp3 wav wma ogg aac m4a mp4 m4b amr awb flac opus\n"), std::string::npos)
         << "the formats in the desktop program's selector order";
     EXPECT_EQ(Cli({"--version"}).out.rfind("tonewright-cli ", 0), 0u);
 }

@@ -17,7 +17,8 @@ struct OutputCase {
 };
 
 const OutputCase kOutputs[] = {{"wav", ".wav"}, {"mp3", ".mp3"}, {"ogg", ".ogg"}, {"m4a", ".m4a"},
-                               {"wma", ".wma"}, {"amr", ".amr"}, {"flac", ".flac"}};
+                               {"wma", ".wma"}, {"amr", ".amr"}, {"flac", ".flac"},
+                               {"opus", ".opus"}};
 
 class CliParallelTest : public ::testing::TestWithParam<OutputCase>, protected CliFixture {
 protected:

@@ -19,6 +19,7 @@
 #include "encoders/flac/flacoutput.h"
 #include "encoders/mp3/mp3output.h"
 #include "encoders/mp4/mp4output.h"
+#include "encoders/opus/opusoutput.h"
 #include "encoders/outputfault.h"
 #include "encoders/vorbis/vorbisoutput.h"
 #include "encoders/wav/wavoutput.h"
@@ -47,8 +48,8 @@ struct FormatCase {
     const char* extension;
     // Past the headers and well before the end of the tone's file: the WAV header is 44
     // bytes, Vorbis's three header pages about 4300, the ASF header about 830, MP4's boxes
-    // before the first sample 44, the AMR magic 6 or 9, FLAC's blocks about 130; MP3 and ADTS
-    // AAC start with audio.
+    // before the first sample 44, the AMR magic 6 or 9, FLAC's blocks about 130, Opus's two
+    // header pages about 650; MP3 and ADTS AAC start with audio.
     int64_t midStream;
 };
 
@@ -56,7 +57,7 @@ const FormatCase kFormats[] = {
     {"Wav", kOutputWav, ".wav", 100000}, {"Mp3", kOutputMp3, ".mp3", 8000}, {"Ogg", kOutputOgg, ".ogg", 6000},
     {"Wma", kOutputWma, ".wma", 9000},   {"Aac", kOutputAac, ".aac", 10000}, {"Mp4", kOutputMp4, ".mp4", 10000},
     {"M4a", kOutputM4a, ".m4a", 10000},  {"M4b", kOutputM4b, ".m4b", 10000}, {"Amr", kOutputAmr, ".amr", 600},
-    {"Awb", kOutputAwb, ".awb", 1200},   {"Flac", kOutputFlac, ".flac", 8000},
+    {"Awb", kOutputAwb, ".awb", 1200},   {"Flac", kOutputFlac, ".flac", 8000}, {"Opus", kOutputOpus, ".opus", 4000},
 };
 
 void PrintTo(const FormatCase& format, std::ostream* out) { *out << format.label; }
@@ -107,7 +108,7 @@ protected:
         settings.TargetExistsOpt = 22;  // overwrite
         // No tags, so that the two rows' files differ in nothing but their sound's bytes.
         settings.MP3ID3TagType = settings.WMAID3TagType = settings.OGGID3TagType = settings.M4AID3TagType = 2;
-        settings.FLACID3TagType = 2;
+        settings.FLACID3TagType = settings.OpusID3TagType = 2;
         context.settings = &settings;
         context.parts = &parts;
         std::filesystem::create_directory(dir.file("out"));
@@ -164,7 +165,8 @@ TEST_P(FaultsMatrixTest, FailingWriteFailsOnlyItsRow) {
     EXPECT_LT(format.midStream, static_cast<int64_t>(testutil::FileSize(dir.file("out/" + second))) * 3 / 4)
         << "the mid-stream point lies before the end of the file";
     if (!fails) {
-        if (format.code != kOutputOgg) {  // Ogg streams carry a serial number of their own
+        // Ogg streams (Vorbis, Opus) carry a serial number of their own.
+        if (format.code != kOutputOgg && format.code != kOutputOpus) {
             EXPECT_EQ(testutil::ReadBytes(dir.file("out/" + first)), testutil::ReadBytes(dir.file("out/" + second)));
         }
         const testutil::Pcm16 clean = testutil::DecodeWithFfmpeg(dir.file("out/" + second));

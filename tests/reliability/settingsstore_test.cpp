@@ -84,7 +84,7 @@ TEST_F(CorruptSettingsStore, AbsurdNumbersEverywhereNeverCrashAConversion) {
         for (const auto& field : tonewright::OptionFields())
             if (field.number) content += std::string(field.name) + "=" + value + "\n";
         WriteStore(content);
-        for (const char* format : {"wav", "mp3", "ogg", "m4a", "aac", "amr", "awb", "wma", "flac"})
+        for (const char* format : {"wav", "mp3", "ogg", "m4a", "aac", "amr", "awb", "wma", "flac", "opus"})
             ExpectConvertsOrFailsCleanly(format, std::string(format) + " with every number " + value);
     }
 }

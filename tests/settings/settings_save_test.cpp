@@ -28,6 +28,7 @@ AutoDestM4AEncodingParam=1 M4AVBR=1 M4AVBRQuality=100 M4AABRBitRate=128 M4AEnabl
 M4AEnableMidside=1 M4ABlockType=0 AmplifyM4A=0 AmplifyM4ACoef=100 M4AID3TagType=1
 AMRType=0 AMRMode=6 AMRWBMode=6 AMRDTX=0 AWBMode=6 AWBDTX=0 AmplifyAMR=0 AmplifyAMRCoef=100
 FLACCompression=5 FLACID3TagType=1 AmplifyFLAC=0 AmplifyFLACCoeff=100
+OpusBitRate=128 OpusMode=0 OpusComplexity=10 OpusID3TagType=1 AmplifyOpus=0 AmplifyOpusCoeff=100
 MainWindowLeft=0 MainWindowTop=0 MainWindowWidth=0 MainWindowHeight=0 MainWindowMaximized=0
 FileColumnWidth=0 DurationColumnWidth=0 BitRateColumnWidth=0 FreqColumnWidth=0 ChannelsColumnWidth=0
 StatusColumnWidth=0
@@ -45,7 +46,7 @@ void AddDocumented(std::map<std::string, std::string>& values, const std::string
 TEST(SettingsSave, DefaultsAreStoredUnderTheirDocumentedNames) {
     std::map<std::string, std::string> documented;
     AddDocumented(documented, "Options", kDocumentedOptions);
-    for (const char* tag : {"MP3Tag", "OGGTag", "WMATag", "M4ATag", "FLACTag"})
+    for (const char* tag : {"MP3Tag", "OGGTag", "WMATag", "M4ATag", "FLACTag", "OpusTag"})
         AddDocumented(documented, std::string("Options/") + tag, kDocumentedTag);
     EXPECT_EQ(SavedValues(DefaultSettings("/docs")), documented);
 }
@@ -95,7 +96,7 @@ TEST(SettingsSave, MaskSelectsGroupsInFixedOrder) {
         if (groups.empty() || groups.back() != group) groups.push_back(group);
     }
     EXPECT_EQ(groups, (Keys{"Options", "Options/MP3Tag", "Options/OGGTag", "Options/WMATag", "Options/M4ATag",
-                            "Options/FLACTag"}));
+                            "Options/FLACTag", "Options/OpusTag"}));
 }
 
 }  // namespace

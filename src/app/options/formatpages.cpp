@@ -8,6 +8,7 @@
 #include "app/options/flacpage.h"
 #include "app/options/mp3page.h"
 #include "app/options/oggpage.h"
+#include "app/options/opuspage.h"
 #include "app/options/wavpage.h"
 #include "app/options/wmapage.h"
 #include "encoders/aac/aacoutput.h"
@@ -15,6 +16,7 @@
 #include "encoders/flac/flacoutput.h"
 #include "encoders/mp3/mp3output.h"
 #include "encoders/mp4/mp4output.h"
+#include "encoders/opus/opusoutput.h"
 #include "encoders/vorbis/vorbisoutput.h"
 #include "encoders/wav/wavoutput.h"
 #include "encoders/winmedia/wmaoutput.h"
@@ -35,6 +37,7 @@ const std::vector<FormatPageEntry>& FormatPages() {
         {{kOutputMp4, kOutputM4a, kOutputM4b},
          [](S s, P p) -> OptionPage* { return new AacPage(s, AacPage::Container::Mp4, p.desktop); }},
         {{kOutputFlac}, [](S s, P p) -> OptionPage* { return new FlacPage(s, p.desktop); }},
+        {{kOutputOpus}, [](S s, P p) -> OptionPage* { return new OpusPage(s, p.desktop); }},
     };
     return pages;
 }

@@ -3,29 +3,12 @@
 #include <ogg/ogg.h>
 #include <vorbis/vorbisenc.h>
 
-#include <atomic>
 #include <utility>
 
+#include "encoders/oggserial.h"
 #include "metadata/vorbiscomments.h"
 
 namespace tonewright {
-
-namespace {
-
-// Serial numbers come from a fixed pseudo-random sequence of values 0..32767 (the classic
-// linear congruential generator started at 1): every run numbers its files alike, and the
-// files of one run differ from each other.
-int NextSerialNumber() {
-    static std::atomic<uint32_t> state{1};
-    uint32_t current = state.load();
-    uint32_t next = 0;
-    do {
-        next = current * 214013u + 2531011u;
-    } while (!state.compare_exchange_weak(current, next));
-    return static_cast<int>((next >> 16) & 0x7FFF);
-}
-
-}  // namespace
 
 // The libvorbis and libogg state of one file. The analysis state and the Ogg stream exist
 // from WriteHeaders on; each part is cleared only when it was set up.
@@ -96,7 +79,7 @@ int VorbisEncoder::WriteHeaders() {
     Codec& c = *codec_;
     vorbis_analysis_init(&c.dsp, &c.info);
     vorbis_block_init(&c.dsp, &c.block);
-    ogg_stream_init(&c.stream, NextSerialNumber());
+    ogg_stream_init(&c.stream, NextOggSerialNumber());
     c.analysing = true;
 
     ogg_packet identification, comments, codebooks;
