@@ -211,7 +211,7 @@ TEST_P(CliTagsTargetTest, KeepsTheFieldsAndTheCover) {
 INSTANTIATE_TEST_SUITE_P(Formats, CliTagsTargetTest,
                          ::testing::Values(TargetCase{"mp3", {}, true}, TargetCase{"flac", {}, true},
                                            TargetCase{"ogg", {}, true}, TargetCase{"m4a", {}, false},
-                                           TargetCase{"wma", {"TRACKTOTAL"}, true}),
+                                           TargetCase{"wma", {"TRACKTOTAL"}, true}, TargetCase{"opus", {}, true}),
                          [](const ::testing::TestParamInfo<TargetCase>& info) {
                              return std::string(info.param.format);
                          });

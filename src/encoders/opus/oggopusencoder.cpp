@@ -18,7 +18,7 @@ using CommentsPointer = std::unique_ptr<OggOpusComments, decltype(&ope_comments_
 CommentsPointer StreamComments(const TagInfo* tags) {
     CommentsPointer comments(ope_comments_create(), ope_comments_destroy);
     if (!comments || !tags) return comments;
-    for (const auto& [key, value] : VorbisComments(*tags))
+    for (const auto& [key, value] : OggStreamComments(*tags))
         if (ope_comments_add(comments.get(), key, value.c_str()) != OPE_OK) return {nullptr, ope_comments_destroy};
     return comments;
 }
