@@ -920,6 +920,26 @@ Und wandeln Sie Ihre MIDI-Datei dann erneut um. Vielen Dank.</translation>
         <translation>Eigener &amp;Ordner:</translation>
     </message>
     <message>
+        <location filename="../src/app/options/generalpage.cpp" line="102"/>
+        <source>Na&amp;me pattern:</source>
+        <translation>Namens&amp;muster:</translation>
+    </message>
+    <message>
+        <location filename="../src/app/options/generalpage.cpp" line="65"/>
+        <source>Empty: the original file&apos;s name. E.g. %artist%/%album%/%track:2% %title%</source>
+        <translation>Leer: der Name der Originaldatei. Z. B. %artist%/%album%/%track:2% %title%</translation>
+    </message>
+    <message>
+        <location filename="../src/app/options/generalpage.cpp" line="66"/>
+        <source>The converted file&apos;s path below the output folder, from the original file&apos;s tags. Fields: %1. %artist|title% takes the first that is not empty; %track:2% gives at least two digits.</source>
+        <translation>Der Pfad der umgewandelten Datei unterhalb des Ausgabeordners, aus den Tags der Originaldatei. Felder: %1. %artist|title% nimmt das erste, das nicht leer ist; %track:2% ergibt mindestens zwei Ziffern.</translation>
+    </message>
+    <message>
+        <location filename="../src/app/options/generalpage.cpp" line="200"/>
+        <source>The name pattern cannot be used: %1</source>
+        <translation>Das Namensmuster ist nicht verwendbar: %1</translation>
+    </message>
+    <message>
         <location filename="../src/app/options/generalpage.cpp" line="105"/>
         <source>If target file &amp;exists </source>
         <translation>Wenn die Zieldatei &amp;existiert </translation>
