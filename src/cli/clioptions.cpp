@@ -37,7 +37,8 @@ bool SetOutputDir(CliOptions& o, const std::string& v, std::string& error) {
 }
 
 bool SetIfExists(CliOptions& o, const std::string& v, std::string& error) {
-    if (v != "rename" && v != "overwrite" && v != "skip") return Fail(error, "--if-exists takes rename, overwrite or skip");
+    if (v != "rename" && v != "overwrite" && v != "skip")
+        return Fail(error, "--if-exists takes rename, overwrite or skip");
     o.ifExists = v;
     return true;
 }
@@ -155,8 +156,9 @@ std::string OptionLines(const OptionSpec& spec) {
     constexpr size_t kTextColumn = 26;
     std::string head = std::string("  ") + (spec.shortName ? std::string(spec.shortName) + ", " : "    ") +
                        spec.longName + (spec.valueName ? std::string(" ") + spec.valueName : "");
-    head += head.size() + 2 <= kTextColumn ? std::string(kTextColumn - head.size(), ' ') : "\n" +
-                                                                                                std::string(kTextColumn, ' ');
+    // A head too long for the column puts the text on the next line.
+    if (head.size() + 2 <= kTextColumn) head += std::string(kTextColumn - head.size(), ' ');
+    else head += "\n" + std::string(kTextColumn, ' ');
     std::string text = spec.help;
     std::string lines;
     size_t start = 0;

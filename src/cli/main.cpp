@@ -171,7 +171,8 @@ int PrintInfo(const std::vector<ReportItem>& items, const FileList& list) {
             continue;
         }
         const FileEntry& e = list[static_cast<size_t>(item.row)];
-        std::printf("%s\t%s\t%s\t%s\t%s\n", EscapeTabField(item.path).c_str(), DurationText(e).c_str(), BitrateText(e).c_str(),
+        std::printf("%s\t%s\t%s\t%s\t%s\n", EscapeTabField(item.path).c_str(), DurationText(e).c_str(),
+                    BitrateText(e).c_str(),
                     FrequencyText(e).c_str(), ChannelsText(e).c_str());
     }
     if (std::fflush(stdout) != 0 || std::ferror(stdout)) return ReportLost(errno ? errno : EIO);

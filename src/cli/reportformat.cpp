@@ -99,7 +99,9 @@ std::string EscapeTabField(const std::string& text) {
     return out;
 }
 
-std::string TabLine(const ReportRow& row) { return EscapeTabField(row.source) + "\t" + EscapeTabField(row.status) + "\n"; }
+std::string TabLine(const ReportRow& row) {
+    return EscapeTabField(row.source) + "\t" + EscapeTabField(row.status) + "\n";
+}
 
 std::string JsonLine(const ReportRow& row) {
     char seconds[32];

@@ -71,8 +71,8 @@ void SearchFolder(const std::string& folder, const Settings& settings, std::vect
     if (prefix.back() != '/') prefix += '/';
     auto add = [&](const std::string& path, bool audio) {
         // Files reached through links to folders outside the argument stay in its top folder.
-        const std::string below = path.compare(0, prefix.size(), prefix) == 0 ? FolderOf(path.substr(prefix.size())) : "";
-        sources.push_back({path, below, audio});
+        const bool inside = path.compare(0, prefix.size(), prefix) == 0;
+        sources.push_back({path, inside ? FolderOf(path.substr(prefix.size())) : "", audio});
     };
 
     Settings audio = settings;

@@ -66,8 +66,8 @@ void OptionsSheetTest::generalPageRefusals_data() {
     QTest::newRow("empty custom folder") << 399 << "" << false << "" << "" << "Please choose an output folder."
                                          << "customFolder";
     QTest::newRow("filter of blanks") << 199 << "" << true << " \t ; " << "" << "" << "";
-    QTest::newRow("blank filter") << 199 << "" << true << "  \t " << "" << "Please enter file extensions you need to filter."
-                                  << "filterText";
+    QTest::newRow("blank filter") << 199 << "" << true << "  \t " << ""
+                                  << "Please enter file extensions you need to filter." << "filterText";
     QTest::newRow("unknown pattern field")
         << 199 << "" << false << "" << "%artist%/%nope%"
         << "The name pattern cannot be used: unknown field %nope% (known: title, artist, albumartist, album, disc, "

@@ -35,7 +35,8 @@ TEST_F(CliOptionsTest, UsageErrorsExitWithTwo) {
          {std::vector<std::string>{"--bogus", a}, {"-f", "aiff", a}, {"--set", "NoSuchValue=1", a},
           {"--set", "MP3BitRate=loud", a}, {"--if-exists", "maybe", a}, {}, {"-o"},
           {"--name-pattern", "%nope%", a}, {"--name-pattern", "%track:x%", a}, {"--name-pattern", "%title", a},
-          {"--set", "NamePattern=%nope%", a}, {"--keep-tree", "--next-to-source", a}, {"--copy-other", "--next-to-source", a},
+          {"--set", "NamePattern=%nope%", a}, {"--keep-tree", "--next-to-source", a},
+          {"--copy-other", "--next-to-source", a},
           {"--keep-tree", "--mirror", "-o", "out", a}, {"--shard", "5/4", a}, {"--shard", "0/4", a},
           {"--shard", "1", a}, {"--files-from", "/nonexistent/list"}, {"--json=yes", a}}) {
         const auto r = Cli(args);

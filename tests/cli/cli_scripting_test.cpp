@@ -84,7 +84,8 @@ TEST_F(CliScriptTest, ReportLinesEscapePathsAndJsonNamesEachOutcome) {
     const std::string first = r.out.substr(0, split + 1), second = r.out.substr(split + 1);
     const std::string jsonOdd = dir.file("in/t\\tab\\\\n\\nl");
     EXPECT_EQ(first.substr(0, first.find(",\"seconds\":")),
-              "{\"source\":\"" + jsonOdd + ".wav\",\"target\":\"" + out + "/t\\tab\\\\n\\nl_1.wav\",\"status\":\"t\\tab\\\\n\\nl_1.wav\","
+              "{\"source\":\"" + jsonOdd + ".wav\",\"target\":\"" + out +
+                  "/t\\tab\\\\n\\nl_1.wav\",\"status\":\"t\\tab\\\\n\\nl_1.wav\","
               "\"reason\":\"\",\"outcome\":\"converted\"");
     EXPECT_EQ(second.substr(0, second.find(",\"seconds\":")),
               "{\"source\":\"" + missing + "\",\"target\":null,\"status\":\"Failed to load (no such file)\","
