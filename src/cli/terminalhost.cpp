@@ -88,7 +88,8 @@ void TerminalHost::RowFinished(int row, const RowEnd& end) {
     report.status = end.status;
     report.outcome = end.converted ? RowOutcome::Converted : OutcomeOfStatus(end.status);
     report.target = end.converted ? list_[row].targetPath : std::string();
-    report.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - started_[row]).count();
+    if (started_[row] != std::chrono::steady_clock::time_point{})  // a row that never started took no time
+        report.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - started_[row]).count();
     finished_[row] = true;
     if (end.converted) NoteFallback(list_[row].sourcePath, report.target);
     PrintDueLines();

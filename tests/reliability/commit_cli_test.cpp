@@ -19,6 +19,7 @@
 
 #include "cli/clitest.h"
 #include "reliability/kill_spawn.h"
+#include "reliability/nfslikedrive.h"
 
 using namespace testutil;
 
@@ -251,4 +252,24 @@ TEST_F(CommitCliTest, TwoRunsClaimingOneNameAtOnceKeepBothFiles) {
         ASSERT_EQ(Names(folder), (std::set<std::string>{"Same.wav", "Same_1.wav"})) << round;
         EXPECT_NE(FileSize(folder + "/Same.wav"), FileSize(folder + "/Same_1.wav")) << "one file of each source";
     }
+}
+
+// On a file system that refuses RENAME_NOREPLACE (an NFS mount) the name is claimed with a
+// link: a name taken by a user's file moves on to the next number, and a link whose reply was
+// lost (made, but answered EEXIST) keeps the name it made instead of taking a second one.
+TEST_F(CommitCliTest, WithoutNoReplaceALinkClaimsTheNameEvenWhenItsReplyIsLost) {
+    Shell("mkdir -p " + Quote(dir.file("backing/out")) + " " + Quote(dir.file("mnt")) + " " + Quote(dir.file("two")));
+    NfsLikeDrive drive(dir.file("backing"), dir.file("mnt"));
+    if (!drive.Mounted()) GTEST_SKIP() << drive.Problem();
+    WriteBytes(dir.file("backing/out/song.wav"), kUsersBytes);
+    const std::string one = Source("song.wav");
+    const std::string two = dir.file("two/song.wav");
+    MakeToneWithSox(two, 8000, 1, 0.3, "-b 16");
+    drive.LoseLinkReplies(1);
+    const auto r = Cli({"-q", "-j", "1", "-f", "wav", "-o", dir.file("mnt/out"), one, two});
+    EXPECT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_EQ(r.out, one + "\tsong_1.wav\n" + two + "\tsong_2.wav\n");
+    EXPECT_EQ(Names(dir.file("backing/out")), (std::set<std::string>{"song.wav", "song_1.wav", "song_2.wav"}));
+    EXPECT_EQ(ReadBytes(dir.file("backing/out/song.wav")), kUsersBytes);
+    EXPECT_NE(FileSize(dir.file("backing/out/song_1.wav")), FileSize(dir.file("backing/out/song_2.wav")));
 }
