@@ -7,6 +7,7 @@
 #include <csignal>
 #include <cstdio>
 #include <cstring>
+#include <set>
 #include <string>
 #include <thread>
 #include <vector>
@@ -117,6 +118,7 @@ std::vector<ReportItem> AddFiles(const std::vector<SourceFile>& sources, FileLis
 int CopyOtherFiles(std::vector<ReportItem>& items, const std::vector<SourceFile>& sources, const FileList& list,
                    const Settings& settings, bool copy) {
     int notAudio = 0;
+    std::set<std::string> seen;
     std::vector<ReportItem> kept;
     size_t source = 0;
     for (ReportItem& item : items) {
@@ -125,10 +127,11 @@ int CopyOtherFiles(std::vector<ReportItem>& items, const std::vector<SourceFile>
             kept.push_back(std::move(item));
             continue;
         }
-        ++notAudio;
-        if (!copy) continue;
         FileEntry own;
         own.sourcePath = AbsoluteCleanPath(item.path);
+        if (!seen.insert(own.sourcePath).second) continue;  // found twice: copied once
+        ++notAudio;
+        if (!copy) continue;
         own.outputSubfolder = sources[source].subfolder;
         const FileEntry* model = &own;
         for (size_t row = 0; row < list.size() && model == &own; ++row)

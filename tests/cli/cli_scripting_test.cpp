@@ -105,7 +105,8 @@ TEST_F(CliScriptTest, KeepTreeAndCopyOtherRebuildTheAlbumFolders) {
     WriteBytes(dir.file("music/readme.txt"), {'r'});
     const std::string single = Wav("other/single.wav");
     const std::string out = dir.file("out");
-    auto r = Cli({"-f", "wav", "-o", out, "--keep-tree", "--copy-other", dir.file("music"), single});
+    // The folder given twice: each file once.
+    auto r = Cli({"-f", "wav", "-o", out, "--keep-tree", "--copy-other", dir.file("music"), single, dir.file("music")});
     EXPECT_EQ(r.exitCode, 0) << r.out << r.err;
     EXPECT_EQ(Tree(out), (std::set<std::string>{"Artist/Album/01.wav", "Artist/Album/cover.jpg", "readme.txt",
                                                   "single.wav"}));
