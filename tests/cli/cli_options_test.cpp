@@ -134,3 +134,32 @@ TEST_F(CliOptionsTest, FoldersAreSearchedWithTheExtensionFilter) {
                          "\t\t128 kbps\t8000 Hz\tMono\n")
         << "the link leads to a listed file already in the list, the others are filtered out";
 }
+
+// The completions and the manual page come from the option table: every option the help
+// shows is in each, and bash completes an option's values.
+TEST_F(CliOptionsTest, CompletionsAndManualPageNameEveryOption) {
+    const std::string help = Cli({"--help"}).out;
+    const auto bash = Cli({"--print-completion", "bash"});
+    const auto zsh = Cli({"--print-completion", "zsh"});
+    const auto man = Cli({"--print-man"});
+    ASSERT_EQ(bash.exitCode + zsh.exitCode + man.exitCode, 0);
+    size_t options = 0;
+    for (size_t at = help.find("--"); at != std::string::npos; at = help.find("--", at + 2)) {
+        const size_t end = help.find_first_of(" =\n,;)", at);
+        const std::string name = help.substr(at, end - at);
+        if (name.size() < 3 || help[at - 1] != ' ') continue;
+        ++options;
+        std::string roff;
+        for (const char c : name) roff += c == '-' ? std::string("\\-") : std::string(1, c);
+        EXPECT_NE(bash.out.find(name), std::string::npos) << name;
+        EXPECT_NE(zsh.out.find(name), std::string::npos) << name;
+        EXPECT_NE(man.out.find(roff), std::string::npos) << name;
+    }
+    EXPECT_GE(options, 20u);
+    WriteBytes(dir.file("completion.bash"), std::vector<uint8_t>(bash.out.begin(), bash.out.end()));
+    const auto completed = testutil::Run({"bash", "-c", "source " + Quote(dir.file("completion.bash")) +
+                                                            "; COMP_WORDS=(tonewright-cli --if-exists s); COMP_CWORD=2;"
+                                                            " _tonewright_cli; echo ${COMPREPLY[@]}"});
+    EXPECT_EQ(completed.out, "skip\n");
+    EXPECT_EQ(Cli({"--print-completion", "fish"}).exitCode, 2);
+}
