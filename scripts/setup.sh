@@ -19,6 +19,8 @@ packages=(
   libvo-amrwbenc-dev libflac-dev libopus-dev libopusenc-dev
   # independent tools the tests use to make fixtures and check outputs
   ffmpeg sox libsox-fmt-all flac opus-tools
+  # several tonewright-cli processes at once over one file list (--shard)
+  parallel
   # a private session bus for the tests of desktop notifications
   dbus-daemon
   # a FUSE file system the tests serve themselves, whose reads fail part-way

@@ -49,12 +49,12 @@
         <translation>%1 (%2 Bilder über 16 MiB weggelassen)</translation>
     </message>
     <message>
-        <location filename="../src/app/coretexts.cpp" line="22"/>
+        <location filename="../src/app/coretexts.cpp" line="24"/>
         <source>Failure. Requires file &quot;ct4mgm.sf2&quot;.</source>
         <translation>Fehler. Die Datei „ct4mgm.sf2“ wird benötigt.</translation>
     </message>
     <message>
-        <location filename="../src/app/coretexts.cpp" line="23"/>
+        <location filename="../src/app/coretexts.cpp" line="25"/>
         <source>Failed to load the following files.
 
 %1
@@ -65,7 +65,7 @@ If you think Tonewright should read these files, please report them as the help 
 Wenn Tonewright diese Dateien lesen können sollte, melden Sie sie bitte, wie es die Hilfeseite „Rückmeldung und Hilfe“ beschreibt.</translation>
     </message>
     <message>
-        <location filename="../src/app/coretexts.cpp" line="26"/>
+        <location filename="../src/app/coretexts.cpp" line="28"/>
         <source>Failed to load the following files.
 
 %1
@@ -76,7 +76,7 @@ Wenn Tonewright diese Dateien lesen können sollte, melden Sie sie bitte, wie es
 %2</translation>
     </message>
     <message>
-        <location filename="../src/app/coretexts.cpp" line="27"/>
+        <location filename="../src/app/coretexts.cpp" line="29"/>
         <source>Dear user, WMA file requires Windows Media Format 9 Series Runtime.
 Unfortunately, the component isn&apos;t available on your computer.
 
@@ -87,7 +87,7 @@ Diese Komponente ist auf Ihrem Computer leider nicht vorhanden.
 Möchten Sie sie jetzt herunterladen und installieren?</translation>
     </message>
     <message>
-        <location filename="../src/app/coretexts.cpp" line="31"/>
+        <location filename="../src/app/coretexts.cpp" line="33"/>
         <source>Dear user, to decode MIDI file, file &quot;ct4mgm.sf2&quot; is required.
 Unfortunately, the file isn&apos;t available on your computer.
 
@@ -109,12 +109,12 @@ Und wandeln Sie Ihre MIDI-Datei dann erneut um. Vielen Dank.</translation>
 <context>
     <name>FileLoader</name>
     <message>
-        <location filename="../src/app/fileloader.cpp" line="43"/>
+        <location filename="../src/app/fileloader.cpp" line="46"/>
         <source>Searching files...</source>
         <translation>Dateien werden gesucht...</translation>
     </message>
     <message>
-        <location filename="../src/app/fileloader.cpp" line="93"/>
+        <location filename="../src/app/fileloader.cpp" line="103"/>
         <source>Adding file %1 of %2...</source>
         <translation>Datei %1 von %2 wird hinzugefügt...</translation>
     </message>
@@ -148,17 +148,17 @@ Und wandeln Sie Ihre MIDI-Datei dann erneut um. Vielen Dank.</translation>
 <context>
     <name>GeneralPage</name>
     <message>
-        <location filename="../src/app/options/generalpage.cpp" line="39"/>
+        <location filename="../src/app/options/generalpage.cpp" line="40"/>
         <source>(1 = one after the other; this computer has %1 processor %2)</source>
         <translation>(1 = nacheinander; dieser Computer hat %1 %2)</translation>
     </message>
     <message>
-        <location filename="../src/app/options/generalpage.cpp" line="42"/>
+        <location filename="../src/app/options/generalpage.cpp" line="43"/>
         <source>core</source>
         <translation>Prozessorkern</translation>
     </message>
     <message>
-        <location filename="../src/app/options/generalpage.cpp" line="43"/>
+        <location filename="../src/app/options/generalpage.cpp" line="44"/>
         <source>cores</source>
         <translation>Prozessorkerne</translation>
     </message>
@@ -166,257 +166,262 @@ Und wandeln Sie Ihre MIDI-Datei dann erneut um. Vielen Dank.</translation>
 <context>
     <name>OpenFilters</name>
     <message>
-        <location filename="../src/app/openfilters.cpp" line="14"/>
+        <location filename="../src/base/filetypes.cpp" line="16"/>
         <source>3GPP Files (*.3gp *.3gpp)</source>
         <translation>3GPP-Dateien (*.3gp *.3gpp)</translation>
     </message>
     <message>
-        <location filename="../src/app/openfilters.cpp" line="15"/>
+        <location filename="../src/base/filetypes.cpp" line="17"/>
         <source>3GPP2 Files (*.3g2 *.3gp2)</source>
         <translation>3GPP2-Dateien (*.3g2 *.3gp2)</translation>
     </message>
     <message>
-        <location filename="../src/app/openfilters.cpp" line="16"/>
+        <location filename="../src/base/filetypes.cpp" line="18"/>
         <source>Adobe Flash Files (*.swf)</source>
         <translation>Adobe Flash-Dateien (*.swf)</translation>
     </message>
     <message>
-        <location filename="../src/app/openfilters.cpp" line="17"/>
+        <location filename="../src/base/filetypes.cpp" line="19"/>
         <source>Advanced Audio Coding (*.aac)</source>
         <translation>Advanced Audio Coding (*.aac)</translation>
     </message>
     <message>
-        <location filename="../src/app/openfilters.cpp" line="18"/>
+        <location filename="../src/base/filetypes.cpp" line="20"/>
         <source>AIFF Files (*.aiff *.aif *.aifc *.afc)</source>
         <translation>AIFF-Dateien (*.aiff *.aif *.aifc *.afc)</translation>
     </message>
     <message>
-        <location filename="../src/app/openfilters.cpp" line="19"/>
+        <location filename="../src/base/filetypes.cpp" line="21"/>
         <source>AMR Files (*.amr *.awb)</source>
         <translation>AMR-Dateien (*.amr *.awb)</translation>
     </message>
     <message>
-        <location filename="../src/app/openfilters.cpp" line="20"/>
+        <location filename="../src/base/filetypes.cpp" line="22"/>
         <source>AU Files (*.au *.snd)</source>
         <translation>AU-Dateien (*.au *.snd)</translation>
     </message>
     <message>
-        <location filename="../src/app/openfilters.cpp" line="21"/>
+        <location filename="../src/base/filetypes.cpp" line="23"/>
         <source>AVI Files (*.avi)</source>
         <translation>AVI-Dateien (*.avi)</translation>
     </message>
     <message>
-        <location filename="../src/app/openfilters.cpp" line="22"/>
+        <location filename="../src/base/filetypes.cpp" line="24"/>
         <source>CD Audio (*.cda)</source>
         <translation>CD-Audio (*.cda)</translation>
     </message>
     <message>
-        <location filename="../src/app/openfilters.cpp" line="23"/>
+        <location filename="../src/base/filetypes.cpp" line="25"/>
         <source>Creative Voice Files (*.voc)</source>
         <translation>Creative-Voice-Dateien (*.voc)</translation>
     </message>
     <message>
-        <location filename="../src/app/openfilters.cpp" line="24"/>
+        <location filename="../src/base/filetypes.cpp" line="26"/>
         <source>CRI ADX Files (*.adx)</source>
         <translation>CRI ADX-Dateien (*.adx)</translation>
     </message>
     <message>
-        <location filename="../src/app/openfilters.cpp" line="25"/>
+        <location filename="../src/base/filetypes.cpp" line="27"/>
         <source>Dolby Digital AC-3 (*.ac3)</source>
         <translation>Dolby Digital AC-3 (*.ac3)</translation>
     </message>
     <message>
-        <location filename="../src/app/openfilters.cpp" line="26"/>
+        <location filename="../src/base/filetypes.cpp" line="28"/>
         <source>DTS Files (*.dts)</source>
         <translation>DTS-Dateien (*.dts)</translation>
     </message>
     <message>
-        <location filename="../src/app/openfilters.cpp" line="27"/>
+        <location filename="../src/base/filetypes.cpp" line="29"/>
         <source>DV Video Files (*.dv *.dif)</source>
         <translation>DV-Videodateien (*.dv *.dif)</translation>
     </message>
     <message>
-        <location filename="../src/app/openfilters.cpp" line="28"/>
+        <location filename="../src/base/filetypes.cpp" line="30"/>
         <source>DVD Video Files (*.vob *.dvd)</source>
         <translation>DVD-Videodateien (*.vob *.dvd)</translation>
     </message>
     <message>
-        <location filename="../src/app/openfilters.cpp" line="29"/>
+        <location filename="../src/base/filetypes.cpp" line="31"/>
         <source>Electronic Arts CDATA Files (*.cdata)</source>
         <translation>Electronic Arts CDATA-Dateien (*.cdata)</translation>
     </message>
     <message>
-        <location filename="../src/app/openfilters.cpp" line="30"/>
+        <location filename="../src/base/filetypes.cpp" line="32"/>
         <source>Flash Video Files (*.flv)</source>
         <translation>Flash-Videodateien (*.flv)</translation>
     </message>
     <message>
-        <location filename="../src/app/openfilters.cpp" line="31"/>
+        <location filename="../src/base/filetypes.cpp" line="33"/>
         <source>Free Lossless Audio Codec (*.flac *.fla)</source>
         <translation>Free Lossless Audio Codec (*.flac *.fla)</translation>
     </message>
     <message>
-        <location filename="../src/app/openfilters.cpp" line="32"/>
+        <location filename="../src/base/filetypes.cpp" line="34"/>
         <source>H.264/MPEG4 AVC Video (*.m2ts *.mts)</source>
         <translation>H.264/MPEG4-AVC-Video (*.m2ts *.mts)</translation>
     </message>
     <message>
-        <location filename="../src/app/openfilters.cpp" line="33"/>
+        <location filename="../src/base/filetypes.cpp" line="35"/>
         <source>Matroska Files (*.mkv *.mka)</source>
         <translation>Matroska-Dateien (*.mkv *.mka)</translation>
     </message>
     <message>
-        <location filename="../src/app/openfilters.cpp" line="34"/>
+        <location filename="../src/base/filetypes.cpp" line="36"/>
         <source>Microsoft Digital Video Recording (*.dvr-ms)</source>
         <translation>Microsoft Digital Video Recording (*.dvr-ms)</translation>
     </message>
     <message>
-        <location filename="../src/app/openfilters.cpp" line="35"/>
+        <location filename="../src/base/filetypes.cpp" line="37"/>
         <source>MIDI Files (*.midi *.mid *.rmi *.kar)</source>
         <translation>MIDI-Dateien (*.midi *.mid *.rmi *.kar)</translation>
     </message>
     <message>
-        <location filename="../src/app/openfilters.cpp" line="36"/>
+        <location filename="../src/base/filetypes.cpp" line="38"/>
         <source>MJPEG Video Files (*.mjpg *.mjpeg)</source>
         <translation>MJPEG-Videodateien (*.mjpg *.mjpeg)</translation>
     </message>
     <message>
-        <location filename="../src/app/openfilters.cpp" line="37"/>
+        <location filename="../src/base/filetypes.cpp" line="39"/>
         <source>MMF Files (*.mmf)</source>
         <translation>MMF-Dateien (*.mmf)</translation>
     </message>
     <message>
-        <location filename="../src/app/openfilters.cpp" line="38"/>
+        <location filename="../src/base/filetypes.cpp" line="40"/>
         <source>MOD Musics (*.mod *.xm *.it *.s3m *.mtm *.umx *.mo3)</source>
         <translation>MOD-Musik (*.mod *.xm *.it *.s3m *.mtm *.umx *.mo3)</translation>
     </message>
     <message>
-        <location filename="../src/app/openfilters.cpp" line="39"/>
+        <location filename="../src/base/filetypes.cpp" line="41"/>
         <source>Monkey&apos;s Audio (*.ape *.mac)</source>
         <translation>Monkey&apos;s Audio (*.ape *.mac)</translation>
     </message>
     <message>
-        <location filename="../src/app/openfilters.cpp" line="40"/>
+        <location filename="../src/base/filetypes.cpp" line="42"/>
         <source>MP3 Files (*.mp3)</source>
         <translation>MP3-Dateien (*.mp3)</translation>
     </message>
     <message>
-        <location filename="../src/app/openfilters.cpp" line="41"/>
+        <location filename="../src/base/filetypes.cpp" line="43"/>
         <source>MPEG Audio Files (*.mpa *.mpga *.m2a)</source>
         <translation>MPEG-Audiodateien (*.mpa *.mpga *.m2a)</translation>
     </message>
     <message>
-        <location filename="../src/app/openfilters.cpp" line="42"/>
+        <location filename="../src/base/filetypes.cpp" line="44"/>
         <source>MPEG Video Files (*.mpg *.mpe *.mpeg *.m1v *.mp2 *.m2v *.mp1 *.mlv)</source>
         <translation>MPEG-Videodateien (*.mpg *.mpe *.mpeg *.m1v *.mp2 *.m2v *.mp1 *.mlv)</translation>
     </message>
     <message>
-        <location filename="../src/app/openfilters.cpp" line="43"/>
+        <location filename="../src/base/filetypes.cpp" line="45"/>
         <source>MPEG-4 Audio Files (*.m4a *.m4b *.mp4)</source>
         <translation>MPEG-4-Audiodateien (*.m4a *.m4b *.mp4)</translation>
     </message>
     <message>
-        <location filename="../src/app/openfilters.cpp" line="44"/>
+        <location filename="../src/base/filetypes.cpp" line="46"/>
         <source>MPEG4 TS HD Video (*.ts)</source>
         <translation>MPEG4-TS-HD-Video (*.ts)</translation>
     </message>
     <message>
-        <location filename="../src/app/openfilters.cpp" line="45"/>
+        <location filename="../src/base/filetypes.cpp" line="47"/>
         <source>MPEG-4 Video Files (*.mp4 *.m4v *.mpv *.psp)</source>
         <translation>MPEG-4-Videodateien (*.mp4 *.m4v *.mpv *.psp)</translation>
     </message>
     <message>
-        <location filename="../src/app/openfilters.cpp" line="46"/>
+        <location filename="../src/base/filetypes.cpp" line="48"/>
         <source>Musepack (*.mpc *.mp+ *.mpp)</source>
         <translation>Musepack (*.mpc *.mp+ *.mpp)</translation>
     </message>
     <message>
-        <location filename="../src/app/openfilters.cpp" line="47"/>
+        <location filename="../src/base/filetypes.cpp" line="49"/>
         <source>Nullsoft Audio/Video Files (*.nsv *.nsa)</source>
         <translation>Nullsoft-Audio-/Videodateien (*.nsv *.nsa)</translation>
     </message>
     <message>
-        <location filename="../src/app/openfilters.cpp" line="48"/>
+        <location filename="../src/base/filetypes.cpp" line="50"/>
         <source>NUT Files (*.nut)</source>
         <translation>NUT-Dateien (*.nut)</translation>
     </message>
     <message>
-        <location filename="../src/app/openfilters.cpp" line="49"/>
+        <location filename="../src/base/filetypes.cpp" line="51"/>
         <source>OGG Files (*.ogg *.oga *.ogm *.ogv *.ogx)</source>
         <translation>OGG-Dateien (*.ogg *.oga *.ogm *.ogv *.ogx)</translation>
     </message>
     <message>
-        <location filename="../src/app/openfilters.cpp" line="50"/>
+        <location filename="../src/base/filetypes.cpp" line="52"/>
+        <source>Opus Files (*.opus)</source>
+        <translation>Opus-Dateien (*.opus)</translation>
+    </message>
+    <message>
+        <location filename="../src/base/filetypes.cpp" line="53"/>
         <source>QuickTime Files (*.mov *.qt)</source>
         <translation>QuickTime-Dateien (*.mov *.qt)</translation>
     </message>
     <message>
-        <location filename="../src/app/openfilters.cpp" line="51"/>
+        <location filename="../src/base/filetypes.cpp" line="54"/>
         <source>Raw h261 Files (*.h261)</source>
         <translation>Rohe H.261-Dateien (*.h261)</translation>
     </message>
     <message>
-        <location filename="../src/app/openfilters.cpp" line="52"/>
+        <location filename="../src/base/filetypes.cpp" line="55"/>
         <source>Raw h263 Files (*.h263)</source>
         <translation>Rohe H.263-Dateien (*.h263)</translation>
     </message>
     <message>
-        <location filename="../src/app/openfilters.cpp" line="53"/>
+        <location filename="../src/base/filetypes.cpp" line="56"/>
         <source>Raw h264 Video Files (*.h264 *.264)</source>
         <translation>Rohe H.264-Videodateien (*.h264 *.264)</translation>
     </message>
     <message>
-        <location filename="../src/app/openfilters.cpp" line="54"/>
+        <location filename="../src/base/filetypes.cpp" line="57"/>
         <source>Real Audio Files (*.ra *.ram)</source>
         <translation>Real-Audiodateien (*.ra *.ram)</translation>
     </message>
     <message>
-        <location filename="../src/app/openfilters.cpp" line="55"/>
+        <location filename="../src/base/filetypes.cpp" line="58"/>
         <source>Real Media Files (*.rm *.rmvb)</source>
         <translation>Real-Media-Dateien (*.rm *.rmvb)</translation>
     </message>
     <message>
-        <location filename="../src/app/openfilters.cpp" line="56"/>
+        <location filename="../src/base/filetypes.cpp" line="59"/>
         <source>Speex (*.spx)</source>
         <translation>Speex (*.spx)</translation>
     </message>
     <message>
-        <location filename="../src/app/openfilters.cpp" line="57"/>
+        <location filename="../src/base/filetypes.cpp" line="60"/>
         <source>The True Audio (*.tta)</source>
         <translation>The True Audio (*.tta)</translation>
     </message>
     <message>
-        <location filename="../src/app/openfilters.cpp" line="58"/>
+        <location filename="../src/base/filetypes.cpp" line="61"/>
         <source>VCD Video Files (*.dat)</source>
         <translation>VCD-Videodateien (*.dat)</translation>
     </message>
     <message>
-        <location filename="../src/app/openfilters.cpp" line="59"/>
+        <location filename="../src/base/filetypes.cpp" line="62"/>
         <source>WAV Files (*.wav *.wave)</source>
         <translation>WAV-Dateien (*.wav *.wave)</translation>
     </message>
     <message>
-        <location filename="../src/app/openfilters.cpp" line="60"/>
+        <location filename="../src/base/filetypes.cpp" line="63"/>
         <source>WavPack (*.wv)</source>
         <translation>WavPack (*.wv)</translation>
     </message>
     <message>
-        <location filename="../src/app/openfilters.cpp" line="61"/>
+        <location filename="../src/base/filetypes.cpp" line="64"/>
         <source>Windows Media Files (*.wma *.asf *.wmv *.wm *.wmd *.xwmv)</source>
         <translation>Windows-Media-Dateien (*.wma *.asf *.wmv *.wm *.wmd *.xwmv)</translation>
     </message>
     <message>
-        <location filename="../src/app/openfilters.cpp" line="62"/>
+        <location filename="../src/base/filetypes.cpp" line="65"/>
         <source>YUV Video Files (*.yuv)</source>
         <translation>YUV-Videodateien (*.yuv)</translation>
     </message>
     <message>
-        <location filename="../src/app/openfilters.cpp" line="82"/>
+        <location filename="../src/app/openfilters.cpp" line="23"/>
         <source>All audio files (%1)</source>
         <translation>Alle Audiodateien (%1)</translation>
     </message>
     <message>
-        <location filename="../src/app/openfilters.cpp" line="83"/>
+        <location filename="../src/app/openfilters.cpp" line="24"/>
         <source>All Files (*)</source>
         <translation>Alle Dateien (*)</translation>
     </message>
@@ -429,7 +434,7 @@ Und wandeln Sie Ihre MIDI-Datei dann erneut um. Vielen Dank.</translation>
         <translation>Ungültiger Verstärkungsfaktor. Er liegt zwischen 10 und 3000.</translation>
     </message>
     <message>
-        <location filename="../src/app/options/optionpage.cpp" line="147"/>
+        <location filename="../src/app/options/optionpage.cpp" line="166"/>
         <source>Same as original file</source>
         <translation>Wie Originaldatei</translation>
     </message>
@@ -814,32 +819,32 @@ Und wandeln Sie Ihre MIDI-Datei dann erneut um. Vielen Dank.</translation>
 <context>
     <name>tonewright::FileListWidget</name>
     <message>
-        <location filename="../src/app/filelistwidget.cpp" line="29"/>
+        <location filename="../src/app/filelistmodel.cpp" line="25"/>
         <source>File</source>
         <translation>Datei</translation>
     </message>
     <message>
-        <location filename="../src/app/filelistwidget.cpp" line="30"/>
+        <location filename="../src/app/filelistmodel.cpp" line="26"/>
         <source>Duration</source>
         <translation>Dauer</translation>
     </message>
     <message>
-        <location filename="../src/app/filelistwidget.cpp" line="31"/>
+        <location filename="../src/app/filelistmodel.cpp" line="27"/>
         <source>Bit Rate</source>
         <translation>Bitrate</translation>
     </message>
     <message>
-        <location filename="../src/app/filelistwidget.cpp" line="32"/>
+        <location filename="../src/app/filelistmodel.cpp" line="28"/>
         <source>Freq.</source>
         <translation>Freq.</translation>
     </message>
     <message>
-        <location filename="../src/app/filelistwidget.cpp" line="33"/>
+        <location filename="../src/app/filelistmodel.cpp" line="29"/>
         <source>Channels</source>
         <translation>Kanäle</translation>
     </message>
     <message>
-        <location filename="../src/app/filelistwidget.cpp" line="34"/>
+        <location filename="../src/app/filelistmodel.cpp" line="30"/>
         <source>Status</source>
         <translation>Status</translation>
     </message>
@@ -878,132 +883,152 @@ Und wandeln Sie Ihre MIDI-Datei dann erneut um. Vielen Dank.</translation>
 <context>
     <name>tonewright::GeneralPage</name>
     <message>
-        <location filename="../src/app/options/generalpage.cpp" line="57"/>
+        <location filename="../src/app/options/generalpage.cpp" line="58"/>
         <source>Same as original file</source>
         <translation>Wie Originaldatei</translation>
     </message>
     <message>
-        <location filename="../src/app/options/generalpage.cpp" line="58"/>
+        <location filename="../src/app/options/generalpage.cpp" line="59"/>
         <source>A custom folder</source>
         <translation>Ein eigener Ordner</translation>
     </message>
     <message>
-        <location filename="../src/app/options/generalpage.cpp" line="62"/>
+        <location filename="../src/app/options/generalpage.cpp" line="63"/>
         <source>Bro&amp;wse</source>
         <translation>&amp;Durchsuchen</translation>
     </message>
     <message>
-        <location filename="../src/app/options/generalpage.cpp" line="63"/>
+        <location filename="../src/app/options/generalpage.cpp" line="64"/>
         <source>O&amp;pen</source>
         <translation>Ö&amp;ffnen</translation>
     </message>
     <message>
-        <location filename="../src/app/options/generalpage.cpp" line="64"/>
+        <location filename="../src/app/options/generalpage.cpp" line="65"/>
         <source>&amp;Create folders according to path of original file</source>
         <translation>Ordner nach dem &amp;Pfad der Originaldatei anlegen</translation>
     </message>
     <message>
-        <location filename="../src/app/options/generalpage.cpp" line="67"/>
+        <location filename="../src/app/options/generalpage.cpp" line="68"/>
         <source>For example: original file is &quot;/home/me/Music/pop/1.mp3&quot; and output folder is &quot;/data/Output&quot;. If the option is checked, the output folder will be &quot;/data/Output/home/me/Music/pop&quot;.</source>
         <translation>Beispiel: Die Originaldatei ist „/home/me/Music/pop/1.mp3“ und der Ausgabeordner „/data/Output“. Ist die Option gewählt, wird „/data/Output/home/me/Music/pop“ der Ausgabeordner.</translation>
     </message>
     <message>
-        <location filename="../src/app/options/generalpage.cpp" line="73"/>
+        <location filename="../src/app/options/generalpage.cpp" line="81"/>
         <source>Auto rename (add number at end of file name)</source>
         <translation>Automatisch umbenennen (Nummer an den Dateinamen anhängen)</translation>
     </message>
     <message>
-        <location filename="../src/app/options/generalpage.cpp" line="74"/>
+        <location filename="../src/app/options/generalpage.cpp" line="82"/>
         <source>Overwrite</source>
         <translation>Überschreiben</translation>
     </message>
     <message>
-        <location filename="../src/app/options/generalpage.cpp" line="75"/>
+        <location filename="../src/app/options/generalpage.cpp" line="83"/>
         <source>Skip (not convert)</source>
         <translation>Überspringen (nicht umwandeln)</translation>
     </message>
     <message>
-        <location filename="../src/app/options/generalpage.cpp" line="81"/>
+        <location filename="../src/app/options/generalpage.cpp" line="89"/>
         <source>Output files to M&amp;y Documents if creating file failure</source>
         <translation>In „Eigene Do&amp;kumente“ schreiben, wenn die Datei nicht angelegt werden kann</translation>
     </message>
     <message>
-        <location filename="../src/app/options/generalpage.cpp" line="83"/>
+        <location filename="../src/app/options/generalpage.cpp" line="91"/>
         <source>&amp;Browse output folder when conversion completes</source>
         <translation>Ausgabeordner nach der Umwandlung &amp;zeigen</translation>
     </message>
     <message>
-        <location filename="../src/app/options/generalpage.cpp" line="86"/>
+        <location filename="../src/app/options/generalpage.cpp" line="94"/>
         <source>O&amp;nly add the following file extensions for &quot;Add Folder&quot; and Drag/Drop</source>
         <translation>&amp;Nur diese Dateiendungen bei „Ordner hinzufügen“ und Ziehen/Ablegen aufnehmen</translation>
     </message>
     <message>
-        <location filename="../src/app/options/generalpage.cpp" line="93"/>
+        <location filename="../src/app/options/generalpage.cpp" line="101"/>
         <source>Output</source>
         <translation>Ausgabe</translation>
     </message>
     <message>
-        <location filename="../src/app/options/generalpage.cpp" line="95"/>
+        <location filename="../src/app/options/generalpage.cpp" line="103"/>
         <source>&amp;Output folder:</source>
         <translation>&amp;Ausgabeordner:</translation>
     </message>
     <message>
-        <location filename="../src/app/options/generalpage.cpp" line="100"/>
+        <location filename="../src/app/options/generalpage.cpp" line="108"/>
         <source>Custom &amp;folder:</source>
         <translation>Eigener &amp;Ordner:</translation>
     </message>
     <message>
-        <location filename="../src/app/options/generalpage.cpp" line="105"/>
+        <location filename="../src/app/options/generalpage.cpp" line="113"/>
+        <source>Na&amp;me pattern:</source>
+        <translation>Namens&amp;muster:</translation>
+    </message>
+    <message>
+        <location filename="../src/app/options/generalpage.cpp" line="75"/>
+        <source>Empty: the original file&apos;s name. E.g. %artist%/%album%/%track:2% %title%</source>
+        <translation>Leer: der Name der Originaldatei. Z. B. %artist%/%album%/%track:2% %title%</translation>
+    </message>
+    <message>
+        <location filename="../src/app/options/generalpage.cpp" line="76"/>
+        <source>The converted file&apos;s path below the output folder, from the original file&apos;s tags. Fields: %1. %artist|title% takes the first that is not empty; %track:2% gives at least two digits.</source>
+        <translation>Der Pfad der umgewandelten Datei unterhalb des Ausgabeordners, aus den Tags der Originaldatei. Felder: %1. %artist|title% nimmt das erste, das nicht leer ist; %track:2% ergibt mindestens zwei Ziffern.</translation>
+    </message>
+    <message>
+        <location filename="../src/app/options/generalpage.cpp" line="206"/>
+        <source>The name pattern cannot be used: %1</source>
+        <translation>Das Namensmuster ist nicht verwendbar: %1</translation>
+    </message>
+    <message>
+        <location filename="../src/app/options/generalpage.cpp" line="116"/>
         <source>If target file &amp;exists </source>
         <translation>Wenn die Zieldatei &amp;existiert </translation>
     </message>
     <message>
-        <location filename="../src/app/options/generalpage.cpp" line="106"/>
+        <location filename="../src/app/options/generalpage.cpp" line="117"/>
         <source>Convert files &amp;at once:</source>
         <translation>&amp;Gleichzeitig umwandeln:</translation>
     </message>
     <message>
-        <location filename="../src/app/options/generalpage.cpp" line="112"/>
+        <location filename="../src/app/options/generalpage.cpp" line="123"/>
         <source>Mono output</source>
         <translation>Mono-Ausgabe</translation>
     </message>
     <message>
-        <location filename="../src/app/options/generalpage.cpp" line="114"/>
+        <location filename="../src/app/options/generalpage.cpp" line="125"/>
         <source>When converting to audio format, e.g. MP3, WAV, WMA, etc., if output channel is mono and original file is stereo, output sound equals to:</source>
         <translation>Wenn beim Umwandeln in ein Audioformat wie MP3, WAV oder WMA die Ausgabe mono und die Originaldatei stereo ist, entspricht der Ausgabeton:</translation>
     </message>
     <message>
-        <location filename="../src/app/options/generalpage.cpp" line="128"/>
+        <location filename="../src/app/options/generalpage.cpp" line="139"/>
         <source>(L+R) / &amp;2</source>
         <translation>(L+R) / &amp;2</translation>
     </message>
     <message>
-        <location filename="../src/app/options/generalpage.cpp" line="128"/>
+        <location filename="../src/app/options/generalpage.cpp" line="139"/>
         <source>&amp;L channel</source>
         <translation>&amp;Linker Kanal</translation>
     </message>
     <message>
-        <location filename="../src/app/options/generalpage.cpp" line="128"/>
+        <location filename="../src/app/options/generalpage.cpp" line="139"/>
         <source>&amp;R channel</source>
         <translation>&amp;Rechter Kanal</translation>
     </message>
     <message>
-        <location filename="../src/app/options/generalpage.cpp" line="133"/>
+        <location filename="../src/app/options/generalpage.cpp" line="144"/>
         <source>Extension filter</source>
         <translation>Endungsfilter</translation>
     </message>
     <message>
-        <location filename="../src/app/options/generalpage.cpp" line="138"/>
+        <location filename="../src/app/options/generalpage.cpp" line="149"/>
         <source>Note: use comma (,) to separate multiple extensions. For example: wav,mp3,m4a,aac</source>
         <translation>Hinweis: Mehrere Endungen durch Komma (,) trennen. Beispiel: wav,mp3,m4a,aac</translation>
     </message>
     <message>
-        <location filename="../src/app/options/generalpage.cpp" line="164"/>
+        <location filename="../src/app/options/generalpage.cpp" line="175"/>
         <source>Please choose an output folder:</source>
         <translation>Bitte einen Ausgabeordner wählen:</translation>
     </message>
     <message>
-        <location filename="../src/app/options/generalpage.cpp" line="176"/>
+        <location filename="../src/app/options/generalpage.cpp" line="187"/>
         <source>The folder &quot;%1&quot; doesn&apos;t exist yet.
 
 Note: the program will create the folder automatically when converting files.</source>
@@ -1012,7 +1037,7 @@ Note: the program will create the folder automatically when converting files.</s
 Hinweis: Das Programm legt den Ordner beim Umwandeln automatisch an.</translation>
     </message>
     <message>
-        <location filename="../src/app/options/generalpage.cpp" line="184"/>
+        <location filename="../src/app/options/generalpage.cpp" line="195"/>
         <source>In general, the output sound equals to &quot;(L+R)/2,&quot; which contains left and right channels.
 
 &quot;L channel&quot; means the program outputs left channel of original stereo file. And &quot;R channel&quot; means right channel. It&apos;s very useful when you want to convert a stereo file into two files that contains left and right channels distinguishingly.</source>
@@ -1021,12 +1046,12 @@ Hinweis: Das Programm legt den Ordner beim Umwandeln automatisch an.</translatio
 „Linker Kanal“ heißt, das Programm gibt den linken Kanal der Stereo-Originaldatei aus, „Rechter Kanal“ entsprechend den rechten. Das ist nützlich, um eine Stereodatei in zwei Dateien mit getrenntem linken und rechten Kanal umzuwandeln.</translation>
     </message>
     <message>
-        <location filename="../src/app/options/generalpage.cpp" line="192"/>
+        <location filename="../src/app/options/generalpage.cpp" line="203"/>
         <source>Please choose an output folder.</source>
         <translation>Bitte einen Ausgabeordner wählen.</translation>
     </message>
     <message>
-        <location filename="../src/app/options/generalpage.cpp" line="195"/>
+        <location filename="../src/app/options/generalpage.cpp" line="209"/>
         <source>Please enter file extensions you need to filter.</source>
         <translation>Bitte die Dateiendungen eingeben, nach denen gefiltert werden soll.</translation>
     </message>
@@ -1034,182 +1059,182 @@ Hinweis: Das Programm legt den Ordner beim Umwandeln automatisch an.</translatio
 <context>
     <name>tonewright::MainWindow</name>
     <message>
-        <location filename="../src/app/mainwindow.cpp" line="34"/>
+        <location filename="../src/app/mainwindow.cpp" line="35"/>
         <source>You should select a file at least.</source>
         <translation>Bitte mindestens eine Datei auswählen.</translation>
     </message>
     <message>
-        <location filename="../src/app/mainwindow.cpp" line="35"/>
+        <location filename="../src/app/mainwindow.cpp" line="36"/>
         <source>There aren&apos;t files in list.</source>
         <translation>Die Liste enthält keine Dateien.</translation>
     </message>
     <message>
-        <location filename="../src/app/mainwindow.cpp" line="47"/>
+        <location filename="../src/app/mainwindow.cpp" line="48"/>
         <source>&amp;Play Source</source>
         <translation>Quelle &amp;abspielen</translation>
     </message>
     <message>
-        <location filename="../src/app/mainwindow.cpp" line="48"/>
+        <location filename="../src/app/mainwindow.cpp" line="49"/>
         <source>Play &amp;Destination</source>
         <translation>&amp;Ziel abspielen</translation>
     </message>
     <message>
-        <location filename="../src/app/mainwindow.cpp" line="51"/>
+        <location filename="../src/app/mainwindow.cpp" line="52"/>
         <source>&amp;Convert Selected</source>
         <translation>Auswahl &amp;umwandeln</translation>
     </message>
     <message>
-        <location filename="../src/app/mainwindow.cpp" line="52"/>
+        <location filename="../src/app/mainwindow.cpp" line="53"/>
         <source>Convert All</source>
         <translation>Alle umwandeln</translation>
     </message>
     <message>
-        <location filename="../src/app/mainwindow.cpp" line="54"/>
+        <location filename="../src/app/mainwindow.cpp" line="55"/>
         <source>Browse &amp;Source Folder</source>
         <translation>&amp;Quellordner zeigen</translation>
     </message>
     <message>
-        <location filename="../src/app/mainwindow.cpp" line="56"/>
+        <location filename="../src/app/mainwindow.cpp" line="57"/>
         <source>Browse Destination &amp;Folder</source>
         <translation>Ziel&amp;ordner zeigen</translation>
     </message>
     <message>
-        <location filename="../src/app/mainwindow.cpp" line="59"/>
+        <location filename="../src/app/mainwindow.cpp" line="60"/>
         <source>&amp;Add Files...	Ctrl+O</source>
         <translation>Dateien &amp;hinzufügen...	Strg+O</translation>
     </message>
     <message>
-        <location filename="../src/app/mainwindow.cpp" line="60"/>
+        <location filename="../src/app/mainwindow.cpp" line="61"/>
         <source>Add F&amp;older</source>
         <translation>Ord&amp;ner hinzufügen</translation>
     </message>
     <message>
-        <location filename="../src/app/mainwindow.cpp" line="61"/>
+        <location filename="../src/app/mainwindow.cpp" line="62"/>
         <source>&amp;Remove	Del</source>
         <translation>&amp;Entfernen	Entf</translation>
     </message>
     <message>
-        <location filename="../src/app/mainwindow.cpp" line="62"/>
+        <location filename="../src/app/mainwindow.cpp" line="63"/>
         <source>Remove Al&amp;l</source>
         <translation>A&amp;lle entfernen</translation>
     </message>
     <message>
-        <location filename="../src/app/mainwindow.cpp" line="119"/>
+        <location filename="../src/app/mainwindow.cpp" line="114"/>
         <source>&amp;Add Files</source>
         <translation>Dateien &amp;hinzufügen</translation>
     </message>
     <message>
-        <location filename="../src/app/mainwindow.cpp" line="119"/>
+        <location filename="../src/app/mainwindow.cpp" line="114"/>
         <source>Add files</source>
         <translation>Dateien hinzufügen</translation>
     </message>
     <message>
-        <location filename="../src/app/mainwindow.cpp" line="120"/>
+        <location filename="../src/app/mainwindow.cpp" line="115"/>
         <source>Add &amp;Folder</source>
         <translation>&amp;Ordner hinzufügen</translation>
     </message>
     <message>
-        <location filename="../src/app/mainwindow.cpp" line="120"/>
+        <location filename="../src/app/mainwindow.cpp" line="115"/>
         <source>Add files from a folder</source>
         <translation>Dateien aus einem Ordner hinzufügen</translation>
     </message>
     <message>
-        <location filename="../src/app/mainwindow.cpp" line="121"/>
+        <location filename="../src/app/mainwindow.cpp" line="116"/>
         <source>&amp;Remove</source>
         <translation>&amp;Entfernen</translation>
     </message>
     <message>
-        <location filename="../src/app/mainwindow.cpp" line="121"/>
+        <location filename="../src/app/mainwindow.cpp" line="116"/>
         <source>Remove the selected files from the list</source>
         <translation>Die ausgewählten Dateien aus der Liste entfernen</translation>
     </message>
     <message>
-        <location filename="../src/app/mainwindow.cpp" line="122"/>
+        <location filename="../src/app/mainwindow.cpp" line="117"/>
         <source>Remove A&amp;ll</source>
         <translation>A&amp;lle entfernen</translation>
     </message>
     <message>
-        <location filename="../src/app/mainwindow.cpp" line="122"/>
+        <location filename="../src/app/mainwindow.cpp" line="117"/>
         <source>Remove all files in list</source>
         <translation>Alle Dateien aus der Liste entfernen</translation>
     </message>
     <message>
-        <location filename="../src/app/mainwindow.cpp" line="125"/>
+        <location filename="../src/app/mainwindow.cpp" line="120"/>
         <source>&amp;Convert</source>
         <translation>&amp;Umwandeln</translation>
     </message>
     <message>
-        <location filename="../src/app/mainwindow.cpp" line="125"/>
+        <location filename="../src/app/mainwindow.cpp" line="120"/>
         <source>Convert all files</source>
         <translation>Alle Dateien umwandeln</translation>
     </message>
     <message>
-        <location filename="../src/app/mainwindow.cpp" line="126"/>
+        <location filename="../src/app/mainwindow.cpp" line="121"/>
         <source>&amp;Options</source>
         <translation>O&amp;ptionen</translation>
     </message>
     <message>
-        <location filename="../src/app/mainwindow.cpp" line="126"/>
+        <location filename="../src/app/mainwindow.cpp" line="121"/>
         <source>Options</source>
         <translation>Optionen</translation>
     </message>
     <message>
-        <location filename="../src/app/mainwindow.cpp" line="156"/>
+        <location filename="../src/app/mainwindow.cpp" line="151"/>
         <source>Output format</source>
         <translation>Ausgabeformat</translation>
     </message>
     <message>
-        <location filename="../src/app/mainwindow.cpp" line="157"/>
+        <location filename="../src/app/mainwindow.cpp" line="152"/>
         <source>Out&amp;put format:</source>
         <translation>&amp;Ausgabeformat:</translation>
     </message>
     <message>
-        <location filename="../src/app/mainwindow.cpp" line="163"/>
+        <location filename="../src/app/mainwindow.cpp" line="158"/>
         <source>&amp;Help</source>
         <translation>H&amp;ilfe</translation>
     </message>
     <message>
-        <location filename="../src/app/mainwindow.cpp" line="164"/>
+        <location filename="../src/app/mainwindow.cpp" line="159"/>
         <source>Help</source>
         <translation>Hilfe</translation>
     </message>
     <message>
-        <location filename="../src/app/mainwindow.cpp" line="179"/>
+        <location filename="../src/app/mainwindow.cpp" line="174"/>
         <source>&amp;Help Topics	F1</source>
         <translation>&amp;Hilfethemen	F1</translation>
     </message>
     <message>
-        <location filename="../src/app/mainwindow.cpp" line="181"/>
+        <location filename="../src/app/mainwindow.cpp" line="176"/>
         <source>&amp;Tell A Friend</source>
         <translation>&amp;Weiterempfehlen</translation>
     </message>
     <message>
-        <location filename="../src/app/mainwindow.cpp" line="182"/>
+        <location filename="../src/app/mainwindow.cpp" line="177"/>
         <source>&amp;Feedback and Support</source>
         <translation>&amp;Rückmeldung und Hilfe</translation>
     </message>
     <message>
-        <location filename="../src/app/mainwindow.cpp" line="183"/>
+        <location filename="../src/app/mainwindow.cpp" line="178"/>
         <source>Home&amp;page</source>
         <translation>Home&amp;page</translation>
     </message>
     <message>
-        <location filename="../src/app/mainwindow.cpp" line="184"/>
+        <location filename="../src/app/mainwindow.cpp" line="179"/>
         <source>&amp;Check Latest Version</source>
         <translation>Neueste &amp;Version prüfen</translation>
     </message>
     <message>
-        <location filename="../src/app/mainwindow.cpp" line="186"/>
+        <location filename="../src/app/mainwindow.cpp" line="181"/>
         <source>&amp;About...</source>
         <translation>Ü&amp;ber...</translation>
     </message>
     <message>
-        <location filename="../src/app/mainwindow.cpp" line="240"/>
+        <location filename="../src/app/mainwindow.cpp" line="235"/>
         <source>Please choose a folder:</source>
         <translation>Bitte einen Ordner wählen:</translation>
     </message>
     <message>
-        <location filename="../src/app/mainwindow.cpp" line="338"/>
+        <location filename="../src/app/mainwindow.cpp" line="332"/>
         <source>&lt;h3&gt;Tonewright %1&lt;/h3&gt;&lt;p&gt;A batch audio converter for the Linux desktop.&lt;/p&gt;</source>
         <translation>&lt;h3&gt;Tonewright %1&lt;/h3&gt;&lt;p&gt;Ein Stapel-Audiokonverter für den Linux-Desktop.&lt;/p&gt;</translation>
     </message>
@@ -1412,32 +1437,32 @@ Hinweis: Das Programm legt den Ordner beim Umwandeln automatisch an.</translatio
         <translation>Tag</translation>
     </message>
     <message>
-        <location filename="../src/app/options/optionpage.cpp" line="116"/>
+        <location filename="../src/app/options/optionpage.cpp" line="117"/>
         <source>Edit ID3 &amp;tag</source>
         <translation>ID3-&amp;Tag bearbeiten</translation>
     </message>
     <message>
-        <location filename="../src/app/options/optionpage.cpp" line="121"/>
+        <location filename="../src/app/options/optionpage.cpp" line="123"/>
         <source>Add &amp;ID3 tag</source>
         <translation>&amp;ID3-Tag hinzufügen</translation>
     </message>
     <message>
-        <location filename="../src/app/options/optionpage.cpp" line="121"/>
+        <location filename="../src/app/options/optionpage.cpp" line="123"/>
         <source>T&amp;ransfer ID3 tag from source file</source>
         <translation>ID3-Tag aus der Quelldatei ü&amp;bernehmen</translation>
     </message>
     <message>
-        <location filename="../src/app/options/optionpage.cpp" line="122"/>
+        <location filename="../src/app/options/optionpage.cpp" line="124"/>
         <source>&amp;None</source>
         <translation>&amp;Keiner</translation>
     </message>
     <message>
-        <location filename="../src/app/options/optionpage.cpp" line="117"/>
+        <location filename="../src/app/options/optionpage.cpp" line="118"/>
         <source>Use the &amp;folder&apos;s cover picture when the source has none</source>
         <translation>Coverbild des &amp;Ordners nehmen, wenn die Quelle keines hat</translation>
     </message>
     <message>
-        <location filename="../src/app/options/optionpage.cpp" line="129"/>
+        <location filename="../src/app/options/optionpage.cpp" line="138"/>
         <source>cover.jpg, cover.png, folder.jpg or front.jpg beside the source</source>
         <translation>cover.jpg, cover.png, folder.jpg oder front.jpg neben der Quelldatei</translation>
     </message>

@@ -17,7 +17,7 @@ struct InputTypeRow {
 const InputTypeRow kInputTypes[] = {
     {{".mp3"}, kInputMp3},
     {{".wav", ".wave"}, kInputWav},
-    {{".ogg", ".oga", ".ogm", ".ogv", ".ogx"}, kInputOgg},
+    {{".ogg", ".oga", ".ogm", ".ogv", ".ogx", ".opus"}, kInputOgg},
     {{".mod", ".xm", ".it", ".s3m", ".mtm", ".umx", ".mo3"}, kInputTrackerModule},
     {{".midi", ".mid", ".rmi", ".kar"}, kInputMidi},
     {{".au", ".snd"}, kInputAu},

@@ -2,16 +2,142 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <cstring>
 #include <vector>
 
+#include "engine/namepattern.h"
 #include "engine/outputformat.h"
 
 namespace tonewright {
 
 namespace {
 
-// The output formats' command names, in the order the desktop program's selector offers them.
+bool Fail(std::string& error, const std::string& text) {
+    error = text;
+    return false;
+}
+
+// A whole number from `low` to `high`, the whole text.
+bool ParseNumber(const std::string& text, long low, long high, long& number) {
+    char* end = nullptr;
+    number = std::strtol(text.c_str(), &end, 10);
+    return !text.empty() && *end == '\0' && number >= low && number <= high;
+}
+
+bool SetJobs(CliOptions& o, const std::string& v, std::string& error) {
+    long n = 0;
+    if (!ParseNumber(v, 1, 256, n)) return Fail(error, "--jobs takes a whole number from 1 to 256");
+    o.jobs = static_cast<int>(n);
+    return true;
+}
+
+bool SetOutputDir(CliOptions& o, const std::string& v, std::string& error) {
+    if (v.empty()) return Fail(error, "the output folder must not be empty");
+    o.outputDir = v;
+    return true;
+}
+
+bool SetIfExists(CliOptions& o, const std::string& v, std::string& error) {
+    if (v != "rename" && v != "overwrite" && v != "skip")
+        return Fail(error, "--if-exists takes rename, overwrite or skip");
+    o.ifExists = v;
+    return true;
+}
+
+bool SetAssignment(CliOptions& o, const std::string& v, std::string& error) {
+    const auto equals = v.find('=');
+    if (equals == std::string::npos || equals == 0) return Fail(error, "--set takes NAME=VALUE");
+    o.assignments.emplace_back(v.substr(0, equals), v.substr(equals + 1));
+    return true;
+}
+
+bool SetNamePattern(CliOptions& o, const std::string& v, std::string& error) {
+    const std::string problem = NamePatternProblem(v);
+    if (!problem.empty()) return Fail(error, "--name-pattern: " + problem);
+    o.namePattern = v;
+    return true;
+}
+
+bool SetShard(CliOptions& o, const std::string& v, std::string& error) {
+    const auto slash = v.find('/');
+    long k = 0, n = 0;
+    if (slash == std::string::npos || !ParseNumber(v.substr(slash + 1), 1, 1000000, n) ||
+        !ParseNumber(v.substr(0, slash), 1, n, k))
+        return Fail(error, "--shard takes K/N with 1 <= K <= N");
+    o.shard = static_cast<int>(k);
+    o.shardCount = static_cast<int>(n);
+    return true;
+}
+
+bool SetPrintCompletion(CliOptions& o, const std::string& v, std::string& error) {
+    if (v != "bash" && v != "zsh") return Fail(error, "--print-completion takes bash or zsh");
+    o.printCompletion = v;
+    return true;
+}
+
+#define FLAG(member) [](CliOptions& o, const std::string&, std::string&) { return o.member = true; }
+#define TEXT(member) [](CliOptions& o, const std::string& v, std::string&) { o.member = v; return true; }
+
+}  // namespace
+
+const std::vector<OptionSpec>& OptionTable() {
+    using V = OptionValue;
+    static const std::vector<OptionSpec> table = {
+        {"-f", "--format", "FMT", V::Format,
+         "output format: " + FormatNames() + "\n(default: the one chosen last in the desktop program)", TEXT(format)},
+        {"-o", "--output-dir", "DIR", V::Folder, "write the converted files into DIR", SetOutputDir},
+        {nullptr, "--next-to-source", nullptr, V::None, "write each converted file next to its source",
+         FLAG(nextToSource)},
+        {nullptr, "--keep-tree", nullptr, V::None,
+         "below DIR, rebuild each file's folders as they are below the folder\n"
+         "argument it was found in; files given directly land in DIR",
+         FLAG(keepTree)},
+        {nullptr, "--mirror", nullptr, V::None, "below DIR, rebuild each source's whole absolute folder path",
+         FLAG(mirror)},
+        {nullptr, "--name-pattern", "PATTERN", V::Text,
+         "name each target's path below the output folder from its tags, e.g.\n"
+         "'%albumartist|artist%/%album%/%track:2% %title%'; fields:\n" + NamePatternFieldList(),
+         SetNamePattern},
+        {nullptr, "--copy-other", nullptr, V::None,
+         "copy the files of a searched folder that are not audio (covers,\n"
+         "booklets, cue sheets) to the matching target folder",
+         FLAG(copyOther)},
+        {nullptr, "--if-exists", "RULE", V::Rule, "when the target exists: rename, overwrite or skip", SetIfExists},
+        {nullptr, "--no-fallback", nullptr, V::None,
+         "fail a file whose output folder cannot be used instead of writing\n"
+         "it to the documents folder",
+         FLAG(noFallback)},
+        {"-j", "--jobs", "N", V::Number, "convert up to N files at once (default: one per core)", SetJobs},
+        {nullptr, "--files-from", "FILE", V::File,
+         "also convert the paths listed in FILE, one a line or separated\n"
+         "by NUL characters; - reads standard input",
+         TEXT(filesFrom)},
+        {nullptr, "--shard", "K/N", V::Text,
+         "convert only the files of shard K of N, picked by a stable hash of\n"
+         "each absolute path: N machines running K = 1..N, seeing the files\n"
+         "under the same paths, convert each file once",
+         SetShard},
+        {nullptr, "--set", "NAME=VALUE", V::Setting,
+         "set a stored option for this run (e.g. MP3BitRate=192,\n"
+         "MP3Tag/Artist=Name); may be repeated",
+         SetAssignment},
+        {nullptr, "--save", nullptr, V::None, "also store what this command line set", FLAG(save)},
+        {nullptr, "--info", nullptr, V::None, "print each file's duration, bit rate, frequency and channels",
+         FLAG(info)},
+        {nullptr, "--list-settings", nullptr, V::None,
+         "print every stored option: name, value for this run,\ndefault and what it may hold", FLAG(listSettings)},
+        {nullptr, "--json", nullptr, V::None, "report each file as one JSON object a line", FLAG(json)},
+        {"-q", "--quiet", nullptr, V::None, "no progress and no summary on the terminal", FLAG(quiet)},
+        {"-h", "--help", nullptr, V::None, "show this text", FLAG(help)},
+        {nullptr, "--version", nullptr, V::None, "show the version", FLAG(version)},
+        {nullptr, "--print-completion", "SHELL", V::Text, "", SetPrintCompletion},
+        {nullptr, "--print-man", nullptr, V::None, "", FLAG(printMan)},
+    };
+    return table;
+}
+
+#undef FLAG
+#undef TEXT
+
 std::string FormatNames() {
     std::string names;
     std::vector<int> listed;
@@ -23,65 +149,77 @@ std::string FormatNames() {
     return names;
 }
 
+namespace {
+
+// "  -f, --format FMT        text", continued lines indented to the text's column.
+std::string OptionLines(const OptionSpec& spec) {
+    constexpr size_t kTextColumn = 26;
+    std::string head = std::string("  ") + (spec.shortName ? std::string(spec.shortName) + ", " : "    ") +
+                       spec.longName + (spec.valueName ? std::string(" ") + spec.valueName : "");
+    // A head too long for the column puts the text on the next line.
+    if (head.size() + 2 <= kTextColumn) head += std::string(kTextColumn - head.size(), ' ');
+    else head += "\n" + std::string(kTextColumn, ' ');
+    std::string text = spec.help;
+    std::string lines;
+    size_t start = 0;
+    while (start <= text.size()) {
+        const size_t end = std::min(text.find('\n', start), text.size());
+        lines += (lines.empty() ? head : std::string(kTextColumn, ' ')) + text.substr(start, end - start) + "\n";
+        start = end + 1;
+    }
+    return lines;
+}
+
 const std::string& UsageText() {
-    static const std::string text =
-        "Usage: tonewright-cli [OPTIONS] PATH...\n"
-        "Converts audio files (and the audio of video files, tracker modules, MIDI files) to one\n"
-        "output format. A PATH that is a folder is searched with all its subfolders.\n"
-        "\n"
-        "Options:\n"
-        "  -f, --format FMT        output format: " + FormatNames() + "\n"
-        "                          (default: the one chosen last in the desktop program)\n"
-        "  -o, --output-dir DIR    write the converted files into DIR\n"
-        "      --next-to-source    write each converted file next to its source\n"
-        "      --mirror            below the output folder, rebuild each source's folder path\n"
-        "      --if-exists RULE    when the target exists: rename, overwrite or skip\n"
-        "  -j, --jobs N            convert up to N files at once (default: one per core)\n"
-        "      --set NAME=VALUE    set a stored option for this run (e.g. MP3BitRate=192,\n"
-        "                          MP3Tag/Artist=Name); may be repeated\n"
-        "      --save              also store what this command line set\n"
-        "      --info              print each file's duration, bit rate, frequency and channels\n"
-        "      --list-settings     print every stored option: name, value for this run,\n"
-        "                          default and what it may hold\n"
-        "  -q, --quiet             no progress on the terminal\n"
-        "  -h, --help              show this text\n"
-        "      --version           show the version\n"
-        "\n"
-        "Output: one line per file, the source path, a TAB and the outcome.\n"
-        "Exit status: 0 when every file converted, 1 when any did not, 2 on a usage error.\n";
+    static const std::string text = [] {
+        std::string t =
+            "Usage: tonewright-cli [OPTIONS] PATH...\n"
+            "Converts audio files (and the audio of video files, tracker modules, MIDI files) to one\n"
+            "output format. A PATH that is a folder is searched with all its subfolders for the\n"
+            "files the program reads; other files there are passed over.\n"
+            "\n"
+            "Options:\n";
+        for (const OptionSpec& spec : OptionTable())
+            if (!spec.help.empty()) t += OptionLines(spec);
+        t += "\n"
+             "Output: one line per file, the source path, a TAB and the outcome (TAB, newline and\n"
+             "backslash in either written as \\t, \\n and \\\\); a summary on stderr at the end.\n"
+             "Exit status: 0 when every file converted or was skipped by the rule skip, 1 when any\n"
+             "failed, 2 on a usage error, 128 + the signal's number after an interrupt (130) or a\n"
+             "termination (143).\n";
+        return t;
+    }();
     return text;
 }
 
-// The value of an option given as "--name value", "--name=value" or "-xvalue".
-bool TakeValue(int argc, char** argv, int& i, const std::string& arg, const std::string& name,
-               std::string& value, std::string& error) {
-    if (arg.size() > name.size() && arg.compare(0, name.size() + 1, name + "=") == 0) {
-        value = arg.substr(name.size() + 1);
-        return true;
-    }
-    if (i + 1 >= argc) {
-        error = "option " + name + " needs a value";
-        return false;
-    }
-    value = argv[++i];
-    return true;
+bool Matches(const std::string& arg, const OptionSpec& spec) {
+    if (spec.shortName && arg == spec.shortName) return true;
+    const std::string name = spec.longName;
+    return arg.compare(0, name.size(), name) == 0 && (arg.size() == name.size() || arg[name.size()] == '=');
 }
 
-bool ParseJobs(const std::string& text, int& jobs, std::string& error) {
-    char* end = nullptr;
-    const long n = std::strtol(text.c_str(), &end, 10);
-    if (text.empty() || *end != '\0' || n < 1 || n > 256) {
-        error = "--jobs takes a whole number from 1 to 256";
-        return false;
+// The option `arg` starts with: "--name", "--name=value", "-x", or "-xvalue" for a short
+// option that takes a value. `attached` is set when the value is part of `arg`.
+const OptionSpec* FindOption(const std::string& arg, std::string& attached, bool& hasAttached) {
+    hasAttached = false;
+    for (const OptionSpec& spec : OptionTable()) {
+        if (Matches(arg, spec)) {
+            const size_t equals = arg.find('=');
+            if (arg[1] == '-' && equals != std::string::npos) {
+                attached = arg.substr(equals + 1);
+                hasAttached = true;
+            }
+            return &spec;
+        }
     }
-    jobs = static_cast<int>(n);
-    return true;
-}
-
-bool Matches(const std::string& arg, const char* shortName, const char* longName) {
-    if (shortName && arg == shortName) return true;
-    const size_t n = std::strlen(longName);
-    return arg.compare(0, n, longName) == 0 && (arg.size() == n || arg[n] == '=');
+    for (const OptionSpec& spec : OptionTable()) {
+        if (spec.shortName && spec.valueName && arg.size() > 2 && arg[1] != '-' && arg[1] == spec.shortName[1]) {
+            attached = arg.substr(2);
+            hasAttached = true;
+            return &spec;
+        }
+    }
+    return nullptr;
 }
 
 }  // namespace
@@ -93,70 +231,32 @@ bool ParseCommandLine(int argc, char** argv, CliOptions& options, std::string& e
     bool onlyPaths = false;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
-        std::string value;
         if (onlyPaths || arg.empty() || arg[0] != '-' || arg == "-") {
             options.paths.push_back(arg);
-        } else if (arg == "--") {
-            onlyPaths = true;
-        } else if (Matches(arg, "-f", "--format")) {
-            if (!TakeValue(argc, argv, i, arg, "--format", options.format, error)) return false;
-        } else if (Matches(arg, "-o", "--output-dir")) {
-            if (!TakeValue(argc, argv, i, arg, "--output-dir", options.outputDir, error)) return false;
-            if (options.outputDir.empty()) {
-                error = "the output folder must not be empty";
-                return false;
-            }
-        } else if (arg == "--next-to-source") {
-            options.nextToSource = true;
-        } else if (arg == "--mirror") {
-            options.mirror = true;
-        } else if (Matches(arg, nullptr, "--if-exists")) {
-            if (!TakeValue(argc, argv, i, arg, "--if-exists", options.ifExists, error)) return false;
-            if (options.ifExists != "rename" && options.ifExists != "overwrite" && options.ifExists != "skip") {
-                error = "--if-exists takes rename, overwrite or skip";
-                return false;
-            }
-        } else if (Matches(arg, nullptr, "--set")) {
-            if (!TakeValue(argc, argv, i, arg, "--set", value, error)) return false;
-            const auto equals = value.find('=');
-            if (equals == std::string::npos || equals == 0) {
-                error = "--set takes NAME=VALUE";
-                return false;
-            }
-            options.assignments.emplace_back(value.substr(0, equals), value.substr(equals + 1));
-        } else if (Matches(arg, "-j", "--jobs")) {
-            if (!TakeValue(argc, argv, i, arg, "--jobs", value, error)) return false;
-            if (!ParseJobs(value, options.jobs, error)) return false;
-        } else if (arg.size() > 2 && arg.compare(0, 2, "-j") == 0) {
-            if (!ParseJobs(arg.substr(2), options.jobs, error)) return false;
-        } else if (arg == "--save") {
-            options.save = true;
-        } else if (arg == "--info") {
-            options.info = true;
-        } else if (arg == "--list-settings") {
-            options.listSettings = true;
-        } else if (arg == "-q" || arg == "--quiet") {
-            options.quiet = true;
-        } else if (arg == "-h" || arg == "--help") {
-            options.help = true;
-        } else if (arg == "--version") {
-            options.version = true;
-        } else if (arg.size() > 2 && arg[1] != '-' && (arg[1] == 'f' || arg[1] == 'o')) {
-            // "-fmp3" and "-oDIR"
-            (arg[1] == 'f' ? options.format : options.outputDir) = arg.substr(2);
-        } else {
-            error = "unknown option " + arg;
-            return false;
+            continue;
         }
+        if (arg == "--") {
+            onlyPaths = true;
+            continue;
+        }
+        std::string value;
+        bool hasValue = false;
+        const OptionSpec* spec = FindOption(arg, value, hasValue);
+        if (!spec) return Fail(error, "unknown option " + arg);
+        if (spec->valueName && !hasValue) {
+            if (i + 1 >= argc) return Fail(error, std::string("option ") + spec->longName + " needs a value");
+            value = argv[++i];
+        } else if (!spec->valueName && hasValue) {
+            return Fail(error, std::string("option ") + spec->longName + " takes no value");
+        }
+        if (!spec->apply(options, value, error)) return false;
     }
-    if (options.nextToSource && !options.outputDir.empty()) {
-        error = "--next-to-source and --output-dir exclude each other";
-        return false;
-    }
-    if (options.paths.empty() && !options.help && !options.version && !options.listSettings) {
-        error = "no file or folder given";
-        return false;
-    }
+    if (options.nextToSource && !options.outputDir.empty())
+        return Fail(error, "--next-to-source and --output-dir exclude each other");
+    if (options.keepTree && options.mirror) return Fail(error, "--keep-tree and --mirror exclude each other");
+    const bool printOnly = options.help || options.version || options.listSettings || options.printMan ||
+                           !options.printCompletion.empty();
+    if (options.paths.empty() && options.filesFrom.empty() && !printOnly) return Fail(error, "no file or folder given");
     return true;
 }
 

@@ -3,21 +3,27 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <chrono>
 #include <csignal>
 #include <cstdio>
 #include <cstring>
+#include <set>
 #include <string>
 #include <thread>
 #include <vector>
 
 #include "base/pathutil.h"
+#include "cli/clidocs.h"
 #include "cli/clioptions.h"
 #include "cli/settingadvice.h"
+#include "cli/sourcelist.h"
 #include "cli/terminalhost.h"
 #include "engine/batch.h"
+#include "engine/filecopy.h"
 #include "engine/filelist.h"
-#include "engine/folderscan.h"
+#include "engine/namepattern.h"
 #include "engine/optionalparts.h"
+#include "engine/targetpath.h"
 #include "engine/outputformat.h"
 #include "settings/settings.h"
 #include "settings/settingsstore.h"
@@ -53,26 +59,25 @@ bool ApplyOptions(const CliOptions& options, Settings& settings, std::string& er
     }
     if (options.nextToSource) settings.DestOutputFolderOpt = kTargetsNextToSource;
     if (options.mirror) settings.CreateDirs = 1;
+    if (options.keepTree) settings.CreateDirs = 0;
+    if (!options.namePattern.empty()) settings.NamePattern = options.namePattern;
+    if (options.noFallback) settings.OutputFiles2MyDocuments = 0;
     if (options.ifExists == "rename") settings.TargetExistsOpt = kRenameTarget;
     if (options.ifExists == "overwrite") settings.TargetExistsOpt = kOverwriteTarget;
     if (options.ifExists == "skip") settings.TargetExistsOpt = kSkipTarget;
     for (const auto& [name, value] : options.assignments)
         if (!SetSettingByName(settings, name, value, error)) return false;
     if (!FindOutputFormat(settings.OutputFormat)) settings.OutputFormat = Settings().OutputFormat;
-    return true;
-}
-
-// The files the command line names, in order: files as given, folders searched.
-std::vector<std::string> CollectPaths(const CliOptions& options, const Settings& settings) {
-    std::vector<std::string> paths;
-    for (const std::string& path : options.paths) {
-        if (!IsFolder(path)) {
-            paths.push_back(path);
-            continue;
-        }
-        for (std::string& found : ScanFolder(path, settings)) paths.push_back(std::move(found));
+    const std::string problem = NamePatternProblem(settings.NamePattern);
+    if (!problem.empty()) {
+        error = "NamePattern: " + problem;
+        return false;
     }
-    return paths;
+    if ((options.keepTree || options.copyOther) && settings.DestOutputFolderOpt != kTargetsInCustomFolder) {
+        error = std::string(options.keepTree ? "--keep-tree" : "--copy-other") + " needs an output folder (-o DIR)";
+        return false;
+    }
+    return true;
 }
 
 std::string LoadFailureText(const std::string& path, const std::string& reason) {
@@ -82,25 +87,82 @@ std::string LoadFailureText(const std::string& path, const std::string& reason) 
     return text;
 }
 
-// Adds every path to the list, reading `jobs` files at once; the report keeps input order,
-// duplicates are left out.
-std::vector<ReportItem> AddFiles(const std::vector<std::string>& paths, int jobs, FileList& list) {
+// Adds the audio files to the list, reading `jobs` files at once; the report keeps input
+// order, duplicates are left out. Files that are not audio get a row only when --copy-other
+// copies them (CopyOtherFiles).
+std::vector<ReportItem> AddFiles(const std::vector<SourceFile>& sources, int jobs, FileList& list) {
     std::vector<ReportItem> items;
+    std::vector<std::string> audioPaths;
+    std::vector<size_t> audioSources;  // the index in `sources` of each audio path
+    for (size_t i = 0; i < sources.size(); ++i) {
+        if (!sources[i].audio) continue;
+        audioPaths.push_back(sources[i].path);
+        audioSources.push_back(i);
+    }
+    size_t next = 0;  // the first source not in the report yet
+    const auto reportOthersBefore = [&](size_t end) {
+        for (; next < end; ++next)
+            if (!sources[next].audio) items.push_back({sources[next].path, -1, {}, RowOutcome::Failed, {}});
+    };
     FileList::AddObserver observer;
     observer.added = [&](size_t index, FileList::AddResult result, const std::string& reason) {
-        if (result == FileList::AddResult::Added)
-            items.push_back({paths[index], static_cast<int>(list.size()) - 1, {}});
-        else if (result == FileList::AddResult::Failed)
-            items.push_back({paths[index], -1, LoadFailureText(paths[index], reason)});
+        const SourceFile& source = sources[audioSources[index]];
+        reportOthersBefore(audioSources[index]);
+        next = audioSources[index] + 1;
+        if (result == FileList::AddResult::Added) {
+            list[list.size() - 1].outputSubfolder = source.subfolder;
+            items.push_back({source.path, static_cast<int>(list.size()) - 1, {}, RowOutcome::Failed, {}});
+        } else if (result == FileList::AddResult::Failed) {
+            items.push_back({source.path, -1, LoadFailureText(source.path, reason), RowOutcome::Failed, {}});
+        }
         return true;
     };
-    list.AddFiles(paths, jobs, observer);
+    list.AddFiles(audioPaths, jobs, observer);
+    reportOthersBefore(sources.size());
     return items;
 }
 
 // Files converted, or read for their properties, at once: -j, else one per core.
 int JobCount(const CliOptions& options) {
     return options.jobs > 0 ? options.jobs : static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
+}
+
+// Copies each file that is not audio into the folder the targets of its folder's audio
+// files go to (or, when it has none, the folder --keep-tree or --mirror gives it). Without
+// --copy-other they leave the report. Returns how many files were not audio.
+int CopyOtherFiles(std::vector<ReportItem>& items, const std::vector<SourceFile>& sources, const FileList& list,
+                   const Settings& settings, bool copy) {
+    int notAudio = 0;
+    std::set<std::string> seen;
+    std::vector<ReportItem> kept;
+    size_t source = 0;
+    for (ReportItem& item : items) {
+        while (sources[source].path != item.path) ++source;  // items follow the sources' order
+        if (item.row >= 0 || sources[source].audio) {
+            kept.push_back(std::move(item));
+            continue;
+        }
+        FileEntry own;
+        own.sourcePath = AbsoluteCleanPath(item.path);
+        if (!seen.insert(own.sourcePath).second) continue;  // found twice: copied once
+        ++notAudio;
+        if (!copy) continue;
+        own.outputSubfolder = sources[source].subfolder;
+        const FileEntry* model = &own;
+        for (size_t row = 0; row < list.size() && model == &own; ++row)
+            if (FolderOf(list[row].sourcePath) == FolderOf(own.sourcePath)) model = &list[row];
+        Settings rule = settings;
+        if (model == &own) rule.NamePattern.clear();
+        const std::string folder = TargetFolder(*model, rule, settings.OutputFormat);
+        const CommitOutcome outcome = CopyFileToFolder(own.sourcePath, folder, settings.TargetExistsOpt, item.target,
+                                                       item.status);
+        item.outcome = outcome == CommitOutcome::Committed ? RowOutcome::Copied
+                       : outcome == CommitOutcome::Skipped ? RowOutcome::Skipped
+                                                           : RowOutcome::Failed;
+        kept.push_back(std::move(item));
+    }
+    items = std::move(kept);
+    return notAudio;
 }
 
 // A report that could not be written fails the run, whatever the conversions did; a
@@ -122,26 +184,49 @@ int PrintInfo(const std::vector<ReportItem>& items, const FileList& list) {
     bool allLoaded = true;
     for (const ReportItem& item : items) {
         if (item.row < 0) {
-            std::printf("%s\t%s\n", item.path.c_str(), item.status.c_str());
+            std::printf("%s\t%s\n", EscapeTabField(item.path).c_str(), item.status.c_str());
             allLoaded = false;
             continue;
         }
         const FileEntry& e = list[static_cast<size_t>(item.row)];
-        std::printf("%s\t%s\t%s\t%s\t%s\n", item.path.c_str(), DurationText(e).c_str(), BitrateText(e).c_str(),
+        std::printf("%s\t%s\t%s\t%s\t%s\n", EscapeTabField(item.path).c_str(), DurationText(e).c_str(),
+                    BitrateText(e).c_str(),
                     FrequencyText(e).c_str(), ChannelsText(e).c_str());
     }
     if (std::fflush(stdout) != 0 || std::ferror(stdout)) return ReportLost(errno ? errno : EIO);
     return allLoaded ? kExitConverted : kExitNotConverted;
 }
 
-int Convert(std::vector<ReportItem> items, FileList& list, const Settings& settings, const CliOptions& options) {
+// "12 converted, 3 skipped, 1 failed, 8 not audio, in 14.2 s; output in /music/out"
+void PrintSummary(const ReportTally& tally, int notAudio, double seconds, const Settings& settings) {
+    std::string text = std::to_string(tally.converted) + " converted";
+    if (tally.copied) text += ", " + std::to_string(tally.copied) + " copied";
+    text += ", " + std::to_string(tally.skipped) + " skipped, " + std::to_string(tally.failed) + " failed";
+    if (tally.cancelled) text += ", " + std::to_string(tally.cancelled) + " cancelled";
+    if (notAudio) text += ", " + std::to_string(notAudio) + " not audio";
+    char time[32];
+    std::snprintf(time, sizeof time, ", in %.1f s", seconds);
+    text += time;
+    text += settings.DestOutputFolderOpt == kTargetsInCustomFolder ? "; output in " + settings.DestSpecifiedFolder
+                                                                    : "; output next to the sources";
+    std::fprintf(stderr, "%s\n", text.c_str());
+}
+
+int Convert(std::vector<ReportItem> items, int notAudio, FileList& list, const Settings& settings,
+            const CliOptions& options) {
+    const auto start = std::chrono::steady_clock::now();
     std::vector<FileEntry*> entries;
     std::vector<int> rows;
     for (size_t row = 0; row < list.size(); ++row) {
         entries.push_back(&list[row]);
         rows.push_back(static_cast<int>(row));
     }
-    TerminalHost host(std::move(items), list.size(), isatty(STDERR_FILENO) != 0, options.quiet);
+    ReportStyle style;
+    style.json = options.json;
+    style.showProgress = isatty(STDERR_FILENO) != 0;
+    style.quiet = options.quiet;
+    if (settings.DestOutputFolderOpt == kTargetsInCustomFolder) style.outputFolder = settings.DestSpecifiedFolder;
+    TerminalHost host(std::move(items), list, style);
     TerminalHost::InstallCancelHandlers();
     OptionalParts parts;
     BatchContext context;
@@ -150,10 +235,14 @@ int Convert(std::vector<ReportItem> items, FileList& list, const Settings& setti
     context.outputFormat = settings.OutputFormat;
     context.jobs = JobCount(options);
     if (!entries.empty()) ConvertBatch(entries, rows, context, host);
-    const bool allConverted = host.FinishReport();
+    const ReportTally tally = host.FinishReport();
+    if (!options.quiet) {
+        const std::chrono::duration<double> seconds = std::chrono::steady_clock::now() - start;
+        PrintSummary(tally, notAudio, seconds.count(), settings);
+    }
     if (const int signal = TerminalHost::CancelSignal()) return kExitAfterSignal + signal;
     if (host.ReportError()) return ReportLost(host.ReportError());
-    return allConverted ? kExitConverted : kExitNotConverted;
+    return tally.failed == 0 && tally.cancelled == 0 ? kExitConverted : kExitNotConverted;
 }
 
 }  // namespace
@@ -168,6 +257,14 @@ int main(int argc, char** argv) {
     }
     if (options.version) {
         std::printf("tonewright-cli %s\n", TONEWRIGHT_VERSION);
+        return kExitConverted;
+    }
+    if (!options.printCompletion.empty()) {
+        std::fputs(CompletionScript(options.printCompletion).c_str(), stdout);
+        return kExitConverted;
+    }
+    if (options.printMan) {
+        std::fputs(ManPage().c_str(), stdout);
         return kExitConverted;
     }
 
@@ -188,8 +285,11 @@ int main(int argc, char** argv) {
     if (options.listSettings) return ListSettings(settings);
     if (options.save) SaveSettings(settings, *store, kSaveOptions | kSaveWindowState);
 
+    std::vector<SourceFile> sources;
+    if (!CollectSources(options, settings, sources, error)) return UsageError(error);
     FileList list;
-    std::vector<ReportItem> items = AddFiles(CollectPaths(options, settings), JobCount(options), list);
+    std::vector<ReportItem> items = AddFiles(sources, JobCount(options), list);
+    const int notAudio = CopyOtherFiles(items, sources, list, settings, options.copyOther && !options.info);
     if (options.info) return PrintInfo(items, list);
-    return Convert(std::move(items), list, settings, options);
+    return Convert(std::move(items), notAudio, list, settings, options);
 }

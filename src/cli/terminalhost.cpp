@@ -6,6 +6,9 @@
 #include <cstdio>
 #include <utility>
 
+#include "base/pathutil.h"
+#include "engine/filelist.h"
+
 namespace tonewright {
 
 namespace {
@@ -28,13 +31,14 @@ void OnCancelSignal(int signal) {
 
 }  // namespace
 
-TerminalHost::TerminalHost(std::vector<ReportItem> items, size_t rowCount, bool showProgress, bool quiet)
+TerminalHost::TerminalHost(std::vector<ReportItem> items, const FileList& list, ReportStyle style)
     : items_(std::move(items)),
-      statuses_(rowCount),
-      finished_(rowCount, false),
-      converted_(rowCount, false),
-      showProgress_(showProgress && !quiet),
-      quiet_(quiet) {}
+      list_(list),
+      rows_(list.size()),
+      finished_(list.size(), false),
+      started_(list.size()),
+      style_(std::move(style)),
+      showProgress_(style_.showProgress && !style_.quiet) {}
 
 void TerminalHost::InstallCancelHandlers() {
     struct sigaction action {};
@@ -50,7 +54,7 @@ void TerminalHost::InstallCancelHandlers() {
 int TerminalHost::CancelSignal() { return cancelSignal; }
 
 bool TerminalHost::Ask(const Question& question) {
-    if (!quiet_) std::fprintf(stderr, "%s\n(answered No)\n", question.text.c_str());
+    if (!style_.quiet) std::fprintf(stderr, "%s\n(answered No)\n", question.text.c_str());
     return false;
 }
 
@@ -63,7 +67,8 @@ void TerminalHost::BatchFinished(const BatchEnd&) {
     if (showProgress_) std::fputs("\r\033[K", stderr);
 }
 
-int TerminalHost::RowStarted(int, const RowStart& start) {
+int TerminalHost::RowStarted(int row, const RowStart& start) {
+    if (row >= 0 && static_cast<size_t>(row) < started_.size()) started_[row] = std::chrono::steady_clock::now();
     ++current_;
     ShowProgress(start.fileText);
     return kProgressSteps;
@@ -78,11 +83,30 @@ void TerminalHost::ShowProgress(const std::string& text) {
 }
 
 void TerminalHost::RowFinished(int row, const RowEnd& end) {
-    if (row < 0 || static_cast<size_t>(row) >= statuses_.size()) return;
-    statuses_[row] = end.status;
+    if (row < 0 || static_cast<size_t>(row) >= rows_.size()) return;
+    ReportRow& report = rows_[row];
+    report.status = end.status;
+    report.outcome = end.converted ? RowOutcome::Converted : OutcomeOfStatus(end.status);
+    report.target = end.converted ? list_[row].targetPath : std::string();
+    if (started_[row] != std::chrono::steady_clock::time_point{})  // a row that never started took no time
+        report.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - started_[row]).count();
     finished_[row] = true;
-    converted_[row] = end.converted;
+    if (end.converted) NoteFallback(list_[row].sourcePath, report.target);
     PrintDueLines();
+}
+
+// A target outside the folder asked for went to the documents folder: said once per folder
+// that could not be used.
+void TerminalHost::NoteFallback(const std::string& source, const std::string& target) {
+    std::string folder = style_.outputFolder.empty() ? FolderOf(source) : style_.outputFolder;
+    if (folder.size() > 1 && folder.back() == '/') folder.pop_back();
+    if (target.compare(0, folder.size() + 1, folder + "/") == 0 || !fallbackFolders_.insert(folder).second) return;
+    std::string written = FolderOf(target);
+    if (written.size() > 1) written.pop_back();
+    std::lock_guard<std::mutex> lock(terminal_);
+    if (showProgress_) std::fputs("\r\033[K", stderr);
+    std::fprintf(stderr, "tonewright-cli: %s cannot be used; writing to %s instead (--no-fallback refuses)\n",
+                 folder.c_str(), written.c_str());
 }
 
 void TerminalHost::PrintDueLines() {
@@ -92,8 +116,10 @@ void TerminalHost::PrintDueLines() {
         if (item.row >= 0 && !finished_[item.row]) break;
         if (reportError_ != 0) continue;  // nobody can read the rest
         if (showProgress_ && !wrote) std::fputs("\r\033[K", stderr);
-        const std::string& status = item.row >= 0 ? statuses_[item.row] : item.status;
-        std::printf("%s\t%s\n", item.path.c_str(), status.c_str());
+        ReportRow row = item.row >= 0 ? rows_[item.row] : ReportRow{{}, item.target, item.status, item.outcome, 0};
+        row.source = item.path;  // as given
+        const std::string line = style_.json ? JsonLine(row) : TabLine(row);
+        std::fwrite(line.data(), 1, line.size(), stdout);
         wrote = true;
     }
     if (wrote && (std::fflush(stdout) != 0 || std::ferror(stdout))) reportError_ = errno ? errno : EIO;
@@ -101,16 +127,25 @@ void TerminalHost::PrintDueLines() {
 
 bool TerminalHost::Cancelled() { return cancelSignal != 0 || reportError_ == EPIPE; }
 
-bool TerminalHost::FinishReport() {
+ReportTally TerminalHost::FinishReport() {
     for (size_t row = 0; row < finished_.size(); ++row) {
         if (finished_[row]) continue;
-        statuses_[row] = "Cancelled";
+        rows_[row].status = "Cancelled";
+        rows_[row].outcome = RowOutcome::Cancelled;
         finished_[row] = true;
     }
     PrintDueLines();
-    bool all = true;
-    for (const ReportItem& item : items_) all = all && item.row >= 0 && converted_[item.row];
-    return all;
+    ReportTally tally;
+    for (const ReportItem& item : items_) {
+        switch (item.row >= 0 ? rows_[item.row].outcome : item.outcome) {
+            case RowOutcome::Converted: ++tally.converted; break;
+            case RowOutcome::Copied: ++tally.copied; break;
+            case RowOutcome::Skipped: ++tally.skipped; break;
+            case RowOutcome::Failed: ++tally.failed; break;
+            case RowOutcome::Cancelled: ++tally.cancelled; break;
+        }
+    }
+    return tally;
 }
 
 }  // namespace tonewright

@@ -16,6 +16,8 @@ struct FileEntry {
     int duration = 0;                 // whole seconds
     int inputType = 0;
     std::string targetPath;           // set during a batch; stays only when the row converted
+    std::string outputSubfolder;      // with an output folder, the folders below it the target
+                                      // goes in ("artist/album/"); empty = the folder itself
 };
 
 // The cell texts of a row, as the file list and `tonewright-cli --info` show them.

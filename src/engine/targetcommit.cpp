@@ -51,12 +51,27 @@ bool LeadsToFile(int folder, const std::string& name, const struct stat& file, s
     return false;
 }
 
-// Gives `from` the name `to` unless something stands there (EEXIST). A file system that
-// does not know RENAME_NOREPLACE gets a second link and loses the first name.
-bool ClaimName(int folder, const std::string& from, const std::string& to) {
+// True when `name` in the folder is the file `file` itself.
+bool IsFileNamed(int folder, const std::string& name, const struct stat& file) {
+    struct stat st;
+    return fstatat(folder, name.c_str(), &st, AT_SYMLINK_NOFOLLOW) == 0 && SameFile(st, file);
+}
+
+// Gives `from` (the file `file`) the name `to` unless something stands there (EEXIST). A
+// file system that does not know RENAME_NOREPLACE (NFS says EINVAL) gets a second link and
+// loses the first name. The server decides a link atomically, but a link whose reply was
+// lost is sent again and answered EEXIST although it was made: the name then leads to the
+// file itself, and is kept.
+bool ClaimName(int folder, const std::string& from, const std::string& to, const struct stat& file) {
     if (renameat2(folder, from.c_str(), folder, to.c_str(), RENAME_NOREPLACE) == 0) return true;
     if (errno != EINVAL) return false;
-    if (linkat(folder, from.c_str(), folder, to.c_str(), 0) != 0) return false;
+    if (linkat(folder, from.c_str(), folder, to.c_str(), 0) != 0) {
+        if (errno != EEXIST) return false;
+        if (!IsFileNamed(folder, to, file)) {
+            errno = EEXIST;
+            return false;
+        }
+    }
     unlinkat(folder, from.c_str(), 0);
     return true;
 }
@@ -101,7 +116,7 @@ CommitOutcome CommitTarget(TargetPaths& paths, int targetExists, std::string& re
                      LastPathComponent(paths.target).c_str()) != 0)
             return Fail(reason, errno);
     } else {
-        while (!ClaimName(folder.Descriptor(), temporary, LastPathComponent(paths.target))) {
+        while (!ClaimName(folder.Descriptor(), temporary, LastPathComponent(paths.target), written)) {
             if (errno != EEXIST) return Fail(reason, errno);
             if (targetExists == kSkipTarget) return CommitOutcome::Skipped;
             // Taken since it was chosen: the next numbered name no row holds and no file has.

@@ -4,6 +4,8 @@
 
 #include "base/pathutil.h"
 #include "engine/fileentry.h"
+#include "engine/namepattern.h"
+#include "metadata/filetags.h"
 #include "engine/outputformat.h"
 #include "settings/settings.h"
 
@@ -31,38 +33,41 @@ struct FolderRule {
     int option;
     std::string folder;
     bool mirror;
+    std::string subfolder;  // below `folder` when not mirrored
 };
 
+// The folder a rule puts a source's target in, with a trailing "/" ("" for the working
+// folder), before any folders of the target's own name.
+std::string RuleFolder(const FolderRule& rule, const std::string& source) {
+    if (rule.option != kTargetsInCustomFolder) return FolderOf(source);
+    std::string folder = rule.folder;
+    if (folder.empty() || folder.back() != '/') folder += '/';
+    if (!rule.mirror) return folder + rule.subfolder;
+    std::string sourceFolder = FolderOf(AbsoluteCleanPath(source));
+    while (!sourceFolder.empty() && sourceFolder.front() == '/') sourceFolder.erase(0, 1);
+    return folder + sourceFolder;
+}
+
 // One attempt at the target under a folder rule: true with the target chosen, false with
-// a message. `final` is set when no documents-folder retry may follow.
-bool TryFolderRule(const FolderRule& rule, const std::string& source, const std::string& extension,
-                   int targetExists, TargetReservations* reservations, TargetPaths& paths, std::string& message,
-                   bool& final) {
-    std::string stem;
-    if (rule.option == kTargetsInCustomFolder) {
-        if (rule.folder.empty() || !EnsureFolder(rule.folder, true)) {
-            message = FolderFailure(rule.folder);
-            return false;
-        }
-        stem = rule.folder;
-        if (stem.back() != '/') stem += '/';
-        if (rule.mirror) {
-            std::string sourceFolder = FolderOf(AbsoluteCleanPath(source));
-            while (!sourceFolder.empty() && sourceFolder.front() == '/') sourceFolder.erase(0, 1);
-            stem += sourceFolder;
-            if (!EnsureFolder(stem, true)) {
-                message = FolderFailure(stem);
-                return false;
-            }
-        }
-        stem += StripExtension(LastPathComponent(source));
-    } else {
-        stem = StripExtension(source);
+// a message. `final` is set when no documents-folder retry may follow. `name` is the
+// target's path below its folder, without extension; it may hold folders of its own.
+bool TryFolderRule(const FolderRule& rule, const std::string& source, const std::string& name,
+                   const std::string& extension, int targetExists, TargetReservations* reservations,
+                   TargetPaths& paths, std::string& message, bool& final) {
+    if (rule.option == kTargetsInCustomFolder && (rule.folder.empty() || !EnsureFolder(rule.folder, true))) {
+        message = FolderFailure(rule.folder);
+        return false;
+    }
+    const std::string folder = RuleFolder(rule, source);
+    const std::string stem = folder + name;
+    if (!FolderOf(stem).empty() && !EnsureFolder(FolderOf(stem), true)) {
+        message = FolderFailure(FolderOf(stem));
+        return false;
     }
 
     std::unique_lock<std::mutex> lock;
     if (reservations) lock = reservations->Lock();
-    auto reserved = [&](const std::string& name) { return reservations && reservations->Taken(lock, name); };
+    auto reserved = [&](const std::string& candidate) { return reservations && reservations->Taken(lock, candidate); };
     long number = 0;
     std::string target = NumberedTarget(stem, number, extension);
     mode_t mode = 0666;
@@ -106,15 +111,50 @@ bool TryFolderRule(const FolderRule& rule, const std::string& source, const std:
     return true;
 }
 
+// Room a target's own name leaves for its extension and a number ("_12345").
+constexpr size_t kNumberRoom = 8;
+
+// The target's path below its folder, without extension: the name pattern's, or the
+// source's own name.
+bool TargetName(const std::string& source, const std::string& pattern, const std::string& extension,
+                std::string& name, std::string& message) {
+    if (pattern.empty()) {
+        name = StripExtension(LastPathComponent(source));
+        return true;
+    }
+    const std::string problem = NamePatternProblem(pattern);
+    if (!problem.empty()) {
+        message = "Failed to name the target (" + problem + ")";
+        return false;
+    }
+    TagInfo tags;
+    ReadFileTags(source, tags);
+    name = ExpandNamePattern(pattern, tags, source, extension.size() + kNumberRoom);
+    return true;
+}
+
 }  // namespace
+
+std::string TargetFolder(const FileEntry& entry, const Settings& settings, int outputFormat) {
+    const OutputFormatInfo* format = FindOutputFormat(outputFormat);
+    std::string name, message;
+    if (!TargetName(entry.sourcePath, settings.NamePattern, format ? format->extension : "", name, message)) name = "";
+    const FolderRule rule{settings.DestOutputFolderOpt, settings.DestSpecifiedFolder, settings.CreateDirs != 0,
+                          entry.outputSubfolder};
+    return FolderOf(RuleFolder(rule, entry.sourcePath) + name);
+}
 
 bool ResolveTargetPath(FileEntry& entry, const Settings& settings, int outputFormat, TargetPaths& paths,
                        std::string& message, TargetReservations* reservations) {
     const OutputFormatInfo* format = FindOutputFormat(outputFormat);
     const std::string extension = format ? format->extension : "";
-    FolderRule rule{settings.DestOutputFolderOpt, settings.DestSpecifiedFolder, settings.CreateDirs != 0};
+    std::string name;
+    if (!TargetName(entry.sourcePath, settings.NamePattern, extension, name, message)) return false;
+    FolderRule rule{settings.DestOutputFolderOpt, settings.DestSpecifiedFolder, settings.CreateDirs != 0,
+                    entry.outputSubfolder};
     bool final = false;
-    if (TryFolderRule(rule, entry.sourcePath, extension, settings.TargetExistsOpt, reservations, paths, message, final)) {
+    if (TryFolderRule(rule, entry.sourcePath, name, extension, settings.TargetExistsOpt, reservations, paths, message,
+                      final)) {
         entry.targetPath = paths.target;
         return true;
     }
@@ -122,8 +162,9 @@ bool ResolveTargetPath(FileEntry& entry, const Settings& settings, int outputFor
     const std::string documents = DocumentsFolder();
     if (documents.empty()) return false;
     const bool mirror = settings.DestOutputFolderOpt == kTargetsInCustomFolder && settings.CreateDirs != 0;
-    rule = {kTargetsInCustomFolder, documents, mirror};
-    if (!TryFolderRule(rule, entry.sourcePath, extension, settings.TargetExistsOpt, reservations, paths, message, final))
+    rule = {kTargetsInCustomFolder, documents, mirror, entry.outputSubfolder};
+    if (!TryFolderRule(rule, entry.sourcePath, name, extension, settings.TargetExistsOpt, reservations, paths, message,
+                       final))
         return false;
     entry.targetPath = paths.target;
     return true;

@@ -34,6 +34,8 @@ const Allowed kOptions[] = {
     {"BrowseOutputFolder", kFlag},
     {"OutputFiles2MyDocuments", kFlag},
     {"TargetExistsOpt", "11 rename, 22 overwrite, 33 skip"},
+    {"NamePattern", "empty: the source's name; else the path below the output folder from tags, "
+                    "e.g. %artist%/%album%/%track:2% %title%"},
     {"MonoType", "0 (left+right)/2, 1 left channel, 2 right channel"},
     {"EnableExtFilter", kFlag},
     {"FilterExts", "extensions without dots, comma separated"},

@@ -51,6 +51,7 @@ struct Settings {
     std::string DestSpecifiedFolder;
     int CreateDirs = 0;
     int TargetExistsOpt = kRenameTarget;  // a TargetExistsRule
+    std::string NamePattern;  // the target's path below its folder from tags; empty = the source's name
     int OutputFiles2MyDocuments = 1;
     int BrowseOutputFolder = 1;
     int MonoType = kMonoMix;  // a MonoPick

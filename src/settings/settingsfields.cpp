@@ -59,6 +59,7 @@ const std::vector<ValueField<Settings>>& OptionFields() {
         NumberField("BrowseOutputFolder", &S::BrowseOutputFolder, kOpt),
         NumberField("OutputFiles2MyDocuments", &S::OutputFiles2MyDocuments, kOpt),
         NumberField("TargetExistsOpt", &S::TargetExistsOpt, kOpt),
+        TextField("NamePattern", &S::NamePattern, kOpt),
         NumberField("MonoType", &S::MonoType, kOpt),
         NumberField("EnableExtFilter", &S::EnableExtFilter, kOpt),
         TextField("FilterExts", &S::FilterExts, kOpt),

@@ -56,6 +56,7 @@ void OptionsRoundTripTest::optionsSurviveRestartAndDriveTheNextConversion() {
             Control<QLineEdit>(general, "customFolder")->setText(outFolder);
             Choose(Control<QComboBox>(general, "targetExists"), 22);
             Control<QSpinBox>(general, "parallelJobs")->setValue(3);
+            Control<QLineEdit>(general, "namePattern")->setText(QStringLiteral("phone/%title|filename%"));
             ShowPage(sheet, kMp3Page);
             QWidget* mp3 = SheetPage(sheet, kMp3Page);
             auto* presets = Control<QComboBox>(mp3, "presets");
@@ -89,7 +90,7 @@ void OptionsRoundTripTest::optionsSurviveRestartAndDriveTheNextConversion() {
     cli.start(QStringLiteral(TONEWRIGHT_CLI), {QStringLiteral("-q"), QStringLiteral("-f"), QStringLiteral("mp3"), tone});
     QVERIFY(cli.waitForFinished(60000));
     QVERIFY2(cli.exitCode() == 0, cli.readAllStandardError().constData());
-    const QString probed = Probe(QDir(outFolder).filePath(QStringLiteral("tone.mp3")));
+    const QString probed = Probe(QDir(outFolder).filePath(QStringLiteral("phone/tone.mp3")));
     QVERIFY2(probed.contains(QStringLiteral("sample_rate=22050")), qPrintable(probed));
     QVERIFY2(probed.contains(QStringLiteral("channels=1")), qPrintable(probed));
     QVERIFY2(probed.contains(QStringLiteral("bit_rate=64000")), qPrintable(probed));

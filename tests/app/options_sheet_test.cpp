@@ -63,13 +63,19 @@ void OptionsSheetTest::generalPageRefusals_data() {
     QTest::addColumn<QString>("folder");
     QTest::addColumn<bool>("filterOn");
     QTest::addColumn<QString>("filter");
+    QTest::addColumn<QString>("pattern");
     QTest::addColumn<QString>("message");
     QTest::addColumn<QString>("focused");
-    QTest::newRow("empty custom folder") << 399 << "" << false << "" << "Please choose an output folder."
+    QTest::newRow("empty custom folder") << 399 << "" << false << "" << "" << "Please choose an output folder."
                                          << "customFolder";
-    QTest::newRow("filter of blanks") << 199 << "" << true << " \t ; " << "" << "";
-    QTest::newRow("blank filter") << 199 << "" << true << "  \t " << "Please enter file extensions you need to filter."
-                                  << "filterText";
+    QTest::newRow("filter of blanks") << 199 << "" << true << " \t ; " << "" << "" << "";
+    QTest::newRow("blank filter") << 199 << "" << true << "  \t " << ""
+                                  << "Please enter file extensions you need to filter." << "filterText";
+    QTest::newRow("unknown pattern field")
+        << 199 << "" << false << "" << "%artist%/%nope%"
+        << "The name pattern cannot be used: unknown field %nope% (known: title, artist, albumartist, album, disc, "
+           "track, year, genre, composer, filename)"
+        << "namePattern";
 }
 
 void OptionsSheetTest::generalPageRefusals() {
@@ -77,6 +83,7 @@ void OptionsSheetTest::generalPageRefusals() {
     QFETCH(QString, folder);
     QFETCH(bool, filterOn);
     QFETCH(QString, filter);
+    QFETCH(QString, pattern);
     QFETCH(QString, message);
     QFETCH(QString, focused);
     WindowHarness harness;
@@ -87,6 +94,7 @@ void OptionsSheetTest::generalPageRefusals() {
         Control<QLineEdit>(page, "customFolder")->setText(folder);
         Control<QCheckBox>(page, "filterOn")->setChecked(filterOn);
         Control<QLineEdit>(page, "filterText")->setText(filter);
+        Control<QLineEdit>(page, "namePattern")->setText(pattern);
         QApplication::setActiveWindow(&sheet);
         sheet.accept();
         if (message.isEmpty()) {

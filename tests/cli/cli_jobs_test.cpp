@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <set>
+#include <vector>
 
 #include "cli/clitest.h"
 
@@ -62,4 +63,43 @@ TEST_F(CliJobsTest, OverwriteNeverReplacesAnotherRowsOutput) {
 TEST_F(CliJobsTest, JobsMustBeAWholeNumber) {
     MakeToneWithSox(dir.file("a.wav"), 8000, 1, 0.05, "-b 16");
     for (const char* bad : {"0", "x", "-3", "1000"}) EXPECT_EQ(Cli({"-j", bad, dir.file("a.wav")}).exitCode, 2) << bad;
+}
+
+// Four processes under GNU parallel, one shard each, over one list of 200 files into one
+// output folder: 50 sources share each target name, so the processes race for the same
+// names. Every source lands exactly once (each has its own length), and a second run
+// finds every target there.
+TEST_F(CliJobsTest, FourShardsUnderGnuParallelConvertEachFileOnce) {
+    std::string list;
+    std::multiset<uint64_t> expectedSizes;
+    for (int i = 0; i < 200; ++i) {
+        const std::string path = dir.file("in/d" + std::to_string(i / 4) + "/t" + std::to_string(i % 4) + ".wav");
+        if (i % 4 == 0) Shell("mkdir -p " + Quote(path.substr(0, path.rfind('/'))));
+        WriteTinyWav(path, 100 + i);
+        list += path + "\n";
+        expectedSizes.insert(44 + 2 * (100 + i));
+    }
+    WriteBytes(dir.file("list.txt"), std::vector<uint8_t>(list.begin(), list.end()));
+    const std::string out = dir.file("out");
+    auto run = [&](const std::string& rule) {
+        std::string line = "parallel --will-cite -j 4 " + Quote(CliPath()) + " -q -j 1 -f wav -o " + Quote(out) +
+                           " --if-exists " + rule + " --files-from " + Quote(dir.file("list.txt")) +
+                           " --shard {}/4 ::: 1 2 3 4";
+        return testutil::Run({"/bin/sh", "-c", line}, Environment());
+    };
+    auto r = run("rename");
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), 200);
+    std::multiset<uint64_t> sizes;
+    const auto listing = testutil::Run({"ls", "-A", out});
+    for (size_t start = 0, end; (end = listing.out.find('\n', start)) != std::string::npos; start = end + 1)
+        sizes.insert(FileSize(out + "/" + listing.out.substr(start, end - start)));
+    EXPECT_EQ(sizes, expectedSizes) << "every source once, no temporary file left";
+
+    r = run("skip");
+    EXPECT_EQ(r.exitCode, 0) << r.err;
+    size_t skipped = 0;
+    for (size_t at = 0; (at = r.out.find("\tTarget exists and skipped\n", at)) != std::string::npos; ++at) ++skipped;
+    EXPECT_EQ(skipped, 200u);
+    EXPECT_EQ(testutil::Run({"ls", "-A", out}).out, listing.out) << "the second run converts nothing";
 }

@@ -33,7 +33,12 @@ TEST_F(CliOptionsTest, UsageErrorsExitWithTwo) {
     const std::string a = Tone("a.wav", 8000, 1, 0.1);
     for (const std::vector<std::string>& args :
          {std::vector<std::string>{"--bogus", a}, {"-f", "aiff", a}, {"--set", "NoSuchValue=1", a},
-          {"--set", "MP3BitRate=loud", a}, {"--if-exists", "maybe", a}, {}, {"-o"}}) {
+          {"--set", "MP3BitRate=loud", a}, {"--if-exists", "maybe", a}, {}, {"-o"},
+          {"--name-pattern", "%nope%", a}, {"--name-pattern", "%track:x%", a}, {"--name-pattern", "%title", a},
+          {"--set", "NamePattern=%nope%", a}, {"--keep-tree", "--next-to-source", a},
+          {"--copy-other", "--next-to-source", a},
+          {"--keep-tree", "--mirror", "-o", "out", a}, {"--shard", "5/4", a}, {"--shard", "0/4", a},
+          {"--shard", "1", a}, {"--files-from", "/nonexistent/list"}, {"--json=yes", a}}) {
         const auto r = Cli(args);
         EXPECT_EQ(r.exitCode, 2) << r.err;
         EXPECT_TRUE(r.out.empty());
@@ -128,4 +133,33 @@ TEST_F(CliOptionsTest, FoldersAreSearchedWithTheExtensionFilter) {
     EXPECT_EQ(r.out, dir.file("in/b.wav") + "\t\t128 kbps\t8000 Hz\tMono\n" + dir.file("in/sub/a.wav") +
                          "\t\t128 kbps\t8000 Hz\tMono\n")
         << "the link leads to a listed file already in the list, the others are filtered out";
+}
+
+// The completions and the manual page come from the option table: every option the help
+// shows is in each, and bash completes an option's values.
+TEST_F(CliOptionsTest, CompletionsAndManualPageNameEveryOption) {
+    const std::string help = Cli({"--help"}).out;
+    const auto bash = Cli({"--print-completion", "bash"});
+    const auto zsh = Cli({"--print-completion", "zsh"});
+    const auto man = Cli({"--print-man"});
+    ASSERT_EQ(bash.exitCode + zsh.exitCode + man.exitCode, 0);
+    size_t options = 0;
+    for (size_t at = help.find("--"); at != std::string::npos; at = help.find("--", at + 2)) {
+        const size_t end = help.find_first_of(" =\n,;)", at);
+        const std::string name = help.substr(at, end - at);
+        if (name.size() < 3 || help[at - 1] != ' ') continue;
+        ++options;
+        std::string roff;
+        for (const char c : name) roff += c == '-' ? std::string("\\-") : std::string(1, c);
+        EXPECT_NE(bash.out.find(name), std::string::npos) << name;
+        EXPECT_NE(zsh.out.find(name), std::string::npos) << name;
+        EXPECT_NE(man.out.find(roff), std::string::npos) << name;
+    }
+    EXPECT_GE(options, 20u);
+    WriteBytes(dir.file("completion.bash"), std::vector<uint8_t>(bash.out.begin(), bash.out.end()));
+    const auto completed = testutil::Run({"bash", "-c", "source " + Quote(dir.file("completion.bash")) +
+                                                            "; COMP_WORDS=(tonewright-cli --if-exists s); COMP_CWORD=2;"
+                                                            " _tonewright_cli; echo ${COMPREPLY[@]}"});
+    EXPECT_EQ(completed.out, "skip\n");
+    EXPECT_EQ(Cli({"--print-completion", "fish"}).exitCode, 2);
 }

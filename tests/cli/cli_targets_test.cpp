@@ -33,7 +33,7 @@ TEST_F(CliTargetTest, NextToTheSourceExistingNamesAreNumbered) {
 
 TEST_F(CliTargetTest, SkipAndOverwriteOfTheSourceAreRefused) {
     auto r = Cli({"-q", "-f", "wav", "--next-to-source", "--if-exists", "skip", source});
-    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_EQ(r.exitCode, 0) << "skipped by the rule is done";
     EXPECT_EQ(r.out, Line("Target exists and skipped"));
     const auto before = ReadBytes(source);
     r = Cli({"-q", "-f", "wav", "--next-to-source", "--if-exists", "overwrite", source});
@@ -66,7 +66,12 @@ TEST_F(CliTargetTest, UnusableOutputFolderFallsBackToTheDocumentsFolder) {
     auto r = Cli({"-q", "-f", "wav", "-o", "/proc/no-such-folder", source});
     EXPECT_EQ(r.exitCode, 0) << r.out;
     EXPECT_TRUE(Exists(dir.file("home/Documents/a.wav")));
-    r = Cli({"-q", "-f", "wav", "-o", "/proc/no-such-folder", "--set", "OutputFiles2MyDocuments=0", source});
-    EXPECT_EQ(r.exitCode, 1);
-    EXPECT_EQ(r.out, Line("Failed to create folder \"/proc/no-such-folder\""));
+    EXPECT_EQ(r.err, "tonewright-cli: /proc/no-such-folder cannot be used; writing to " + dir.file("home/Documents") +
+                         " instead (--no-fallback refuses)\n");
+    for (const char* refuse : {"--set=OutputFiles2MyDocuments=0", "--no-fallback"}) {
+        r = Cli({"-q", "-f", "wav", "-o", "/proc/no-such-folder", refuse, source});
+        EXPECT_EQ(r.exitCode, 1);
+        EXPECT_EQ(r.out, Line("Failed to create folder \"/proc/no-such-folder\""));
+        EXPECT_EQ(r.err, "");
+    }
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <cstdlib>
 #include <string>
 #include <vector>
@@ -13,6 +14,22 @@ namespace testutil {
 inline std::string CliPath() {
     const char* other = std::getenv("TONEWRIGHT_TEST_CLI");
     return other && *other ? other : TONEWRIGHT_CLI_PATH;
+}
+
+// A mono 8 kHz 16-bit WAV file of `frames` silent samples: the cheapest source, and one
+// whose length tells it apart from the others.
+inline void WriteTinyWav(const std::string& path, uint32_t frames) {
+    auto le = [](std::vector<uint8_t>& b, uint32_t v, int bytes) {
+        for (int i = 0; i < bytes; ++i) b.push_back(static_cast<uint8_t>(v >> (8 * i)));
+    };
+    std::vector<uint8_t> b = {'R', 'I', 'F', 'F'};
+    le(b, 36 + frames * 2, 4);
+    for (char c : std::string("WAVEfmt ")) b.push_back(static_cast<uint8_t>(c));
+    le(b, 16, 4), le(b, 1, 2), le(b, 1, 2), le(b, 8000, 4), le(b, 16000, 4), le(b, 2, 2), le(b, 16, 2);
+    for (char c : std::string("data")) b.push_back(static_cast<uint8_t>(c));
+    le(b, frames * 2, 4);
+    b.resize(b.size() + frames * 2, 0);
+    WriteBytes(path, b);
 }
 
 // Runs tonewright-cli with its settings store and home folder inside a test folder, so

@@ -13,11 +13,13 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <memory>
 #include <ostream>
 #include <set>
 
 #include "cli/clitest.h"
 #include "reliability/kill_spawn.h"
+#include "reliability/nfslikedrive.h"
 
 using namespace testutil;
 
@@ -212,4 +214,62 @@ TEST_F(CommitCliTest, OverwriteKeepsTheReplacedFilesPermissions) {
     umask(mask);
     EXPECT_EQ(created.st_mode & 07777, 0666u & ~mask);
     EXPECT_NE(ReadBytes(out + "/song.wav"), kUsersBytes);
+}
+
+// Two runs at once convert different sources whose name pattern gives the same target name
+// into one folder, 50 times. Each is held until both have chosen the name and finished
+// their files, then both claim it together: never fewer files than sources.
+TEST_F(CommitCliTest, TwoRunsClaimingOneNameAtOnceKeepBothFiles) {
+    Shell("mkdir -p " + Quote(dir.file("one")) + " " + Quote(dir.file("two")));
+    const std::string one = dir.file("one/a.flac"), two = dir.file("two/b.flac");
+    MakeToneWithSox(one, 8000, 1, 0.05, "-b 16");
+    MakeToneWithSox(two, 8000, 1, 0.1, "-b 16");
+    for (const std::string& source : {one, two})
+        Shell("ffmpeg -v error -i " + Quote(source) + " -metadata title=Same -c copy " + Quote(source + ".flac") +
+              " && mv " + Quote(source + ".flac") + " " + Quote(source));
+    extraEnv = {"TONEWRIGHT_FAULT=pause=3"};
+    const CliFixture& fixture = *this;
+    for (int round = 0; round < 50; ++round) {
+        const std::string folder = out + "/" + std::to_string(round);
+        HeldSteps firstSteps, secondSteps;
+        auto start = [&](const std::string& source, HeldSteps& steps) {
+            return std::make_unique<BackgroundCli>(
+                fixture, std::vector<std::string>{"-q", "-f", "wav", "-o", folder, "--name-pattern", "%title%", source},
+                "", steps.Theirs());
+        };
+        auto first = start(one, firstSteps);
+        auto second = start(two, secondSteps);
+        firstSteps.CloseTheirs();
+        secondSteps.CloseTheirs();
+        for (const char* step : {"created", "committing"}) {
+            for (HeldSteps* steps : {&firstSteps, &secondSteps})
+                ASSERT_EQ(steps->Next().rfind(std::string(step) + " " + folder + "/.Same.wav.part-", 0), 0u) << round;
+            firstSteps.Go();
+            secondSteps.Go();
+        }
+        EXPECT_EQ(first->Wait(), 0);
+        EXPECT_EQ(second->Wait(), 0);
+        ASSERT_EQ(Names(folder), (std::set<std::string>{"Same.wav", "Same_1.wav"})) << round;
+        EXPECT_NE(FileSize(folder + "/Same.wav"), FileSize(folder + "/Same_1.wav")) << "one file of each source";
+    }
+}
+
+// On a file system that refuses RENAME_NOREPLACE (an NFS mount) the name is claimed with a
+// link: a name taken by a user's file moves on to the next number, and a link whose reply was
+// lost (made, but answered EEXIST) keeps the name it made instead of taking a second one.
+TEST_F(CommitCliTest, WithoutNoReplaceALinkClaimsTheNameEvenWhenItsReplyIsLost) {
+    Shell("mkdir -p " + Quote(dir.file("backing/out")) + " " + Quote(dir.file("mnt")) + " " + Quote(dir.file("two")));
+    NfsLikeDrive drive(dir.file("backing"), dir.file("mnt"));
+    if (!drive.Mounted()) GTEST_SKIP() << drive.Problem();
+    WriteBytes(dir.file("backing/out/song.wav"), kUsersBytes);
+    const std::string one = Source("song.wav");
+    const std::string two = dir.file("two/song.wav");
+    MakeToneWithSox(two, 8000, 1, 0.3, "-b 16");
+    drive.LoseLinkReplies(1);
+    const auto r = Cli({"-q", "-j", "1", "-f", "wav", "-o", dir.file("mnt/out"), one, two});
+    EXPECT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_EQ(r.out, one + "\tsong_1.wav\n" + two + "\tsong_2.wav\n");
+    EXPECT_EQ(Names(dir.file("backing/out")), (std::set<std::string>{"song.wav", "song_1.wav", "song_2.wav"}));
+    EXPECT_EQ(ReadBytes(dir.file("backing/out/song.wav")), kUsersBytes);
+    EXPECT_NE(FileSize(dir.file("backing/out/song_1.wav")), FileSize(dir.file("backing/out/song_2.wav")));
 }

@@ -9,7 +9,6 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstring>
 
 namespace testutil {
 
@@ -64,40 +63,8 @@ fuse_operations Operations() {
 
 }  // namespace
 
-FailingDrive::FailingDrive(const std::string& folder, const std::string& mountPoint) : folder_(folder) {
-    if (access("/dev/fuse", R_OK | W_OK) != 0) {
-        problem_ = "/dev/fuse is missing or not usable here (" + std::string(std::strerror(errno)) + ")";
-        return;
-    }
-    const fuse_operations operations = Operations();
-    char name[] = "tonewright-failing-drive";
-    char* arguments[] = {name};
-    fuse_args args = FUSE_ARGS_INIT(1, arguments);
-    fuse* created = fuse_new(&args, &operations, sizeof operations, this);
-    fuse_opt_free_args(&args);  // fuse_new keeps copies of what it adds
-    if (!created) {
-        problem_ = "FUSE refused to set up a file system";
-        return;
-    }
-    // Once fuse_mount returns, the kernel queues every access to the mount until the
-    // serving thread answers it: the mount is ready for use.
-    if (fuse_mount(created, mountPoint.c_str()) != 0) {
-        fuse_destroy(created);
-        problem_ = "mounting a FUSE file system is not allowed here";
-        return;
-    }
-    fuse_ = created;
-    server_ = std::thread([created] { fuse_loop(created); });
-}
-
-FailingDrive::~FailingDrive() {
-    if (!fuse_) return;
-    // The unmount ends the kernel's connection, which ends the serving loop.
-    fuse_exit(fuse_);
-    fuse_unmount(fuse_);
-    server_.join();
-    fuse_destroy(fuse_);
-}
+FailingDrive::FailingDrive(const std::string& folder, const std::string& mountPoint)
+    : folder_(folder), served_(Operations(), this, mountPoint) {}
 
 void FailingDrive::FailReadsFrom(const std::string& name, uint64_t offset) {
     std::lock_guard<std::mutex> lock(mutex_);

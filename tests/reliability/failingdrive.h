@@ -4,9 +4,8 @@
 #include <map>
 #include <mutex>
 #include <string>
-#include <thread>
 
-struct fuse;
+#include "reliability/servedfuse.h"
 
 namespace testutil {
 
@@ -19,13 +18,11 @@ public:
     // Mounts the files of `folder` at `mountPoint` (an empty folder). When this system has no
     // FUSE or does not let the test mount, nothing is mounted and Problem() says why.
     FailingDrive(const std::string& folder, const std::string& mountPoint);
-    // Unmounts and waits for the serving thread to end.
-    ~FailingDrive();
     FailingDrive(const FailingDrive&) = delete;
     FailingDrive& operator=(const FailingDrive&) = delete;
 
-    bool Mounted() const { return fuse_ != nullptr; }
-    const std::string& Problem() const { return problem_; }
+    bool Mounted() const { return served_.Mounted(); }
+    const std::string& Problem() const { return served_.Problem(); }
     // Reads of the file `name` that touch byte `offset` or any later one fail from now on.
     void FailReadsFrom(const std::string& name, uint64_t offset);
 
@@ -35,11 +32,9 @@ public:
 
 private:
     std::string folder_;
-    std::string problem_;
-    struct fuse* fuse_ = nullptr;
-    std::thread server_;
     std::mutex mutex_;
     std::map<std::string, uint64_t> failFrom_;
+    ServedFuse served_;  // last: unmounted before the rest goes
 };
 
 }  // namespace testutil

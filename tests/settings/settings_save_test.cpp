@@ -12,7 +12,7 @@ namespace {
 // settings store the program has already written.
 constexpr const char* kDocumentedOptions = R"(
 OutputFormat=1000 OptStartPageIndex=0 Folder= DestOutputFolderOpt=399 DestSpecifiedFolder=/docs
-CreateDirs=0 TargetExistsOpt=11 OutputFiles2MyDocuments=1 BrowseOutputFolder=1 MonoType=0
+CreateDirs=0 TargetExistsOpt=11 NamePattern= OutputFiles2MyDocuments=1 BrowseOutputFolder=1 MonoType=0
 EnableExtFilter=0 FilterExts= ParallelJobs=1 CoverFromFolder=1
 AutoDestMP3EncodingParam=1 MP3BitRate=128 MP3SampleRate=44100 MP3ChannelMode=1 MP3ID3TagType=1
 MP3WriteID3Version=1 AmplifyMp3=0 AmplifyMp3Coeff=100 MP3EncodingMode=0 MP3VBRQuality=2 MP3WriteInfoFrame=0

@@ -17,6 +17,7 @@
 
 #include "app/desktop.h"
 #include "app/options/optionrules.h"
+#include "engine/namepattern.h"
 #include "settings/settings.h"
 
 namespace tonewright {
@@ -69,6 +70,13 @@ GeneralPage::GeneralPage(Settings& settings, Desktop& desktop, QWidget* parent)
                        "\"/data/Output/home/me/Music/pop\"."),
         this);
     createDirsExample_->setWordWrap(true);
+    namePattern_ = new QLineEdit(QString::fromStdString(settings.NamePattern), this);
+    namePattern_->setObjectName(QStringLiteral("namePattern"));
+    namePattern_->setPlaceholderText(tr("Empty: the original file's name. E.g. %artist%/%album%/%track:2% %title%"));
+    namePattern_->setToolTip(tr("The converted file's path below the output folder, from the original file's tags. "
+                                "Fields: %1. %artist|title% takes the first that is not empty; %track:2% gives "
+                                "at least two digits.")
+                                 .arg(QString::fromStdString(NamePatternFieldList())));
     targetExists_ = ChoiceList(this, "targetExists",
                                {{tr("Auto rename (add number at end of file name)"), kRenameTarget},
                                 {tr("Overwrite"), kOverwriteTarget},
@@ -102,6 +110,9 @@ GeneralPage::GeneralPage(Settings& settings, Desktop& desktop, QWidget* parent)
     outputForm->addRow(folderLabel, folderRow);
     outputForm->addRow(createDirs_);
     outputForm->addRow(createDirsExample_);
+    auto* patternLabel = new QLabel(tr("Na&me pattern:"), output);
+    patternLabel->setBuddy(namePattern_);
+    outputForm->addRow(patternLabel, namePattern_);
     outputForm->addRow(tr("If target file &exists "), targetExists_);
     auto* jobsLabel = new QLabel(tr("Convert files &at once:"), output);
     jobsLabel->setBuddy(parallelJobs_);
@@ -190,6 +201,9 @@ void GeneralPage::ExplainMono() {
 bool GeneralPage::LeavePage() {
     if (SelectedValue(outputFolder_) == kTargetsInCustomFolder && customFolder_->text().isEmpty())
         return Refuse(customFolder_, tr("Please choose an output folder."));
+    const std::string problem = NamePatternProblem(namePattern_->text().toStdString());
+    if (!problem.empty())
+        return Refuse(namePattern_, tr("The name pattern cannot be used: %1").arg(QString::fromStdString(problem)));
     filterText_->setText(QString::fromStdString(CleanFilterText(filterText_->text().toStdString())));
     if (filterOn_->isChecked() && filterText_->text().isEmpty())
         return Refuse(filterText_, tr("Please enter file extensions you need to filter."));
@@ -201,6 +215,7 @@ void GeneralPage::Apply() {
     settings_.DestSpecifiedFolder = customFolder_->text().toStdString();
     settings_.CreateDirs = createDirs_->isChecked();
     settings_.TargetExistsOpt = SelectedValue(targetExists_);
+    settings_.NamePattern = namePattern_->text().toStdString();
     settings_.ParallelJobs = parallelJobs_->value();
     settings_.OutputFiles2MyDocuments = documentsFallback_->isChecked();
     settings_.BrowseOutputFolder = browseWhenDone_->isChecked();

@@ -9,7 +9,7 @@ class QSpinBox;
 
 namespace tonewright {
 
-// The "General" page: where targets go, what happens when one exists, how many files are
+// The "General" page: where targets go, how they are named, what happens when one exists, how many files are
 // converted at once, the mono mix and the extension filter of "Add Folder" and drag and drop.
 class GeneralPage : public OptionPage {
     Q_OBJECT
@@ -31,6 +31,7 @@ private:
     QPushButton *browse_, *open_;
     QCheckBox* createDirs_;
     QLabel* createDirsExample_;
+    QLineEdit* namePattern_;
     QComboBox* targetExists_;
     QSpinBox* parallelJobs_;
     QCheckBox *documentsFallback_, *browseWhenDone_, *filterOn_;
