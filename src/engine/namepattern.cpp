@@ -16,14 +16,14 @@ struct PatternField {
     std::string (*value)(const TagInfo& tags, const std::string& sourcePath);
 };
 
-// The fields a pattern may name. The tag record holds no album artist or disc number yet:
-// those read empty, so that a list such as %albumartist|artist% falls back.
+// The fields a pattern may name; one the file lacks reads empty, so that a list such as
+// %albumartist|artist% falls back.
 const PatternField kFields[] = {
     {"title", [](const TagInfo& t, const std::string&) { return t.title; }},
     {"artist", [](const TagInfo& t, const std::string&) { return t.artist; }},
-    {"albumartist", [](const TagInfo&, const std::string&) { return std::string(); }},
+    {"albumartist", [](const TagInfo& t, const std::string&) { return KeptField(t, "ALBUMARTIST"); }},
     {"album", [](const TagInfo& t, const std::string&) { return t.album; }},
-    {"disc", [](const TagInfo&, const std::string&) { return std::string(); }},
+    {"disc", [](const TagInfo& t, const std::string&) { return KeptField(t, "DISCNUMBER"); }},
     {"track", [](const TagInfo& t, const std::string&) { return t.track; }},
     {"year", [](const TagInfo& t, const std::string&) { return t.year; }},
     {"genre", [](const TagInfo& t, const std::string&) { return t.genre; }},

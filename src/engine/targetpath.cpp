@@ -6,6 +6,7 @@
 #include "engine/fileentry.h"
 #include "engine/namepattern.h"
 #include "metadata/filetags.h"
+#include "metadata/keptfields.h"
 #include "engine/outputformat.h"
 #include "settings/settings.h"
 
@@ -129,6 +130,7 @@ bool TargetName(const std::string& source, const std::string& pattern, const std
     }
     TagInfo tags;
     ReadFileTags(source, tags);
+    ReadKeptTags(source, tags);
     name = ExpandNamePattern(pattern, tags, source, extension.size() + kNumberRoom);
     return true;
 }

@@ -135,7 +135,8 @@ TEST_F(CliScriptTest, NamePatternBuildsThePathFromTags) {
     Shell("mkdir -p " + Quote(dir.file("in")));
     MakeToneWithSox(dir.file("in/plain.wav"), 8000, 1, 0.05, "-b 16");
     Shell("ffmpeg -v error -i " + Quote(dir.file("in/plain.wav")) +
-          " -metadata artist=Ann -metadata album=First -metadata 'title=Intro: A/B?' -metadata track=3/12 " +
+          " -metadata artist=Ann -metadata album_artist=Band -metadata album=First -metadata 'title=Intro: A/B?'"
+          " -metadata track=3/12 " +
           Quote(tagged));
     Shell("ffmpeg -v error -i " + Quote(dir.file("in/plain.wav")) + " -metadata title=" + std::string(300, 'x') +
           " " + Quote(longTitle));
@@ -146,7 +147,7 @@ TEST_F(CliScriptTest, NamePatternBuildsThePathFromTags) {
     EXPECT_EQ(r.exitCode, 0) << r.out << r.err;
     EXPECT_EQ(r.out, tagged + "\t03 Intro_ A_B_.wav\n" + dir.file("in/plain.wav") + "\tplain.wav\n" + longTitle +
                          "\t" + std::string(255 - 12, 'x') + ".wav\n");
-    EXPECT_EQ(Tree(out), (std::set<std::string>{"Ann/First/03 Intro_ A_B_.wav", "_/_/plain.wav",
+    EXPECT_EQ(Tree(out), (std::set<std::string>{"Band/First/03 Intro_ A_B_.wav", "_/_/plain.wav",
                                                   "_/_/" + std::string(255 - 12, 'x') + ".wav"}));
     // The stored setting does the same; the rule "rename" numbers the second target.
     r = Cli({"-q", "-f", "wav", "-o", out, "--set", "NamePattern=" + pattern, tagged});
