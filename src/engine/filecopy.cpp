@@ -70,7 +70,7 @@ CommitOutcome CopyFileToFolder(const std::string& source, const std::string& fol
     }
     std::string reason;
     CommitOutcome outcome = CommitOutcome::Failed;
-    if (CopyBytes(in, paths.file.Descriptor())) outcome = CommitTarget(paths, targetExists, reason);
+    if (CopyBytes(in, paths.file.Descriptor())) outcome = CommitTarget(paths, targetExists, reason, true);
     else reason = std::strerror(errno);
     close(in);
     if (outcome != CommitOutcome::Committed) std::remove(paths.temporary.c_str());

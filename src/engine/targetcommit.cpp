@@ -93,11 +93,11 @@ CommitOutcome Fail(std::string& reason, int errorNumber) {
 
 }  // namespace
 
-CommitOutcome CommitTarget(TargetPaths& paths, int targetExists, std::string& reason) {
+CommitOutcome CommitTarget(TargetPaths& paths, int targetExists, std::string& reason, bool mayBeEmpty) {
     const int fd = paths.file.Descriptor();
     struct stat written;
     if (fstat(fd, &written) != 0) return Fail(reason, errno);
-    if (!S_ISREG(written.st_mode) || written.st_size == 0) {
+    if (!S_ISREG(written.st_mode) || (written.st_size == 0 && !mayBeEmpty)) {
         reason.clear();
         return CommitOutcome::Failed;
     }

@@ -20,6 +20,7 @@ enum class CommitOutcome { Committed, Skipped, Failed };
 // lead to the file written: a file swapped in under it is never given the target's name.
 // Failed, with the reason in `reason` (the system's text for the error, or "" for an empty
 // file), when the file could not be put in place; the temporary file is left to the caller.
-CommitOutcome CommitTarget(TargetPaths& paths, int targetExists, std::string& reason);
+// An empty file is refused, as no conversion writes one, unless `mayBeEmpty` (a copy).
+CommitOutcome CommitTarget(TargetPaths& paths, int targetExists, std::string& reason, bool mayBeEmpty = false);
 
 }  // namespace tonewright

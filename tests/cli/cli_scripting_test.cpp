@@ -98,11 +98,12 @@ TEST_F(CliScriptTest, ReportLinesEscapePathsAndJsonNamesEachOutcome) {
 }
 
 // --keep-tree rebuilds the folders below the folder argument; --copy-other copies what is
-// not audio into the folder its neighbours' targets go to, with the existing-target rule.
+// not audio into the folder its neighbours' targets go to (an empty one too), with the
+// existing-target rule.
 TEST_F(CliScriptTest, KeepTreeAndCopyOtherRebuildTheAlbumFolders) {
     Wav("music/Artist/Album/01.wav");
     WriteBytes(dir.file("music/Artist/Album/cover.jpg"), {0xff, 0xd8, 0xff});
-    WriteBytes(dir.file("music/readme.txt"), {'r'});
+    WriteBytes(dir.file("music/readme.txt"), {});
     const std::string single = Wav("other/single.wav");
     const std::string out = dir.file("out");
     // The folder given twice: each file once.
