@@ -864,7 +864,7 @@ Und wandeln Sie Ihre MIDI-Datei dann erneut um. Vielen Dank.</translation>
     <message>
         <location filename="../src/app/options/flacpage.cpp" line="51"/>
         <source>&amp;Compression level:</source>
-        <translation>&amp;Kompressionsstufe:</translation>
+        <translation>Kompressions&amp;stufe:</translation>
     </message>
     <message>
         <location filename="../src/app/options/flacpage.cpp" line="52"/>
@@ -1454,12 +1454,12 @@ Hinweis: Das Programm legt den Ordner beim Umwandeln automatisch an.</translatio
     <message>
         <location filename="../src/app/options/optionpage.cpp" line="124"/>
         <source>&amp;None</source>
-        <translation>&amp;Keiner</translation>
+        <translation>Kei&amp;ner</translation>
     </message>
     <message>
         <location filename="../src/app/options/optionpage.cpp" line="118"/>
         <source>Use the &amp;folder&apos;s cover picture when the source has none</source>
-        <translation>Coverbild des &amp;Ordners nehmen, wenn die Quelle keines hat</translation>
+        <translation>&amp;Coverbild des Ordners nehmen, wenn die Quelle keines hat</translation>
     </message>
     <message>
         <location filename="../src/app/options/optionpage.cpp" line="138"/>
