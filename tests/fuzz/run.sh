@@ -1,11 +1,12 @@
 #!/bin/sh
-# Fuzzes Tonewright's own readers (WAV, AIFF, AU): builds the libFuzzer targets with clang
+# Fuzzes Tonewright's own readers (WAV, AIFF, AU) and the list's header probes: builds the libFuzzer targets with clang
 # and the address and undefined-behaviour sanitizers in a build folder of their own, makes a
 # seed corpus (small files of every kind written by sox and ffmpeg, and byte-built ones),
 # then runs each target in turn, one process at a time, for the given time.
 #
 #   tests/fuzz/run.sh [SECONDS] [TARGET...]     SECONDS per target (default 60);
-#                                               TARGETs among wav aiff au (default all)
+#                                               TARGETs among wav aiff au headers
+#                                               (default all)
 #
 # Build folder: $FUZZ_BUILD_DIR (default build-fuzz/). Seeds, the growing corpus, logs and
 # findings go below $FUZZ_WORK_DIR (default build-fuzz/fuzz-work/). A finding is saved as
@@ -19,15 +20,15 @@ build=${FUZZ_BUILD_DIR:-$root/build-fuzz}
 work=${FUZZ_WORK_DIR:-$build/fuzz-work}
 seconds=${1:-60}
 [ $# -gt 0 ] && shift
-targets=${*:-wav aiff au}
+targets=${*:-wav aiff au headers}
 
 CC=clang CXX=clang++ cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DTONEWRIGHT_FUZZ=ON -DTONEWRIGHT_BUILD_TESTS=OFF >/dev/null
-cmake --build "$build" -j2 --target fuzz_wav fuzz_aiff fuzz_au make_fuzz_seeds
+cmake --build "$build" -j2 --target fuzz_wav fuzz_aiff fuzz_au fuzz_headers make_fuzz_seeds
 
 seeds=$work/seeds
 rm -rf "$seeds"
-mkdir -p "$seeds/wav" "$seeds/aiff" "$seeds/au" "$work/findings"
+mkdir -p "$seeds/wav" "$seeds/aiff" "$seeds/au" "$seeds/headers" "$work/findings"
 
 # Short tones (a fraction of a second) keep every seed small.
 stereo="aevalsrc=0.7*sin(2*PI*440*t)|0.5*sin(2*PI*1000*t):s=22050:d=0.05"
@@ -63,6 +64,12 @@ for args in "-e u-law" "-e a-law" "-e signed -b 8" "-e signed -b 16" "-e signed 
     sox -n -r 8000 -c 2 $args -t au "$seeds/au/sox-$name.au" synth 0.05 sine 440 sine 1000
 done
 ffs "$mono" "$seeds/au/g721.au" -c:a g726le -b:a 32k
+
+# The header probes start from the WAV seeds and a few MP3 and FLAC files.
+cp "$seeds"/wav/*.wav "$seeds/headers/"
+ffs "$stereo" "$seeds/headers/cbr.mp3" -c:a libmp3lame -b:a 64k
+ffs "$mono" "$seeds/headers/vbr.mp3" -c:a libmp3lame -q:a 4 -metadata title=T
+ffs "$stereo" "$seeds/headers/tagged.flac" -metadata title=T
 
 ffs "$mono" "$work/frames.gsm" -c:a libgsm -f gsm
 "$build/bin/make_fuzz_seeds" "$seeds/aiff" "$seeds/au" "$work/frames.gsm"

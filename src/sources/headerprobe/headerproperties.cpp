@@ -26,6 +26,9 @@ constexpr const char* kUnusualChunks[] = {"SMV0", "XMA2"};
 // as the start of the audio only when the next one matches it.
 constexpr int kFramesToCheck = 3;
 constexpr size_t kMp3HeadBytes = 8192;
+// Chunks or metadata blocks looked at before a file is left to its decoder: plain files have
+// a handful, and a file made of millions of tiny ones must not cost a read each here.
+constexpr int kMostHeaderParts = 256;
 constexpr uint32_t kFlacStreamInfoBytes = 34;
 
 // An open file read at offsets, closed when it goes.
@@ -81,7 +84,9 @@ bool ReadWavProperties(const std::string& path, HeaderProperties& properties) {
     bool haveFormat = false;
     uint64_t dataOffset = 0, dataSize = 0;
     int bits = 0;
+    int parts = 0;
     for (uint64_t at = sizeof header; at + 8 <= file.size();) {
+        if (++parts > kMostHeaderParts) return false;
         uint8_t chunk[24];
         const size_t got = file.ReadAt(at, chunk, sizeof chunk);
         if (got < 8) return false;
@@ -158,7 +163,9 @@ bool ReadFlacProperties(const std::string& path, HeaderProperties& properties) {
     const int64_t frames = static_cast<int64_t>(info[13] & 0x0F) << 32 | LoadBe32(info + 14);
     if (properties.sampleRate <= 0 || properties.sourceChannels > 2) return false;
     uint64_t at = 4;
+    int parts = 0;
     for (bool last = false; !last;) {
+        if (++parts > kMostHeaderParts) return false;
         uint8_t block[4];
         if (file.ReadAt(at, block, sizeof block) != sizeof block) return false;
         last = (block[0] & 0x80) != 0;
