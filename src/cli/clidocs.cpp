@@ -18,10 +18,10 @@ std::string JoinLines(const std::string& text) {
 // Every option name shown in the help, for completing a word that starts with "-".
 std::string OptionWords() {
     std::string words;
-    for (const OptionSpec& spec : OptionTable()) {
-        if (spec.help.empty()) continue;
-        if (spec.shortName) words += std::string(spec.shortName) + " ";
-        words += std::string(spec.longName) + " ";
+    for (const OptionRow& row : OptionTable()) {
+        if (row.help.empty()) continue;
+        if (row.shortName) words += std::string(row.shortName) + " ";
+        words += std::string(row.longName) + " ";
     }
     words.pop_back();
     return words;
@@ -36,16 +36,16 @@ std::string ValueWords(OptionValue value) {
 
 std::string BashScript() {
     std::string cases;
-    for (const OptionSpec& spec : OptionTable()) {
-        if (spec.help.empty() || !spec.valueName) continue;
-        const std::string names = spec.shortName ? std::string(spec.shortName) + "|" + spec.longName : spec.longName;
+    for (const OptionRow& row : OptionTable()) {
+        if (row.help.empty() || !row.valueName) continue;
+        const std::string names = row.shortName ? std::string(row.shortName) + "|" + row.longName : row.longName;
         std::string action;
-        switch (spec.value) {
+        switch (row.value) {
             case OptionValue::Folder: action = "COMPREPLY=($(compgen -d -- \"$cur\"))"; break;
             case OptionValue::File: action = "COMPREPLY=($(compgen -f -- \"$cur\"))"; break;
             case OptionValue::Format:
             case OptionValue::Rule:
-                action = "COMPREPLY=($(compgen -W \"" + ValueWords(spec.value) + "\" -- \"$cur\"))";
+                action = "COMPREPLY=($(compgen -W \"" + ValueWords(row.value) + "\" -- \"$cur\"))";
                 break;
             default: action = "COMPREPLY=()";
         }
@@ -78,32 +78,32 @@ std::string ZshText(const std::string& text) {
 }
 
 std::string ZshScript() {
-    std::string specs;
-    for (const OptionSpec& spec : OptionTable()) {
-        if (spec.help.empty()) continue;
+    std::string described;
+    for (const OptionRow& row : OptionTable()) {
+        if (row.help.empty()) continue;
         std::string action;
-        if (spec.valueName) {
-            switch (spec.value) {
-                case OptionValue::Folder: action = ":" + std::string(spec.valueName) + ":_files -/"; break;
-                case OptionValue::File: action = ":" + std::string(spec.valueName) + ":_files"; break;
+        if (row.valueName) {
+            switch (row.value) {
+                case OptionValue::Folder: action = ":" + std::string(row.valueName) + ":_files -/"; break;
+                case OptionValue::File: action = ":" + std::string(row.valueName) + ":_files"; break;
                 case OptionValue::Format:
                 case OptionValue::Rule:
-                    action = ":" + std::string(spec.valueName) + ":(" + ValueWords(spec.value) + ")";
+                    action = ":" + std::string(row.valueName) + ":(" + ValueWords(row.value) + ")";
                     break;
-                default: action = ":" + std::string(spec.valueName) + ": ";
+                default: action = ":" + std::string(row.valueName) + ": ";
             }
         }
-        const std::string text = "[" + ZshText(FirstLine(spec.help)) + "]" + action;
-        if (spec.shortName)
-            specs += "    '(" + std::string(spec.shortName) + " " + spec.longName + ")'{" + spec.shortName + "," +
-                     spec.longName + "}'" + text + "' \\\n";
+        const std::string text = "[" + ZshText(FirstLine(row.help)) + "]" + action;
+        if (row.shortName)
+            described += "    '(" + std::string(row.shortName) + " " + row.longName + ")'{" + row.shortName + "," +
+                     row.longName + "}'" + text + "' \\\n";
         else
-            specs += "    '" + std::string(spec.longName) + (spec.valueName ? "=" : "") + text + "' \\\n";
+            described += "    '" + std::string(row.longName) + (row.valueName ? "=" : "") + text + "' \\\n";
     }
     return "#compdef tonewright-cli\n"
            "# zsh completion for tonewright-cli, made from its option table\n"
            "_arguments -s -S \\\n" +
-           specs + "    '*:file or folder:_files'\n";
+           described + "    '*:file or folder:_files'\n";
 }
 
 // Text for roff: backslashes and hyphens escaped, a line starting with a dot or quote kept text.
@@ -140,11 +140,11 @@ std::string ManPage() {
         "(the target's name, or why it failed). TAB, newline and backslash in either are written as \\et, "
         "\\en and \\e\\e. A summary goes to standard error at the end unless \\fB\\-q\\fR is given.\n"
         ".SH OPTIONS\n";
-    for (const OptionSpec& spec : OptionTable()) {
-        if (spec.help.empty()) continue;
-        page += ".TP\n\\fB" + (spec.shortName ? Roff(spec.shortName) + "\\fR, \\fB" : std::string()) +
-                Roff(spec.longName) + "\\fR" + (spec.valueName ? " \\fI" + Roff(spec.valueName) + "\\fR" : "") + "\n" +
-                Roff(JoinLines(spec.help)) + "\n";
+    for (const OptionRow& row : OptionTable()) {
+        if (row.help.empty()) continue;
+        page += ".TP\n\\fB" + (row.shortName ? Roff(row.shortName) + "\\fR, \\fB" : std::string()) +
+                Roff(row.longName) + "\\fR" + (row.valueName ? " \\fI" + Roff(row.valueName) + "\\fR" : "") + "\n" +
+                Roff(JoinLines(row.help)) + "\n";
     }
     page +=
         ".SH EXIT STATUS\n"

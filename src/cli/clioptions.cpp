@@ -79,9 +79,9 @@ bool SetPrintCompletion(CliOptions& o, const std::string& v, std::string& error)
 
 }  // namespace
 
-const std::vector<OptionSpec>& OptionTable() {
+const std::vector<OptionRow>& OptionTable() {
     using V = OptionValue;
-    static const std::vector<OptionSpec> table = {
+    static const std::vector<OptionRow> table = {
         {"-f", "--format", "FMT", V::Format,
          "output format: " + FormatNames() + "\n(default: the one chosen last in the desktop program)", TEXT(format)},
         {"-o", "--output-dir", "DIR", V::Folder, "write the converted files into DIR", SetOutputDir},
@@ -152,14 +152,14 @@ std::string FormatNames() {
 namespace {
 
 // "  -f, --format FMT        text", continued lines indented to the text's column.
-std::string OptionLines(const OptionSpec& spec) {
+std::string OptionLines(const OptionRow& row) {
     constexpr size_t kTextColumn = 26;
-    std::string head = std::string("  ") + (spec.shortName ? std::string(spec.shortName) + ", " : "    ") +
-                       spec.longName + (spec.valueName ? std::string(" ") + spec.valueName : "");
+    std::string head = std::string("  ") + (row.shortName ? std::string(row.shortName) + ", " : "    ") +
+                       row.longName + (row.valueName ? std::string(" ") + row.valueName : "");
     // A head too long for the column puts the text on the next line.
     if (head.size() + 2 <= kTextColumn) head += std::string(kTextColumn - head.size(), ' ');
     else head += "\n" + std::string(kTextColumn, ' ');
-    std::string text = spec.help;
+    std::string text = row.help;
     std::string lines;
     size_t start = 0;
     while (start <= text.size()) {
@@ -179,8 +179,8 @@ const std::string& UsageText() {
             "files the program reads; other files there are passed over.\n"
             "\n"
             "Options:\n";
-        for (const OptionSpec& spec : OptionTable())
-            if (!spec.help.empty()) t += OptionLines(spec);
+        for (const OptionRow& row : OptionTable())
+            if (!row.help.empty()) t += OptionLines(row);
         t += "\n"
              "Output: one line per file, the source path, a TAB and the outcome (TAB, newline and\n"
              "backslash in either written as \\t, \\n and \\\\); a summary on stderr at the end.\n"
@@ -192,31 +192,31 @@ const std::string& UsageText() {
     return text;
 }
 
-bool Matches(const std::string& arg, const OptionSpec& spec) {
-    if (spec.shortName && arg == spec.shortName) return true;
-    const std::string name = spec.longName;
+bool Matches(const std::string& arg, const OptionRow& row) {
+    if (row.shortName && arg == row.shortName) return true;
+    const std::string name = row.longName;
     return arg.compare(0, name.size(), name) == 0 && (arg.size() == name.size() || arg[name.size()] == '=');
 }
 
 // The option `arg` starts with: "--name", "--name=value", "-x", or "-xvalue" for a short
 // option that takes a value. `attached` is set when the value is part of `arg`.
-const OptionSpec* FindOption(const std::string& arg, std::string& attached, bool& hasAttached) {
+const OptionRow* FindOption(const std::string& arg, std::string& attached, bool& hasAttached) {
     hasAttached = false;
-    for (const OptionSpec& spec : OptionTable()) {
-        if (Matches(arg, spec)) {
+    for (const OptionRow& row : OptionTable()) {
+        if (Matches(arg, row)) {
             const size_t equals = arg.find('=');
             if (arg[1] == '-' && equals != std::string::npos) {
                 attached = arg.substr(equals + 1);
                 hasAttached = true;
             }
-            return &spec;
+            return &row;
         }
     }
-    for (const OptionSpec& spec : OptionTable()) {
-        if (spec.shortName && spec.valueName && arg.size() > 2 && arg[1] != '-' && arg[1] == spec.shortName[1]) {
+    for (const OptionRow& row : OptionTable()) {
+        if (row.shortName && row.valueName && arg.size() > 2 && arg[1] != '-' && arg[1] == row.shortName[1]) {
             attached = arg.substr(2);
             hasAttached = true;
-            return &spec;
+            return &row;
         }
     }
     return nullptr;
@@ -241,15 +241,15 @@ bool ParseCommandLine(int argc, char** argv, CliOptions& options, std::string& e
         }
         std::string value;
         bool hasValue = false;
-        const OptionSpec* spec = FindOption(arg, value, hasValue);
-        if (!spec) return Fail(error, "unknown option " + arg);
-        if (spec->valueName && !hasValue) {
-            if (i + 1 >= argc) return Fail(error, std::string("option ") + spec->longName + " needs a value");
+        const OptionRow* row = FindOption(arg, value, hasValue);
+        if (!row) return Fail(error, "unknown option " + arg);
+        if (row->valueName && !hasValue) {
+            if (i + 1 >= argc) return Fail(error, std::string("option ") + row->longName + " needs a value");
             value = argv[++i];
-        } else if (!spec->valueName && hasValue) {
-            return Fail(error, std::string("option ") + spec->longName + " takes no value");
+        } else if (!row->valueName && hasValue) {
+            return Fail(error, std::string("option ") + row->longName + " takes no value");
         }
-        if (!spec->apply(options, value, error)) return false;
+        if (!row->apply(options, value, error)) return false;
     }
     if (options.nextToSource && !options.outputDir.empty())
         return Fail(error, "--next-to-source and --output-dir exclude each other");

@@ -38,7 +38,7 @@ struct CliOptions {
 enum class OptionValue { None, Format, Folder, File, Rule, Setting, Text, Number };
 
 // One option of the command line; every text the program shows about it comes from here.
-struct OptionSpec {
+struct OptionRow {
     const char* shortName;  // "-f", or nullptr
     const char* longName;   // "--format"
     const char* valueName;  // "FMT", or nullptr for an option without a value
@@ -48,7 +48,7 @@ struct OptionSpec {
 };
 
 // Every option, in the order the help text lists them.
-const std::vector<OptionSpec>& OptionTable();
+const std::vector<OptionRow>& OptionTable();
 
 // The output formats' command names ("mp3 wav ..."), in the desktop program's selector order.
 std::string FormatNames();

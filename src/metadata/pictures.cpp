@@ -3,6 +3,8 @@
 #include <dirent.h>
 #include <strings.h>
 
+#include <taglib/flacpicture.h>
+
 #include <array>
 #include <cstdint>
 #include <fstream>
@@ -23,32 +25,6 @@ constexpr std::array<CoverName, 4> kCoverNames = {{{"cover.jpg", "image/jpeg"},
                                                    {"cover.png", "image/png"},
                                                    {"folder.jpg", "image/jpeg"},
                                                    {"front.jpg", "image/jpeg"}}};
-
-void PutBigEndian32(std::string& out, size_t value) {
-    for (int shift = 24; shift >= 0; shift -= 8) out += static_cast<char>((value >> shift) & 0xFF);
-}
-
-std::string Base64(const std::string& bytes) {
-    static const char kAlphabet[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
-    std::string out;
-    out.reserve((bytes.size() + 2) / 3 * 4);
-    size_t at = 0;
-    for (; at + 3 <= bytes.size(); at += 3) {
-        const uint32_t group = static_cast<uint8_t>(bytes[at]) << 16 | static_cast<uint8_t>(bytes[at + 1]) << 8 |
-                               static_cast<uint8_t>(bytes[at + 2]);
-        for (int shift = 18; shift >= 0; shift -= 6) out += kAlphabet[(group >> shift) & 0x3F];
-    }
-    const size_t left = bytes.size() - at;
-    if (left > 0) {
-        uint32_t group = static_cast<uint32_t>(static_cast<uint8_t>(bytes[at])) << 16;
-        if (left == 2) group |= static_cast<uint32_t>(static_cast<uint8_t>(bytes[at + 1])) << 8;
-        out += kAlphabet[(group >> 18) & 0x3F];
-        out += kAlphabet[(group >> 12) & 0x3F];
-        out += left == 2 ? kAlphabet[(group >> 6) & 0x3F] : '=';
-        out += '=';
-    }
-    return out;
-}
 
 // The folder's entry with the name, compared without regard to case; "" when none.
 std::string FindEntry(const std::string& folder, const char* name) {
@@ -85,20 +61,15 @@ FolderCover ReadFolderCover(const std::string& sourcePath, Picture& picture) {
     return FolderCover::None;
 }
 
-std::string FlacPictureBlock(const Picture& picture) {
-    std::string block;
-    block.reserve(32 + picture.mimeType.size() + picture.description.size() + picture.data.size());
-    PutBigEndian32(block, static_cast<size_t>(picture.type));
-    PutBigEndian32(block, picture.mimeType.size());
-    block += picture.mimeType;
-    PutBigEndian32(block, picture.description.size());
-    block += picture.description;
-    for (int unknown = 0; unknown < 4; ++unknown) PutBigEndian32(block, 0);  // width, height, depth, colours
-    PutBigEndian32(block, picture.data.size());
-    block += picture.data;
-    return block;
+std::string VorbisPictureComment(const Picture& picture) {
+    // TagLib renders the FLAC picture block (width, height, depth and colours 0: unknown).
+    TagLib::FLAC::Picture block;
+    block.setType(static_cast<TagLib::FLAC::Picture::Type>(picture.type));
+    block.setMimeType(TagLib::String(picture.mimeType, TagLib::String::UTF8));
+    block.setDescription(TagLib::String(picture.description, TagLib::String::UTF8));
+    block.setData(TagLib::ByteVector(picture.data.data(), static_cast<unsigned int>(picture.data.size())));
+    const TagLib::ByteVector text = block.render().toBase64();
+    return std::string(text.data(), text.size());
 }
-
-std::string VorbisPictureComment(const Picture& picture) { return Base64(FlacPictureBlock(picture)); }
 
 }  // namespace tonewright

@@ -15,12 +15,8 @@ enum class FolderCover { None, Found, TooLarge };
 // not read (TooLarge).
 FolderCover ReadFolderCover(const std::string& sourcePath, Picture& picture);
 
-// A picture as the body of a FLAC PICTURE metadata block (big-endian type, MIME type,
-// description, width, height, depth and colours left 0 for unknown, data).
-std::string FlacPictureBlock(const Picture& picture);
-
 // The value of a METADATA_BLOCK_PICTURE Vorbis comment (Ogg Vorbis, Opus): the FLAC picture
-// block in base64.
+// block (type, MIME type, description, data; the image's size left unknown) in base64.
 std::string VorbisPictureComment(const Picture& picture);
 
 }  // namespace tonewright

@@ -16,20 +16,6 @@ using namespace testutil;
 
 namespace {
 
-class CliAacMp4Test : public CliFixture {
-public:
-    std::string Convert(const std::string& format, const std::string& source,
-                        const std::vector<std::string>& settings = {}) {
-        std::vector<std::string> args = {"-q", "-f", format, "-o", dir.file("out"), "--if-exists", "overwrite"};
-        for (const auto& s : settings) args.insert(args.end(), {"--set", s});
-        args.push_back(source);
-        const auto r = Cli(args);
-        EXPECT_EQ(r.exitCode, 0) << r.out << r.err;
-        const std::string name = source.substr(source.rfind('/') + 1);
-        return dir.file("out/" + name.substr(0, name.rfind('.')) + "." + format);
-    }
-};
-
 struct StreamCase {
     const char* label;
     const char* format;
@@ -38,9 +24,9 @@ struct StreamCase {
     int outputRate = 0;  // 0: the source's
 };
 
-class CliAacMp4StreamTest : public ::testing::TestWithParam<StreamCase>, protected CliAacMp4Test {};
+class CliAacMp4StreamTest : public ::testing::TestWithParam<StreamCase>, protected CliFixture {};
 
-class CliAacMp4TagTest : public ::testing::Test, protected CliAacMp4Test {};
+class CliAacMp4TagTest : public ::testing::Test, protected CliFixture {};
 
 std::string Text(const TagLib::PropertyMap& tags, const char* key) { return tags[key].toString().to8Bit(true); }
 

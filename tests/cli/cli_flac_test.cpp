@@ -17,17 +17,6 @@ namespace {
 
 class CliFlacTest : public ::testing::Test, protected CliFixture {
 protected:
-    // Converts with the settings given as NAME=VALUE; returns the target's path.
-    std::string Convert(const std::string& source, const std::vector<std::string>& settings = {}) {
-        std::vector<std::string> args = {"-q", "-f", "flac", "-o", dir.file("out"), "--if-exists", "overwrite"};
-        for (const auto& s : settings) args.insert(args.end(), {"--set", s});
-        args.push_back(source);
-        const auto r = Cli(args);
-        EXPECT_EQ(r.exitCode, 0) << r.out << r.err;
-        const std::string name = source.substr(source.rfind('/') + 1);
-        return dir.file("out/" + name.substr(0, name.rfind('.')) + ".flac");
-    }
-
     std::string Metaflac(const std::vector<std::string>& options, const std::string& path) {
         std::vector<std::string> command = {"metaflac"};
         command.insert(command.end(), options.begin(), options.end());
@@ -63,7 +52,7 @@ TEST_P(CliFlacLosslessTest, DecodesToTheSourceExactly) {
           Quote(source) + " synth " + std::to_string(c.seconds) + " sine 100-4000 sine 3000-200 vol 0.5");
     std::vector<std::string> settings;
     if (*c.level) settings.push_back(std::string("FLACCompression=") + c.level);
-    const std::string target = Convert(source, settings);
+    const std::string target = Convert("flac", source, settings);
 
     const Pcm16 expected = DecodeWithFfmpeg(source);
     const Pcm16 got = DecodeWithFfmpeg(target);
@@ -98,7 +87,7 @@ TEST_F(CliFlacTest, TagsAreVorbisCommentsFromTheSourceOrTheTemplate) {
     const std::string copied = dir.file("copied.flac");
     Shell("cp " + Quote(source) + " " + Quote(copied));
 
-    const std::string transferred = Convert(source);
+    const std::string transferred = Convert("flac", source);
     {
         TagLib::FLAC::File file(transferred.c_str());
         ASSERT_TRUE(file.hasXiphComment());
@@ -115,11 +104,11 @@ TEST_F(CliFlacTest, TagsAreVorbisCommentsFromTheSourceOrTheTemplate) {
     EXPECT_NE(Metaflac({"--export-tags-to=-"}, transferred).find("ARTIST=Артист\n"), std::string::npos);
 
     const std::string templated =
-        Convert(copied, {"FLACID3TagType=0", "FLACTag/Album=Албом", "FLACTag/TrackNumType=2",
+        Convert("flac", copied, {"FLACID3TagType=0", "FLACTag/Album=Албом", "FLACTag/TrackNumType=2",
                          "FLACTag/CustomTrackNum=9"});
     EXPECT_EQ(Metaflac({"--export-tags-to=-"}, templated), "TITLE=copied\nALBUM=Албом\nTRACKNUMBER=9\n");
 
-    const std::string untagged = Convert(copied, {"FLACID3TagType=2"});
+    const std::string untagged = Convert("flac", copied, {"FLACID3TagType=2"});
     EXPECT_EQ(Metaflac({"--export-tags-to=-"}, untagged), "");
 }
 
@@ -134,7 +123,7 @@ TEST_F(CliFlacTest, SeekPointsPastTheEndOfAnOverstatedSourceArePlaceholders) {
     const auto info = Cli({"--info", source});
     ASSERT_NE(info.out.find("\t00:2"), std::string::npos) << "the premise: 20 s or more stated for 18 s" << info.out;
 
-    const std::string target = Convert(source);
+    const std::string target = Convert("flac", source);
     const auto test = testutil::Run({"flac", "-t", "-s", target});
     EXPECT_EQ(test.exitCode, 0) << test.err;
     const std::string seekTable = Metaflac({"--list", "--block-type=SEEKTABLE"}, target);

@@ -20,17 +20,6 @@ namespace {
 
 class CliOpusTest : public ::testing::Test, protected CliFixture {
 protected:
-    // Converts with the settings given as NAME=VALUE; returns the target's path.
-    std::string Convert(const std::string& source, const std::vector<std::string>& settings = {}) {
-        std::vector<std::string> args = {"-q", "-f", "opus", "-o", dir.file("out"), "--if-exists", "overwrite"};
-        for (const auto& s : settings) args.insert(args.end(), {"--set", s});
-        args.push_back(source);
-        const auto r = Cli(args);
-        EXPECT_EQ(r.exitCode, 0) << r.out << r.err;
-        const std::string name = source.substr(source.rfind('/') + 1);
-        return dir.file("out/" + name.substr(0, name.rfind('.')) + ".opus");
-    }
-
     // What opusinfo tells of the stream; a stream it finds fault with fails the test.
     std::string OpusInfo(const std::string& path) {
         const auto r = testutil::Run({"opusinfo", path});
@@ -82,7 +71,7 @@ TEST_P(CliOpusLengthTest, DecodesToTheSourcesExactLengthInPlace) {
     const std::string source = dir.file("sweep.wav");
     Shell("sox -n -r " + std::to_string(c.rate) + " -c " + std::to_string(c.channels) + " -b 16 " + Quote(source) +
           " synth " + std::to_string(c.seconds) + " sine 100-4000 sine 3000-200 vol 0.5");
-    const std::string target = Convert(source, c.settings);
+    const std::string target = Convert("opus", source, c.settings);
     const Pcm16 expected = DecodeWithFfmpeg(source);
     ASSERT_EQ(expected.frames(), static_cast<size_t>(std::lround(c.seconds * c.rate)));
 
@@ -125,7 +114,7 @@ TEST_F(CliOpusTest, TagsAreVorbisCommentsFromTheSourceOrTheTemplate) {
     const std::string copied = dir.file("copied.flac");
     Shell("cp " + Quote(source) + " " + Quote(copied));
 
-    const std::string transferred = Convert(source);
+    const std::string transferred = Convert("opus", source);
     {
         TagLib::Ogg::Opus::File file(transferred.c_str());
         ASSERT_TRUE(file.isValid());
@@ -143,7 +132,7 @@ TEST_F(CliOpusTest, TagsAreVorbisCommentsFromTheSourceOrTheTemplate) {
     EXPECT_NE(OpusInfo(transferred).find("\tARTIST=Артист\n"), std::string::npos);
 
     const std::string templated =
-        Convert(copied, {"OpusID3TagType=0", "OpusTag/Album=Албом", "OpusTag/TrackNumType=2",
+        Convert("opus", copied, {"OpusID3TagType=0", "OpusTag/Album=Албом", "OpusTag/TrackNumType=2",
                          "OpusTag/CustomTrackNum=9"});
     {
         TagLib::Ogg::Opus::File file(templated.c_str());
@@ -156,7 +145,7 @@ TEST_F(CliOpusTest, TagsAreVorbisCommentsFromTheSourceOrTheTemplate) {
     }
     EXPECT_NE(OpusInfo(templated).find("\tALBUM=Албом\n"), std::string::npos);
 
-    const std::string untagged = Convert(copied, {"OpusID3TagType=2"});
+    const std::string untagged = Convert("opus", copied, {"OpusID3TagType=2"});
     TagLib::Ogg::Opus::File file(untagged.c_str());
     ASSERT_TRUE(file.isValid());
     EXPECT_TRUE(file.tag()->fieldListMap().isEmpty());

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include <gtest/gtest.h>
+
 #include "support/testutil.h"
 
 namespace testutil {
@@ -57,6 +59,19 @@ public:
         std::string line = shellPrefix + "; exec " + Quote(CliPath());
         for (const auto& a : args) line += " " + Quote(a);
         return Run({"/bin/sh", "-c", line}, env);
+    }
+
+    // Converts `source` to the format (its command name, also the target's extension) into
+    // the folder "out", with the settings given as NAME=VALUE; returns the target's path.
+    std::string Convert(const std::string& format, const std::string& source,
+                        const std::vector<std::string>& settings = {}) const {
+        std::vector<std::string> args = {"-q", "-f", format, "-o", dir.file("out"), "--if-exists", "overwrite"};
+        for (const auto& s : settings) args.insert(args.end(), {"--set", s});
+        args.push_back(source);
+        const auto r = Cli(args);
+        EXPECT_EQ(r.exitCode, 0) << r.out << r.err;
+        const std::string name = source.substr(source.rfind('/') + 1);
+        return dir.file("out/" + name.substr(0, name.rfind('.')) + "." + format);
     }
 };
 
