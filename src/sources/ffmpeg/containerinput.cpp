@@ -5,9 +5,9 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstring>
 
 #include "sources/bass/tagblocks.h"
+#include "sources/flacmetadata.h"
 
 extern "C" {
 #include <libavformat/avio.h>
@@ -24,8 +24,6 @@ constexpr int kBufferBytes = 32768;
 constexpr uint8_t kFlacLastBlock = 0x80;
 constexpr uint8_t kFlacPadding = 1;
 constexpr uint8_t kFlacVorbisComment = 4;
-// Metadata blocks looked through for the comment block; real files have a handful.
-constexpr int kMaxFlacBlocks = 256;
 
 bool ReadAt(int descriptor, int64_t offset, uint8_t* bytes, size_t count) {
     return pread(descriptor, bytes, count, offset) == static_cast<ssize_t>(count);
@@ -61,16 +59,10 @@ void ContainerInput::FindTagBlocks() {
     // A tag that claims more than the file holds is left to FFmpeg, as it always was.
     const uint64_t tag = Id3v2TagSize(header);
     if (tag <= static_cast<uint64_t>(info.st_size)) skipBytes_ = static_cast<int64_t>(tag);
-    // A FLAC stream: "fLaC", then metadata blocks, each a 4-byte header (last-block flag and
-    // type, then the 24-bit length of its body).
-    int64_t at = skipBytes_;
-    if (!ReadAt(descriptor_, at, header, 4) || std::memcmp(header, "fLaC", 4) != 0) return;
-    at += 4;
-    for (int block = 0; block < kMaxFlacBlocks && ReadAt(descriptor_, at, header, 4); ++block) {
-        if ((header[0] & ~kFlacLastBlock) == kFlacVorbisComment) hiddenBlockTypes_.push_back(at);
-        if (header[0] & kFlacLastBlock) return;
-        at += 4 + (int64_t{header[1]} << 16 | header[2] << 8 | header[3]);
-    }
+    // A FLAC stream's comment blocks.
+    WalkFlacMetadata(descriptor_, skipBytes_, [this](int64_t at, uint8_t type) {
+        if (type == kFlacVorbisComment) hiddenBlockTypes_.push_back(at);
+    });
 }
 
 int ContainerInput::Read(void* opaque, uint8_t* buffer, int size) {

@@ -13,6 +13,7 @@
 #include "sources/clamptoint.h"
 #include "sources/codecs/littleendian.h"
 #include "sources/ffmpeg/mp3infoframe.h"
+#include "sources/flacmetadata.h"
 
 namespace tonewright {
 
@@ -26,9 +27,9 @@ constexpr const char* kUnusualChunks[] = {"SMV0", "XMA2"};
 // as the start of the audio only when the next one matches it.
 constexpr int kFramesToCheck = 3;
 constexpr size_t kMp3HeadBytes = 8192;
-// Chunks or metadata blocks looked at before a file is left to its decoder: plain files have
-// a handful, and a file made of millions of tiny ones must not cost a read each here.
-constexpr int kMostHeaderParts = 256;
+// Chunks looked at before a file is left to its decoder: plain files have a handful, and a
+// file made of millions of tiny ones must not cost a read each here.
+constexpr int kMostChunks = 256;
 constexpr uint32_t kFlacStreamInfoBytes = 34;
 
 // An open file read at offsets, closed when it goes.
@@ -47,6 +48,7 @@ public:
     HeaderFile& operator=(const HeaderFile&) = delete;
 
     bool usable() const { return size_ > 0; }
+    int descriptor() const { return fd_; }
     uint64_t size() const { return size_; }
     // Up to `count` bytes from `offset`; the number read.
     size_t ReadAt(uint64_t offset, void* buffer, size_t count) const {
@@ -86,7 +88,7 @@ bool ReadWavProperties(const std::string& path, HeaderProperties& properties) {
     int bits = 0;
     int parts = 0;
     for (uint64_t at = sizeof header; at + 8 <= file.size();) {
-        if (++parts > kMostHeaderParts) return false;
+        if (++parts > kMostChunks) return false;
         uint8_t chunk[24];
         const size_t got = file.ReadAt(at, chunk, sizeof chunk);
         if (got < 8) return false;
@@ -162,17 +164,9 @@ bool ReadFlacProperties(const std::string& path, HeaderProperties& properties) {
     properties.sourceChannels = ((info[12] >> 1) & 7) + 1;
     const int64_t frames = static_cast<int64_t>(info[13] & 0x0F) << 32 | LoadBe32(info + 14);
     if (properties.sampleRate <= 0 || properties.sourceChannels > 2) return false;
-    uint64_t at = 4;
-    int parts = 0;
-    for (bool last = false; !last;) {
-        if (++parts > kMostHeaderParts) return false;
-        uint8_t block[4];
-        if (file.ReadAt(at, block, sizeof block) != sizeof block) return false;
-        last = (block[0] & 0x80) != 0;
-        at += sizeof block + LoadBe24(block + 1);
-        if (at >= file.size()) return false;
-    }
-    return SetTimes(path, at, frames, properties);
+    const int64_t audioStart = WalkFlacMetadata(file.descriptor(), 0);
+    if (audioStart < 0 || static_cast<uint64_t>(audioStart) >= file.size()) return false;
+    return SetTimes(path, static_cast<uint64_t>(audioStart), frames, properties);
 }
 
 }  // namespace

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+
+namespace tonewright {
+
+// Metadata blocks looked through at the most; real files have a handful.
+constexpr int kMaxFlacBlocks = 256;
+
+// Walks the metadata blocks of the FLAC stream whose "fLaC" marker stands at `start` in the
+// open file: calls `onBlock(headerOffset, type)` for each block (the type without the
+// last-block flag) and returns the offset of the first audio frame, after the block marked
+// last. -1 when there is no marker, a block header cannot be read, or more than
+// kMaxFlacBlocks come before the last one.
+int64_t WalkFlacMetadata(int descriptor, int64_t start, const std::function<void(int64_t, uint8_t)>& onBlock = {});
+
+}  // namespace tonewright
