@@ -3,30 +3,11 @@
 #include <cstdio>
 
 #include "engine/targetpath.h"
+#include "metadata/textconversion.h"
 
 namespace tonewright {
 
 namespace {
-
-// The length of the UTF-8 sequence at `i`, or 0 when the bytes there are not one.
-size_t Utf8Length(const std::string& text, size_t i) {
-    const unsigned char lead = static_cast<unsigned char>(text[i]);
-    size_t length = 0;
-    unsigned minimum = 0;
-    unsigned code = 0;
-    if (lead >= 0xC2 && lead <= 0xDF) length = 2, minimum = 0x80, code = lead & 0x1F;
-    else if (lead >= 0xE0 && lead <= 0xEF) length = 3, minimum = 0x800, code = lead & 0x0F;
-    else if (lead >= 0xF0 && lead <= 0xF4) length = 4, minimum = 0x10000, code = lead & 0x07;
-    else return 0;
-    if (i + length > text.size()) return 0;
-    for (size_t k = 1; k < length; ++k) {
-        const unsigned char next = static_cast<unsigned char>(text[i + k]);
-        if ((next & 0xC0) != 0x80) return 0;
-        code = (code << 6) | (next & 0x3F);
-    }
-    if (code < minimum || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) return 0;
-    return length;
-}
 
 std::string JsonString(const std::string& text) {
     std::string out = "\"";
@@ -45,7 +26,7 @@ std::string JsonString(const std::string& text) {
             out += code;
         } else if (c < 0x80) {
             out += static_cast<char>(c);
-        } else if (const size_t length = Utf8Length(text, i)) {
+        } else if (const size_t length = Utf8SequenceLength(text, i, text.size())) {
             out.append(text, i, length);
             i += length - 1;
         } else {

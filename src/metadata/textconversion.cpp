@@ -8,9 +8,10 @@ const char kReplacement[] = "\xEF\xBF\xBD";  // U+FFFD
 
 bool IsContinuation(unsigned char byte) { return (byte & 0xC0) == 0x80; }
 
-// Length of the well-formed UTF-8 sequence at text[at], 0 when there is none. The second
-// byte's range rules out overlong forms, surrogates and values above U+10FFFF.
-size_t SequenceLength(const std::string& text, size_t at, size_t end) {
+}  // namespace
+
+// The second byte's range rules out overlong forms, surrogates and values above U+10FFFF.
+size_t Utf8SequenceLength(const std::string& text, size_t at, size_t end) {
     const auto byte = [&](size_t i) { return static_cast<unsigned char>(text[at + i]); };
     const unsigned char lead = byte(0);
     if (lead < 0x80) return 1;
@@ -36,13 +37,15 @@ size_t SequenceLength(const std::string& text, size_t at, size_t end) {
     return length;
 }
 
+namespace {
+
 std::string RepairedUtf8(const std::string& text) {
     const size_t nul = text.find('\0');
     const size_t end = nul == std::string::npos ? text.size() : nul;
     std::string out;
     out.reserve(end);
     for (size_t at = 0; at < end;) {
-        const size_t length = SequenceLength(text, at, end);
+        const size_t length = Utf8SequenceLength(text, at, end);
         if (length == 0) {
             out += kReplacement;
             ++at;

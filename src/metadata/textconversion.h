@@ -15,4 +15,8 @@ namespace tonewright {
 int AnsiToUtf8(const std::string& ansi, std::string& out);
 int Utf8ToAnsi(const std::string& utf8, std::string& out);
 
+// Length of the well-formed UTF-8 sequence at text[at] that ends before `end` (1 for an
+// ASCII byte), 0 when the bytes there are none.
+size_t Utf8SequenceLength(const std::string& text, size_t at, size_t end);
+
 }  // namespace tonewright
