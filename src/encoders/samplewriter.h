@@ -7,17 +7,23 @@
 #include <utility>
 
 #include "base/channelmode.h"
+#include "base/speakerlayout.h"
 #include "metadata/taginfo.h"
 #include "settings/settingcodes.h"
 
 namespace tonewright {
 
-// The form of the samples a writer takes: rate in Hz, 1 or 2 channels, 8 bits (unsigned,
-// silence at 128) or 16 bits (signed).
+// The form of the samples a writer takes: rate in Hz, 1 or 2 channels of 8 bits (unsigned,
+// silence at 128) or 16 bits (signed) as planar blocks; or, when wide, up to 8 channels (in
+// the mask's speaker order) of 16 or 24 bits or floating point as interleaved frames.
 struct PcmFormat {
     int rate = 0;
     int channels = 0;
     int bits = 0;
+    uint32_t mask = 0;  // the speakers of a wide form; 0 for the usual ones of the count
+
+    bool IsWide() const { return channels > 2 || bits > 16; }
+    uint32_t Speakers() const { return UsableChannelMask(mask, channels); }
 };
 
 // A stereo source gives one of its channels, not their mix, when fewer channels are asked
@@ -26,13 +32,18 @@ inline bool PicksOneChannel(int sourceChannels, int targetChannels, int monoType
     return sourceChannels > targetChannels && monoType > kMonoMix;
 }
 
-// One block of planar samples at the writer's width; `right` is null for one channel. The
-// buffers hold int16_t samples when `bits` is 16 and uint8_t samples when it is 8.
+// One block of samples at the writer's width. Planar for the block form: `right` is null
+// for one channel; the buffers hold int16_t samples when `bits` is 16 and uint8_t samples
+// when it is 8. Interleaved for a wide form: `frames` holds count * channels floats at full
+// scale +-1.0; with integer bits each is already a whole multiple of 2^-(bits-1), so a writer
+// takes it to its integer exactly by scaling (ToInteger).
 struct SampleBlock {
     int bits = 16;
     int count = 0;
     uint8_t* left = nullptr;
     uint8_t* right = nullptr;
+    const float* frames = nullptr;
+    int channels = 0;
 
     int16_t* Left16() const { return reinterpret_cast<int16_t*>(left); }
     int16_t* Right16() const { return reinterpret_cast<int16_t*>(right); }
@@ -76,6 +87,15 @@ protected:
     Encoder encoder_;
 };
 
+// A frame sample of integer width `bits` as that integer, clipped to the width's range.
+inline int32_t ToInteger(float sample, int bits) {
+    const float scale = static_cast<float>(1 << (bits - 1));
+    const float scaled = sample * scale;
+    if (scaled >= scale - 1.0f) return (1 << (bits - 1)) - 1;
+    if (scaled <= -scale) return -(1 << (bits - 1));
+    return static_cast<int32_t>(scaled >= 0.0f ? scaled + 0.5f : scaled - 0.5f);
+}
+
 struct Settings;
 struct WmaFormatList;
 
@@ -88,8 +108,11 @@ struct SourceFormat {
     int bitrateKbps = 0;
     int bits = 16;        // delivered: 8 or 16
     int durationSeconds = 0;  // the source's playing time as its decoder tells it; 0 unknown
+    FrameFormat stored{};  // what the file holds: up to 8 channels, up to 24 bits or float
 
     PcmFormat Samples() const { return {rate, channels, bits}; }
+    // The stored form at the source's rate, for targets that keep it ("Same as source").
+    PcmFormat StoredSamples() const { return {rate, stored.channels, stored.bits, stored.mask}; }
 };
 
 // The tags a plan may ask of its source, read only when asked.

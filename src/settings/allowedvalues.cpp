@@ -18,6 +18,8 @@ constexpr const char* kTagMode = "0 the tag template, 1 the source's tag, 2 no t
 constexpr const char* kText = "any text";
 constexpr const char* kRateOrSource = "a rate in Hz, 0 the source's";
 constexpr const char* kChannelsOrSource = "1 mono, 2 stereo, 0 the source's";
+constexpr const char* kChannelsOrAll = "1 mono, 2 stereo, 0 the source's (up to 8)";
+constexpr const char* kChannelsUpTo51 = "1 mono, 2 stereo, 0 the source's (up to 5.1, more mixed to stereo)";
 constexpr const char* kAacVbr = "1 variable bit rate by quality, 0 average bit rate";
 constexpr const char* kAacQuality = "10..500";
 constexpr const char* kKbpsOrSource = "kbps, 0 the source's";
@@ -43,6 +45,8 @@ const Allowed kOptions[] = {
     {"CoverFromFolder",
      "1 a tag transfer from a source without a picture takes cover.jpg, cover.png, folder.jpg or front.jpg "
      "beside it, 0 not"},
+    {"SurroundDownmix", "1 more than two channels are mixed down to stereo or mono, 0 the front pair is taken"},
+    {"DitherOnReduce", "1 samples of more than 16 bits are dithered when stored in 16, 0 rounded"},
     {"OutputFormat", "the output format's code (-f chooses it by name)"},
     {"AutoDestMP3EncodingParam", kAuto},
     {"MP3BitRate", kKbpsOrSource},
@@ -53,7 +57,7 @@ const Allowed kOptions[] = {
     {"MP3WriteInfoFrame", "1 constant-bit-rate files get the LAME/Info frame too, 0 not"},
     {"AutoDestWAVEncodingParam", kAuto},
     {"WAVSampleRate", kRateOrSource},
-    {"WAVBitsPerSample", "8 or 16, 0 the source's"},
+    {"WAVBitsPerSample", "8, 16 or 24, 32 floating point, 0 the source's"},
     {"WAVChannelNum", kChannelsOrSource},
     {"AutoDestWMAEncodingParam", kAuto},
     {"WMABitRate", "bits per second of a WMA codec format"},
@@ -79,6 +83,7 @@ const Allowed kOptions[] = {
     {"AACEnableTNS", kFlag},
     {"AACEnableMidside", kFlag},
     {"AACBlockType", kBlockType},
+    {"AACChannels", kChannelsUpTo51},
     {"AmplifyAAC", kFlag},
     {"AmplifyAACCoef", kGain},
     {"AutoDestM4AEncodingParam", kAuto},
@@ -88,6 +93,7 @@ const Allowed kOptions[] = {
     {"M4AEnableTNS", kFlag},
     {"M4AEnableMidside", kFlag},
     {"M4ABlockType", kBlockType},
+    {"M4AChannels", kChannelsUpTo51},
     {"AmplifyM4A", kFlag},
     {"AmplifyM4ACoef", kGain},
     {"M4AID3TagType", kTagMode},
@@ -100,12 +106,14 @@ const Allowed kOptions[] = {
     {"AmplifyAMR", kFlag},
     {"AmplifyAMRCoef", kGain},
     {"FLACCompression", "0..8: 0 fastest, 8 smallest"},
+    {"FLACChannels", kChannelsOrAll},
     {"FLACID3TagType", kTagMode},
     {"AmplifyFLAC", kFlag},
     {"AmplifyFLACCoeff", kGain},
     {"OpusBitRate", "6..510 kbps (the whole stream, mono or stereo)"},
     {"OpusMode", "0 variable bit rate, 1 constrained variable bit rate, 2 constant bit rate"},
     {"OpusComplexity", "0..10: 0 fastest, 10 best"},
+    {"OpusChannels", kChannelsOrAll},
     {"OpusID3TagType", kTagMode},
     {"AmplifyOpus", kFlag},
     {"AmplifyOpusCoeff", kGain},

@@ -59,6 +59,8 @@ struct Settings {
     std::string FilterExts;  // extensions without dots, comma separated
     int ParallelJobs = 1;    // files the desktop program converts at once; 1 = one after the other
     int CoverFromFolder = 1;  // 1: a transfer from a source without a picture takes its folder's cover
+    int SurroundDownmix = 1;  // 1: more than two channels are mixed to stereo or mono; 0: the front pair
+    int DitherOnReduce = 1;   // 1: samples of more than 16 bits are dithered when stored in 16
 
     // MP3
     int AutoDestMP3EncodingParam = 1;
@@ -110,6 +112,7 @@ struct Settings {
     int AACEnableTNS = 0;
     int AACEnableMidside = 1;
     int AACBlockType = 0;
+    int AACChannels = 0;  // 0 the source's (up to 5.1; more are mixed to stereo), 1 mono, 2 stereo
     int AmplifyAAC = 0;
     int AmplifyAACCoef = 100;
 
@@ -121,6 +124,7 @@ struct Settings {
     int M4AEnableTNS = 0;
     int M4AEnableMidside = 1;
     int M4ABlockType = 0;
+    int M4AChannels = 0;  // as AACChannels
     int AmplifyM4A = 0;
     int AmplifyM4ACoef = 100;
     int M4AID3TagType = kTagFromSource;
@@ -139,6 +143,7 @@ struct Settings {
 
     // FLAC (lossless: the source's rate and channels)
     int FLACCompression = 5;  // libFLAC's level, 0 fastest .. 8 smallest
+    int FLACChannels = 0;     // 0 the source's (up to 8), 1 mono, 2 stereo
     int FLACID3TagType = kTagFromSource;
     int AmplifyFLAC = 0;
     int AmplifyFLACCoeff = 100;
@@ -148,6 +153,7 @@ struct Settings {
     int OpusBitRate = 128;    // kbit/s of the whole stream, 6..510
     int OpusMode = 0;         // 0 variable bit rate, 1 constrained variable bit rate, 2 constant bit rate
     int OpusComplexity = 10;  // libopus's 0 fastest .. 10 best
+    int OpusChannels = 0;     // 0 the source's (up to 8), 1 mono, 2 stereo
     int OpusID3TagType = kTagFromSource;
     int AmplifyOpus = 0;
     int AmplifyOpusCoeff = 100;

@@ -65,6 +65,8 @@ const std::vector<ValueField<Settings>>& OptionFields() {
         TextField("FilterExts", &S::FilterExts, kOpt),
         NumberField("ParallelJobs", &S::ParallelJobs, kOpt, JobCount),
         NumberField("CoverFromFolder", &S::CoverFromFolder, kOpt),
+        NumberField("SurroundDownmix", &S::SurroundDownmix, kOpt),
+        NumberField("DitherOnReduce", &S::DitherOnReduce, kOpt),
         NumberField("OutputFormat", &S::OutputFormat, kWindow),
 
         NumberField("AutoDestMP3EncodingParam", &S::AutoDestMP3EncodingParam, kOpt),
@@ -106,6 +108,7 @@ const std::vector<ValueField<Settings>>& OptionFields() {
         NumberField("AACEnableTNS", &S::AACEnableTNS, kOpt),
         NumberField("AACEnableMidside", &S::AACEnableMidside, kOpt),
         NumberField("AACBlockType", &S::AACBlockType, kOpt, ZeroToTwoElseZero),
+        NumberField("AACChannels", &S::AACChannels, kOpt, ZeroToTwoElseZero),
         NumberField("AmplifyAAC", &S::AmplifyAAC, kOpt),
         NumberField("AmplifyAACCoef", &S::AmplifyAACCoef, kOpt),
 
@@ -116,6 +119,7 @@ const std::vector<ValueField<Settings>>& OptionFields() {
         NumberField("M4AEnableTNS", &S::M4AEnableTNS, kOpt),
         NumberField("M4AEnableMidside", &S::M4AEnableMidside, kOpt),
         NumberField("M4ABlockType", &S::M4ABlockType, kOpt, ZeroToTwoElseZero),
+        NumberField("M4AChannels", &S::M4AChannels, kOpt, ZeroToTwoElseZero),
         NumberField("AmplifyM4A", &S::AmplifyM4A, kOpt),
         NumberField("AmplifyM4ACoef", &S::AmplifyM4ACoef, kOpt),
         NumberField("M4AID3TagType", &S::M4AID3TagType, kOpt, ZeroToTwoElseTwo),
@@ -130,6 +134,7 @@ const std::vector<ValueField<Settings>>& OptionFields() {
         NumberField("AmplifyAMRCoef", &S::AmplifyAMRCoef, kOpt),
 
         NumberField("FLACCompression", &S::FLACCompression, kOpt, FlacLevel),
+        NumberField("FLACChannels", &S::FLACChannels, kOpt, ZeroToTwoElseZero),
         NumberField("FLACID3TagType", &S::FLACID3TagType, kOpt, ZeroToTwoElseTwo),
         NumberField("AmplifyFLAC", &S::AmplifyFLAC, kOpt),
         NumberField("AmplifyFLACCoeff", &S::AmplifyFLACCoeff, kOpt, GainPercent),
@@ -137,6 +142,7 @@ const std::vector<ValueField<Settings>>& OptionFields() {
         NumberField("OpusBitRate", &S::OpusBitRate, kOpt, OpusKbps),
         NumberField("OpusMode", &S::OpusMode, kOpt, OpusModeCode),
         NumberField("OpusComplexity", &S::OpusComplexity, kOpt, OpusComplexityLevel),
+        NumberField("OpusChannels", &S::OpusChannels, kOpt, ZeroToTwoElseZero),
         NumberField("OpusID3TagType", &S::OpusID3TagType, kOpt, ZeroToTwoElseTwo),
         NumberField("AmplifyOpus", &S::AmplifyOpus, kOpt),
         NumberField("AmplifyOpusCoeff", &S::AmplifyOpusCoeff, kOpt, GainPercent),

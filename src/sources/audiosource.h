@@ -4,6 +4,7 @@
 #include <string>
 
 #include "base/channelmode.h"
+#include "base/speakerlayout.h"
 #include "metadata/taginfo.h"
 
 namespace tonewright {
@@ -20,6 +21,12 @@ constexpr int kBlockSamples = 1152;
 // sample is a signed 16-bit integer in host order; with 8 bits an unsigned byte with
 // silence at 128. A mono source fills only the left buffer and is given no right buffer.
 // A stored stream with more than two channels delivers two of them.
+//
+// Delivered frames (ReadFrames), the road for more than two channels or more than 16 bits:
+// interleaved floats, GetFrameFormat().channels to a frame, ordered by the ascending speaker
+// bits of its mask, full scale at +-1.0 (an integer sample divided by 2^(bits-1), so 16- and
+// 24-bit samples pass exactly). A caller that reads frames calls BeginFrames once, before its
+// first read, and then reads only frames.
 //
 // length and position share one unit of the class's choosing; they are used only for
 // progress (a ratio) and, for rendered sources, as the end test position >= length.
@@ -38,6 +45,14 @@ public:
     // (also where a damaged or cut-short file ends early); negative when reading the file
     // failed, with ReadError() saying why.
     virtual int ReadBlock(void* left, void* right) = 0;
+    // The samples as the file holds them; by default the delivered blocks' form (1 or 2
+    // channels of 8 or 16 bits). Sources that read more override it with ReadFrames.
+    virtual FrameFormat GetFrameFormat() const;
+    // Readies the source to deliver frames; false when it cannot (the read error says why).
+    virtual bool BeginFrames() { return true; }
+    // Up to kBlockSamples frames into `frames` (kBlockSamples * kMaxRoadChannels floats);
+    // returns as ReadBlock does. By default the delivered blocks, interleaved as floats.
+    virtual int ReadFrames(float* frames);
     // The system's text for the failure of the last ReadBlock ("Input/output error");
     // empty while reads succeed.
     const std::string& ReadError() const { return readError; }
