@@ -50,6 +50,27 @@ private:
     int lastBar_ = 0;
 };
 
+// Reads with `read` (the count it returns as ReadBlock's) until the source ends, reporting
+// progress and handing each count to `consume`.
+template <typename Read, typename Consume>
+LoopOutcome RunLoop(AudioSource& source, int inputType, FileProgress& progress, const std::string& displayName,
+                    const Read& read, const Consume& consume) {
+    ProgressTracker tracker(progress, displayName, source.GetLength());
+    const bool endsAtLength = EndsAtDeclaredLength(inputType);
+    for (;;) {
+        const int count = read();
+        if (count < 0) return LoopOutcome::ReadFailed;
+        if (count == 0) break;
+        const uint64_t position = source.GetPosition();
+        tracker.Update(position);
+        if (progress.Cancelled()) return LoopOutcome::Cancelled;
+        if (!consume(count)) return LoopOutcome::WriteFailed;
+        if (endsAtLength && position >= tracker.length()) break;
+    }
+    tracker.Finish();
+    return LoopOutcome::Finished;
+}
+
 }  // namespace
 
 LoopOutcome RunBlockLoop(AudioSource& source, int inputType, FileProgress& progress,
@@ -58,21 +79,17 @@ LoopOutcome RunBlockLoop(AudioSource& source, int inputType, FileProgress& progr
     std::vector<uint8_t> left(static_cast<size_t>(kBlockSamples) * bytesPerSample);
     std::vector<uint8_t> right(source.GetChannels() == 2 ? left.size() : 0);
     uint8_t* rightBuffer = right.empty() ? nullptr : right.data();
+    return RunLoop(
+        source, inputType, progress, displayName, [&] { return source.ReadBlock(left.data(), rightBuffer); },
+        [&](int count) { return consume(left.data(), rightBuffer, count); });
+}
 
-    ProgressTracker tracker(progress, displayName, source.GetLength());
-    const bool endsAtLength = EndsAtDeclaredLength(inputType);
-    for (;;) {
-        const int count = source.ReadBlock(left.data(), rightBuffer);
-        if (count < 0) return LoopOutcome::ReadFailed;
-        if (count == 0) break;
-        const uint64_t position = source.GetPosition();
-        tracker.Update(position);
-        if (progress.Cancelled()) return LoopOutcome::Cancelled;
-        if (!consume(left.data(), rightBuffer, count)) return LoopOutcome::WriteFailed;
-        if (endsAtLength && position >= tracker.length()) break;
-    }
-    tracker.Finish();
-    return LoopOutcome::Finished;
+LoopOutcome RunFrameLoop(AudioSource& source, int inputType, FileProgress& progress,
+                         const std::string& displayName, const FrameConsumer& consume) {
+    std::vector<float> frames(static_cast<size_t>(kBlockSamples) * kMaxRoadChannels);
+    return RunLoop(
+        source, inputType, progress, displayName, [&] { return source.ReadFrames(frames.data()); },
+        [&](int count) { return consume(frames.data(), count); });
 }
 
 }  // namespace tonewright

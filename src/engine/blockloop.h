@@ -13,6 +13,9 @@ class FileProgress;
 // writing failed.
 using BlockConsumer = std::function<int(uint8_t* left, uint8_t* right, int count)>;
 
+// Hands `count` interleaved frames (as AudioSource::ReadFrames delivers them) on; as above.
+using FrameConsumer = std::function<int(const float* frames, int count)>;
+
 enum class LoopOutcome { Finished, Cancelled, WriteFailed, ReadFailed };
 
 // The read loop every pipeline shares: reads blocks from the source until it ends (for
@@ -22,5 +25,8 @@ enum class LoopOutcome { Finished, Cancelled, WriteFailed, ReadFailed };
 // host handles its events there) and stops if so, and hands every block to `consume`.
 LoopOutcome RunBlockLoop(AudioSource& source, int inputType, FileProgress& progress,
                          const std::string& displayName, const BlockConsumer& consume);
+// The same loop over the source's frames (after its BeginFrames).
+LoopOutcome RunFrameLoop(AudioSource& source, int inputType, FileProgress& progress,
+                         const std::string& displayName, const FrameConsumer& consume);
 
 }  // namespace tonewright

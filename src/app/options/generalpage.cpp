@@ -90,6 +90,13 @@ GeneralPage::GeneralPage(Settings& settings, Desktop& desktop, QWidget* parent)
     documentsFallback_->setChecked(settings.OutputFiles2MyDocuments != 0);
     browseWhenDone_ = new QCheckBox(tr("&Browse output folder when conversion completes"), this);
     browseWhenDone_->setChecked(settings.BrowseOutputFolder != 0);
+    surroundDownmix_ = new QCheckBox(
+        tr("Mix &surround down to stereo or mono (centre and surrounds at -3 dB); else keep the front pair"), this);
+    surroundDownmix_->setObjectName(QStringLiteral("surroundDownmix"));
+    surroundDownmix_->setChecked(settings.SurroundDownmix != 0);
+    ditherOnReduce_ = new QCheckBox(tr("&Dither when storing more than 16 bits in 16"), this);
+    ditherOnReduce_->setObjectName(QStringLiteral("ditherOnReduce"));
+    ditherOnReduce_->setChecked(settings.DitherOnReduce != 0);
     filterOn_ = new QCheckBox(
         tr("O&nly add the following file extensions for \"Add Folder\" and Drag/Drop"), this);
     filterOn_->setObjectName(QStringLiteral("filterOn"));
@@ -141,6 +148,11 @@ GeneralPage::GeneralPage(Settings& settings, Desktop& desktop, QWidget* parent)
     monoRow->addStretch();
     monoLayout->addLayout(monoRow);
 
+    auto* wide = new QGroupBox(tr("Surround and high-resolution sources"), this);
+    auto* wideLayout = new QVBoxLayout(wide);
+    wideLayout->addWidget(surroundDownmix_);
+    wideLayout->addWidget(ditherOnReduce_);
+
     auto* filter = new QGroupBox(tr("Extension filter"), this);
     auto* filterLayout = new QVBoxLayout(filter);
     filterLayout->addWidget(filterOn_);
@@ -151,6 +163,7 @@ GeneralPage::GeneralPage(Settings& settings, Desktop& desktop, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(output);
     layout->addWidget(mono);
+    layout->addWidget(wide);
     layout->addWidget(filter);
     layout->addStretch();
 
@@ -220,6 +233,8 @@ void GeneralPage::Apply() {
     settings_.OutputFiles2MyDocuments = documentsFallback_->isChecked();
     settings_.BrowseOutputFolder = browseWhenDone_->isChecked();
     settings_.MonoType = monoType_->checkedId();
+    settings_.SurroundDownmix = surroundDownmix_->isChecked();
+    settings_.DitherOnReduce = ditherOnReduce_->isChecked();
     settings_.EnableExtFilter = filterOn_->isChecked();
     settings_.FilterExts = filterText_->text().toStdString();
     RebuildExtensionFilter(settings_);

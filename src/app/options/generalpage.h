@@ -34,7 +34,7 @@ private:
     QLineEdit* namePattern_;
     QComboBox* targetExists_;
     QSpinBox* parallelJobs_;
-    QCheckBox *documentsFallback_, *browseWhenDone_, *filterOn_;
+    QCheckBox *documentsFallback_, *browseWhenDone_, *filterOn_, *surroundDownmix_, *ditherOnReduce_;
     QButtonGroup* monoType_;
     QLineEdit* filterText_;
 };
