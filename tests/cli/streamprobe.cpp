@@ -12,7 +12,8 @@ namespace testutil {
 
 std::map<std::string, std::string> ProbeFile(const std::string& path) {
     const auto r = Run({"ffprobe", "-v", "error", "-select_streams", "a:0", "-show_entries",
-                        "stream=codec_name,sample_rate,channels,duration,bit_rate:format=format_name,duration:format_tags",
+                        "stream=codec_name,sample_rate,channels,channel_layout,sample_fmt,bits_per_raw_sample,"
+                        "duration,bit_rate:format=format_name,duration:format_tags",
                         "-of", "flat=s=_", path});
     EXPECT_EQ(r.exitCode, 0) << r.err;
     std::map<std::string, std::string> values;

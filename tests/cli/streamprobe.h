@@ -6,8 +6,9 @@
 namespace testutil {
 
 // What the ffprobe program tells about a file: the first audio stream's entries
-// (codec_name, sample_rate, channels, duration, bit_rate), the container's (format_name,
-// format.duration) and every tag of the container as "tag:NAME" (lower-case NAME).
+// (codec_name, sample_rate, channels, channel_layout, sample_fmt, bits_per_raw_sample,
+// duration, bit_rate), the container's (format_name, format.duration) and every tag of the
+// container as "tag:NAME" (lower-case NAME).
 std::map<std::string, std::string> ProbeFile(const std::string& path);
 
 }  // namespace testutil
