@@ -106,13 +106,13 @@ TEST(WideWritersTest, KeepStoredChannelsAndWidth) {
     const WideCase cases[] = {
         {"wav 24-bit 5.1", kWavWriter, same, {6, k51, 24}, 6, "s32,6,5.1,24,24", true},
         {"wav float stereo", kWavWriter, same, {2, 0x3, kFloatBits}, 2, "flt,2,stereo,32,N/A", true},
-        {"wav 16 bits of side 5.1",
+        {"wav 8 bits asked of side 5.1",
          kWavWriter,
          [](Settings& s) {
              s.AutoDestWAVEncodingParam = 0;
              s.WAVSampleRate = 0;
              s.WAVChannelNum = 0;
-             s.WAVBitsPerSample = 16;
+             s.WAVBitsPerSample = 8;  // 8 bits hold at most two channels
          },
          {6, k51Side, 24},
          6,
