@@ -37,11 +37,12 @@ std::vector<int> FramePositions(uint32_t mask, int channels, const std::vector<u
     for (const uint32_t speaker : order) wanted |= speaker;
     constexpr uint32_t kSides = kSideLeft | kSideRight, kBacks = kBackLeft | kBackRight;
     const bool sidesAsBacks = (wanted & kBacks) && !(wanted & kSides);
+    const uint32_t speakers = UsableChannelMask(mask, channels);
     std::vector<uint32_t> frameSpeakers;
-    for (uint32_t rest = UsableChannelMask(mask, channels); rest; rest &= rest - 1) {
+    for (uint32_t rest = speakers; rest; rest &= rest - 1) {
         const uint32_t speaker = rest & ~(rest - 1);
         const bool side = speaker == kSideLeft || speaker == kSideRight;
-        const bool backTaken = speaker == kSideLeft ? (mask & kBackLeft) : (mask & kBackRight);
+        const bool backTaken = speaker == kSideLeft ? (speakers & kBackLeft) : (speakers & kBackRight);
         frameSpeakers.push_back(sidesAsBacks && side && !backTaken ? (speaker == kSideLeft ? kBackLeft : kBackRight)
                                                                    : speaker);
     }

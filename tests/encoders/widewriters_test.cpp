@@ -106,6 +106,7 @@ TEST(WideWritersTest, KeepStoredChannelsAndWidth) {
     const WideCase cases[] = {
         {"wav 24-bit 5.1", kWavWriter, same, {6, k51, 24}, 6, "s32,6,5.1,24,24", true},
         {"wav float stereo", kWavWriter, same, {2, 0x3, kFloatBits}, 2, "flt,2,stereo,32,N/A", true},
+        {"wav 8-bit 5.1", kWavWriter, same, {6, k51, 8}, 6, "s16,6,5.1,16,N/A", true},
         {"wav 8 bits asked of side 5.1",
          kWavWriter,
          [](Settings& s) {

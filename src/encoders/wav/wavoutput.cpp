@@ -39,7 +39,8 @@ int ChosenBits(int setting, int storedBits, int channels) {
 }
 
 PcmFormat ChooseWavFormat(const Settings& s, const SourceFormat& source) {
-    const PcmFormat stored = source.StoredSamples();
+    PcmFormat stored = source.StoredSamples();
+    stored.bits = ChosenBits(0, stored.bits, stored.channels);
     if (s.AutoDestWAVEncodingParam) return stored;
     PcmFormat target;
     target.rate = StoredRate(s) > 0 ? StoredRate(s) : source.rate;
