@@ -553,6 +553,11 @@ Und wandeln Sie Ihre MIDI-Datei dann erneut um. Vielen Dank.</translation>
         <translation>%1 Bit</translation>
     </message>
     <message>
+        <location filename="../src/app/options/wavpage.cpp" line="31"/>
+        <source>32 bit float</source>
+        <translation>32 Bit Gleitkomma</translation>
+    </message>
+    <message>
         <location filename="../src/app/options/wavpage.cpp" line="21"/>
         <source>11025 Hz, 8 bits, Mono (low quality, smaller file size)</source>
         <translation>11025 Hz, 8 Bit, Mono (geringe Qualität, kleinere Datei)</translation>
@@ -868,8 +873,8 @@ Und wandeln Sie Ihre MIDI-Datei dann erneut um. Vielen Dank.</translation>
     </message>
     <message>
         <location filename="../src/app/options/flacpage.cpp" line="52"/>
-        <source>Lossless: the sample frequency and channels of the original file are kept.</source>
-        <translation>Verlustfrei: Abtastrate und Kanäle der Originaldatei bleiben erhalten.</translation>
+        <source>Lossless: the sample frequency and the sample width of the original file are kept (24 bits for wider samples).</source>
+        <translation>Verlustfrei: Abtastrate und Bittiefe der Originaldatei bleiben erhalten (24 Bit bei größerer Bittiefe).</translation>
     </message>
 </context>
 <context>
@@ -1387,8 +1392,8 @@ Hinweis: Das Programm legt den Ordner beim Umwandeln automatisch an.</translatio
     </message>
     <message>
         <location filename="../src/app/options/opuspage.cpp" line="68"/>
-        <source>The sample frequency and channels of the original file are kept: Opus encodes at 48000 Hz and notes the original frequency in the file.</source>
-        <translation>Abtastrate und Kanäle der Originaldatei bleiben erhalten: Opus kodiert mit 48000 Hz und vermerkt die ursprüngliche Abtastrate in der Datei.</translation>
+        <source>The sample frequency of the original file is kept: Opus encodes at 48000 Hz and notes the original frequency in the file.</source>
+        <translation>Die Abtastrate der Originaldatei bleibt erhalten: Opus kodiert mit 48000 Hz und vermerkt die ursprüngliche Abtastrate in der Datei.</translation>
     </message>
 </context>
 <context>

@@ -4,6 +4,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <type_traits>
 #include <utility>
 
 #include "base/channelmode.h"
@@ -66,9 +67,17 @@ public:
     virtual std::string ErrorText() const = 0;
 };
 
+// Whether an encoder takes interleaved frames (WriteFrames(const float*, int count)).
+template <typename Encoder, typename = void>
+struct TakesFrames : std::false_type {};
+template <typename Encoder>
+struct TakesFrames<Encoder, std::void_t<decltype(std::declval<Encoder&>().WriteFrames(nullptr, 0))>>
+    : std::true_type {};
+
 // The adapter of an encoder with the usual shape: WriteSamples16 (and WriteSamples8 when it
-// takes 8-bit samples), a Close that tells whether everything reached the file, and
-// ErrorText. An output derives from it and starts the encoder its own way.
+// takes 8-bit samples), WriteFrames when it takes a wide form, a Close that tells whether
+// everything reached the file, and ErrorText. An output derives from it and starts the
+// encoder its own way.
 template <typename Encoder, bool kTakesEightBits = true>
 class EncoderOutput : public SampleWriter {
 public:
@@ -76,6 +85,10 @@ public:
     explicit EncoderOutput(EncoderArguments... arguments) : encoder_(arguments...) {}
 
     bool Write(const SampleBlock& block) override {
+        if (block.frames) {
+            if constexpr (TakesFrames<Encoder>::value) return encoder_.WriteFrames(block.frames, block.count) != 0;
+            return false;
+        }
         if constexpr (kTakesEightBits)
             if (block.bits == 8) return encoder_.WriteSamples8(block.left, block.right, block.count) != 0;
         return encoder_.WriteSamples16(block.Left16(), block.Right16(), block.count) != 0;
@@ -111,8 +124,11 @@ struct SourceFormat {
     FrameFormat stored{};  // what the file holds: up to 8 channels, up to 24 bits or float
 
     PcmFormat Samples() const { return {rate, channels, bits}; }
-    // The stored form at the source's rate, for targets that keep it ("Same as source").
-    PcmFormat StoredSamples() const { return {rate, stored.channels, stored.bits, stored.mask}; }
+    // The stored form at the source's rate, for targets that keep it ("Same as source"); the
+    // delivered one when the source tells none.
+    PcmFormat StoredSamples() const {
+        return stored.channels > 0 ? PcmFormat{rate, stored.channels, stored.bits, stored.mask} : Samples();
+    }
 };
 
 // The tags a plan may ask of its source, read only when asked.

@@ -286,8 +286,10 @@ void OptionsPagesTest::aacResetAndEnableRules() {
     QCOMPARE(quality->value(), 100);
     QVERIFY(Button(&page, QStringLiteral("Allow &Mid/Side"))->isChecked());
     QVERIFY(Button(&page, QStringLiteral("MPEG&4"))->isChecked());
+    Button(&page, QStringLiteral("&Mono"))->click();
     page.ApplyIfShown();
     QCOMPARE(settings.AutoDestAACEncodingParam, 1);
+    QCOMPARE(settings.AACChannels, 1);  // the channels count with Auto too
     // With Auto, the stored details stay as they were.
     QCOMPARE(settings.AACABRBitRate, 64);
     QCOMPARE(settings.AACMpegVersion, 1);
@@ -379,8 +381,10 @@ void OptionsPagesTest::flacPresetsAndLevel() {
     ChooseRow(levels, 8);
     QCOMPARE(presets->currentText(), QStringLiteral("Smallest file (level 8, slowest)"));
     Button(&page, QStringLiteral("&None"))->click();
+    Button(&page, QStringLiteral("&Mono"))->click();
     page.ApplyIfShown();
     QCOMPARE(settings.FLACCompression, 8);
+    QCOMPARE(settings.FLACChannels, 1);
     QCOMPARE(settings.FLACID3TagType, int(tonewright::kTagNone));
 }
 
@@ -410,8 +414,10 @@ void OptionsPagesTest::opusPresetsBitRateModeAndComplexity() {
     ChooseRow(modes, 1);
     ChooseRow(complexity, 10);
     Button(&page, QStringLiteral("&None"))->click();
+    Button(&page, QStringLiteral("&Stereo"))->click();
     page.ApplyIfShown();
     QCOMPARE(settings.OpusBitRate, 510);
+    QCOMPARE(settings.OpusChannels, 2);
     QCOMPARE(settings.OpusMode, 1);
     QCOMPARE(settings.OpusComplexity, 10);
     QCOMPARE(settings.OpusID3TagType, int(tonewright::kTagNone));

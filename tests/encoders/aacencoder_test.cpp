@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "base/speakerlayout.h"
 #include "encoders/aac/aacencoder.h"
 #include "encoders/aac/aacoutput.h"
 #include "encoders/aac/samplegatherer.h"
@@ -66,7 +67,7 @@ EncodeResult Encode(int rate, int channels, double seconds, void (*edit)(AacConf
     const auto left = Noise(total, 1), right = Noise(total, 2);
     {
         AacEncoder encoder;
-        EXPECT_EQ(encoder.Open(path, rate, channels, 16), 1);
+        EXPECT_EQ(encoder.Open(path, rate, channels, 0), 1);
         if (edit) edit(*encoder.Configuration());
         EXPECT_EQ(encoder.Start(), 1);
         for (size_t at = 0; at < total; at += 1000)
@@ -117,13 +118,14 @@ TEST(AacEncoderTest, QualityScalesTheBitRate) {
 TEST(AacEncoderTest, RefusesWhatAacCannotCarry) {
     testutil::TempDir dir;
     AacEncoder encoder;
-    EXPECT_EQ(encoder.Open(dir.file("a.aac"), 44056, 2, 16), 0);
-    EXPECT_EQ(encoder.Open(dir.file("b.aac"), 44100, 3, 16), 0);
-    ASSERT_EQ(encoder.Open(dir.file("c.aac"), 44100, 2, 16), 1);
+    EXPECT_EQ(encoder.Open(dir.file("a.aac"), 44056, 2, 0), 0);
+    EXPECT_EQ(encoder.Open(dir.file("b.aac"), 44100, 7, 0), 0);
+    EXPECT_EQ(encoder.Open(dir.file("q.aac"), 44100, 4, kFrontLeft | kFrontRight | kBackLeft | kBackRight), 0);
+    ASSERT_EQ(encoder.Open(dir.file("c.aac"), 44100, 2, 0), 1);
     encoder.Configuration()->shortctl = 3;
     EXPECT_EQ(encoder.Start(), 0);
     AacEncoder full;
-    ASSERT_EQ(full.Open("/dev/full", 8000, 1, 16), 1);
+    ASSERT_EQ(full.Open("/dev/full", 8000, 1, 0), 1);
     ASSERT_EQ(full.Start(), 1);
     const auto tone = Noise(4000, 3);
     full.WriteSamples16(tone.data(), nullptr, 4000);
@@ -131,12 +133,16 @@ TEST(AacEncoderTest, RefusesWhatAacCannotCarry) {
     EXPECT_FALSE(full.ErrorText().empty());
 }
 
-TEST(SampleGathererTest, HandsOnExactlyOneCallAndWidensEightBits) {
+TEST(SampleGathererTest, HandsOnExactlyOneCallWidensEightBitsAndOrdersFrames) {
     SampleGatherer gatherer;
-    std::vector<std::vector<int16_t>> calls;
-    auto consume = [&](const int16_t* s, unsigned n) {
+    std::vector<std::vector<float>> calls;
+    auto consume = [&](const float* s, unsigned n) {
         calls.emplace_back(s, s + n);
         return 1;
+    };
+    auto scaled = [](std::vector<float> values) {
+        for (float& v : values) v /= 32768.0f;
+        return values;
     };
     gatherer.Reset(2, 6);
     const int16_t left[] = {1, 2, 3, 4}, right[] = {-1, -2, -3, -4};
@@ -144,15 +150,19 @@ TEST(SampleGathererTest, HandsOnExactlyOneCallAndWidensEightBits) {
     EXPECT_TRUE(calls.empty());
     gatherer.Add16(left + 2, right + 2, 2, consume);
     ASSERT_EQ(calls.size(), 1u);
-    EXPECT_EQ(calls[0], (std::vector<int16_t>{1, -1, 2, -2, 3, -3}));
+    EXPECT_EQ(calls[0], scaled({1, -1, 2, -2, 3, -3}));
     const uint8_t eight[] = {0, 128, 255};
     gatherer.Add8(eight, eight, 1, consume);
     gatherer.Drain(consume);
     ASSERT_EQ(calls.size(), 2u);
-    EXPECT_EQ(calls[1], (std::vector<int16_t>{4, -4, -32768, -32768}));
+    EXPECT_EQ(calls[1], scaled({4, -4, -32768, -32768}));
     gatherer.Reset(1, 3);
     gatherer.Add8(eight, nullptr, 3, consume);
-    EXPECT_EQ(calls.back(), (std::vector<int16_t>{-32768, 0, 32512}));
+    EXPECT_EQ(calls.back(), scaled({-32768, 0, 32512}));
+    gatherer.Reset(3, 6);
+    const float frames[] = {0.1f, 0.2f, 0.3f, 0.4f, 0.5f, 0.6f};
+    gatherer.AddFrames(frames, 2, {2, 0, 1}, consume);
+    EXPECT_EQ(calls.back(), (std::vector<float>{0.3f, 0.1f, 0.2f, 0.6f, 0.4f, 0.5f}));
 }
 
 TEST(AacChoicesTest, FollowTheUserSettings) {

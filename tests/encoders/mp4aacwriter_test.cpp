@@ -42,7 +42,7 @@ std::string Probe(const std::string& path, const std::string& entry) {
 // Writes `count` samples of a 440 Hz tone per channel in blocks of 700.
 void WriteTone(const std::string& path, int rate, int channels, int count, int track) {
     Mp4AacWriter writer(Mp4Brand::M4a);
-    ASSERT_EQ(writer.Open(path, rate, channels, 16), 1);
+    ASSERT_EQ(writer.Open(path, rate, channels, 0), 1);
     ASSERT_EQ(writer.Start(), 1);
     writer.SetTags(
         {"Tïtle", "Artist", "Album", "1999", "Jazz", "Words", std::to_string(track), "Compo", "CopyR", {}, {}});
@@ -108,7 +108,7 @@ TEST(Mp4AacWriterTest, EmptyInputGivesAReadableFileWithoutSamples) {
     const std::string path = dir.file("e.mp4");
     {
         Mp4AacWriter writer;
-        ASSERT_EQ(writer.Open(path, 8000, 1, 16), 1);
+        ASSERT_EQ(writer.Open(path, 8000, 1, 0), 1);
         ASSERT_EQ(writer.Start(), 1);
         EXPECT_EQ(writer.Close(), 1);
     }
@@ -120,12 +120,12 @@ TEST(Mp4AacWriterTest, EmptyInputGivesAReadableFileWithoutSamples) {
 TEST(Mp4AacWriterTest, ReportsFailures) {
     testutil::TempDir dir;
     Mp4AacWriter missing;
-    EXPECT_EQ(missing.Open("/nonexistent-folder/x.m4a", 44100, 2, 16), 0);
+    EXPECT_EQ(missing.Open("/nonexistent-folder/x.m4a", 44100, 2, 0), 0);
     EXPECT_FALSE(missing.ErrorText().empty());
     Mp4AacWriter odd;
-    EXPECT_EQ(odd.Open(dir.file("o.m4a"), 44056, 2, 16), 0);
+    EXPECT_EQ(odd.Open(dir.file("o.m4a"), 44056, 2, 0), 0);
     Mp4AacWriter full;
-    ASSERT_EQ(full.Open("/dev/full", 8000, 1, 16), 1);
+    ASSERT_EQ(full.Open("/dev/full", 8000, 1, 0), 1);
     ASSERT_EQ(full.Start(), 1);
     std::vector<int16_t> tone(8000, 1000);
     full.WriteSamples16(tone.data(), nullptr, 8000);

@@ -4,12 +4,14 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "app/options/presetpage.h"
 #include "encoders/aac/aacoutput.h"
 #include "encoders/mp4/mp4output.h"
 #include "engine/outputformat.h"
@@ -38,6 +40,7 @@ struct StoredAacDetails {
     int Settings::*midSide;
     int Settings::*blockType;
     int Settings::*mpegVersion;  // the AAC page's only
+    int Settings::*channels;
 };
 
 namespace {
@@ -47,9 +50,11 @@ constexpr int kMaxQuality = 500;
 
 using S = Settings;
 const StoredAacDetails kAdtsDetails = {kOutputAac,       &S::AACVBR,           &S::AACVBRQuality, &S::AACABRBitRate,
-                                    &S::AACEnableTNS, &S::AACEnableMidside, &S::AACBlockType,  &S::AACMpegVersion};
+                                       &S::AACEnableTNS, &S::AACEnableMidside, &S::AACBlockType,  &S::AACMpegVersion,
+                                       &S::AACChannels};
 const StoredAacDetails kMp4Details = {kOutputM4a,       &S::M4AVBR,           &S::M4AVBRQuality, &S::M4AABRBitRate,
-                                   &S::M4AEnableTNS, &S::M4AEnableMidside, &S::M4ABlockType,  nullptr};
+                                      &S::M4AEnableTNS, &S::M4AEnableMidside, &S::M4ABlockType,  nullptr,
+                                      &S::M4AChannels};
 
 const OutputFormatSettings& GroupOf(const StoredAacDetails& stored) { return FindOutputFormat(stored.code)->settings; }
 
@@ -137,8 +142,12 @@ AacPage::AacPage(Settings& settings, Container container, Desktop& desktop, QWid
     topRow->addStretch();
     topRow->addWidget(reset);
 
+    auto* channelForm = new QFormLayout;
+    channels_ = AddChannelRow(this, channelForm, settings.*stored_.channels);
+
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(topRow);
+    layout->addLayout(channelForm);
     layout->addWidget(details_);
     if (GroupOf(stored_).tagMode) {
         tagBlock_ = new TagBlock(settings, GroupOf(stored_), false, this);
@@ -188,6 +197,7 @@ bool AacPage::LeavePage() {
 
 void AacPage::Apply() {
     settings_.*GroupOf(stored_).autoParams = auto_->isChecked() ? 1 : 0;
+    settings_.*stored_.channels = ChannelCountFromRadio(channels_->checkedId());
     if (!auto_->isChecked()) {
         settings_.*stored_.vbr = vbr_->checkedId() == 1 ? 1 : 0;
         settings_.*stored_.quality = quality_->value();

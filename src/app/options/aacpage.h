@@ -10,7 +10,8 @@ struct StoredAacDetails;
 // "AAC Options" and "MP4/M4A/M4B Options": Auto or the encoder's details (ABR with a bit
 // rate or VBR with a quality, TNS, mid/side, for AAC the MPEG version, and the block type,
 // shown but not offered: the encoder chooses its blocks itself), Reset to the recommended
-// details, and amplification; the MP4 page adds the tag block.
+// details, the channels (stereo, mono or the source's up to 5.1, whether Auto or not) and
+// amplification; the MP4 page adds the tag block.
 // The stored details stay as they were while Auto is on.
 class AacPage : public OptionPage {
     Q_OBJECT
@@ -36,6 +37,7 @@ private:
     QCheckBox *tns_, *midSide_;
     QButtonGroup* mpegVersion_ = nullptr;
     QButtonGroup* blockType_;
+    QButtonGroup* channels_;
     QWidget* details_;
     TagBlock* tagBlock_ = nullptr;
     AmplifyBlock* amplify_;

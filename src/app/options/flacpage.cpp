@@ -1,5 +1,6 @@
 #include "app/options/flacpage.h"
 
+#include <QButtonGroup>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QFormLayout>
@@ -8,6 +9,7 @@
 
 #include <iterator>
 
+#include "app/options/presetpage.h"
 #include "encoders/flac/flacoutput.h"
 #include "engine/outputformat.h"
 #include "settings/settings.h"
@@ -49,7 +51,10 @@ FlacPage::FlacPage(Settings& settings, Desktop& desktop, QWidget* parent)
     auto* form = new QFormLayout;
     form->addRow(tr("&Encoding Options:"), presets_);
     form->addRow(tr("&Compression level:"), levels_);
-    auto* note = new QLabel(tr("Lossless: the sample frequency and channels of the original file are kept."), this);
+    channels_ = AddChannelRow(this, form, settings.FLACChannels);
+    auto* note = new QLabel(tr("Lossless: the sample frequency and the sample width of the original file are kept "
+                               "(24 bits for wider samples)."),
+                            this);
     note->setWordWrap(true);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
@@ -80,6 +85,7 @@ bool FlacPage::LeavePage() { return AcceptAmplify(*amplify_); }
 
 void FlacPage::Apply() {
     settings_.FLACCompression = levels_->currentIndex() + kFlacFastestLevel;
+    settings_.FLACChannels = ChannelCountFromRadio(channels_->checkedId());
     tagBlock_->Apply();
     amplify_->Apply();
 }

@@ -5,7 +5,8 @@
 namespace tonewright {
 
 // "FLAC Options": a preset (fastest, default, smallest) or a custom compression level
-// 0..8, the tag block and amplification. Rate and channels are always the source's.
+// 0..8, the channels (stereo, mono or the source's), the tag block and amplification. The
+// rate is always the source's.
 class FlacPage : public OptionPage {
     Q_OBJECT
 public:
@@ -21,6 +22,7 @@ private:
 
     QComboBox* presets_;
     QComboBox* levels_;
+    QButtonGroup* channels_ = nullptr;
     TagBlock* tagBlock_;
     AmplifyBlock* amplify_;
 };

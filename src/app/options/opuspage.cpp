@@ -1,5 +1,6 @@
 #include "app/options/opuspage.h"
 
+#include <QButtonGroup>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QFormLayout>
@@ -9,6 +10,7 @@
 
 #include <iterator>
 
+#include "app/options/presetpage.h"
 #include "encoders/opus/opusoutput.h"
 #include "engine/outputformat.h"
 #include "settings/settings.h"
@@ -65,8 +67,9 @@ OpusPage::OpusPage(Settings& settings, Desktop& desktop, QWidget* parent)
     form->addRow(tr("&Bit rate:"), bitrate_);
     form->addRow(tr("&Mode:"), modes_);
     form->addRow(tr("Com&plexity (10 best, slowest):"), complexities_);
-    auto* note = new QLabel(tr("The sample frequency and channels of the original file are kept: Opus encodes at "
-                               "48000 Hz and notes the original frequency in the file."),
+    channels_ = AddChannelRow(this, form, settings.OpusChannels);
+    auto* note = new QLabel(tr("The sample frequency of the original file is kept: Opus encodes at 48000 Hz and "
+                               "notes the original frequency in the file."),
                             this);
     note->setWordWrap(true);
     auto* layout = new QVBoxLayout(this);
@@ -98,6 +101,7 @@ void OpusPage::Apply() {
     settings_.OpusBitRate = bitrate_->value();
     settings_.OpusMode = modes_->currentIndex();
     settings_.OpusComplexity = complexities_->currentIndex() + kOpusLowestComplexity;
+    settings_.OpusChannels = ChannelCountFromRadio(channels_->checkedId());
     tagBlock_->Apply();
     amplify_->Apply();
 }

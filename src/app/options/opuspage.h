@@ -6,7 +6,8 @@ namespace tonewright {
 
 // "Opus Options": a preset or a custom bit rate 6..510 kbps, the bit-rate mode (variable,
 // constrained variable, constant) and libopus's complexity 0..10, the tag block and
-// amplification. Rate and channels are always the source's.
+// amplification, and the channels (stereo, mono or the source's). The rate is always the
+// source's.
 class OpusPage : public OptionPage {
     Q_OBJECT
 public:
@@ -24,6 +25,7 @@ private:
     QSpinBox* bitrate_;
     QComboBox* modes_;
     QComboBox* complexities_;
+    QButtonGroup* channels_ = nullptr;
     TagBlock* tagBlock_;
     AmplifyBlock* amplify_;
 };

@@ -25,6 +25,15 @@ int ChannelCountRadio(int channels) { return channels == 2 ? 0 : channels == 1 ?
 
 int ChannelCountFromRadio(int radio) { return radio == 0 ? 2 : radio == 1 ? 1 : 0; }
 
+QButtonGroup* AddChannelRow(QWidget* owner, QFormLayout* form, int storedChannels) {
+    auto* row = new QHBoxLayout;
+    QButtonGroup* radios = AddRadios(owner, row, {Text("&Stereo"), Text("&Mono"), Text("Same as &original file")},
+                                     ChannelCountRadio(storedChannels));
+    row->addStretch();
+    form->addRow(Text("Channels:"), row);
+    return radios;
+}
+
 PresetPage::PresetPage(Settings& settings, const PresetPageLayout& layout, Desktop& desktop, QWidget* parent)
     : OptionPage(settings, desktop, parent),
       group_(FindOutputFormat(layout.code)->settings),
@@ -44,6 +53,8 @@ PresetPage::PresetPage(Settings& settings, const PresetPageLayout& layout, Deskt
     presetList_->addItem(tr("Custom"));
     FillValueList(rateList_, layout.sampleRates, tr("%1 Hz"));
     FillValueList(detailList_, layout.details, Text(layout.detailFormat));
+    for (const auto& [value, text] : layout.namedDetails)
+        detailList_->setItemText(detailList_->findData(value), Text(text));
     SelectValue(rateList_, settings.*stored_.sampleRate);
     SelectValue(detailList_, settings.*stored_.detail);
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <utility>
 #include <vector>
 
 #include "app/options/optionpage.h"
@@ -34,6 +35,8 @@ struct StoredEncoding {
 // The radio index of a channel count (stereo, mono, as the source) and back.
 int ChannelCountRadio(int channels);
 int ChannelCountFromRadio(int radio);
+// A "Channels:" row of `form` with those radios, the one of the stored count checked.
+QButtonGroup* AddChannelRow(QWidget* owner, QFormLayout* form, int storedChannels);
 
 // What a page with a preset list sets and shows: its format, where its parameters are
 // stored, the rows of its lists and its presets.
@@ -47,6 +50,7 @@ struct PresetPageLayout {
     std::vector<int> details;
     std::vector<const char*> channelTexts;
     std::vector<EncodingPreset> presets;
+    std::vector<std::pair<int, const char*>> namedDetails = {};  // detail rows with a text of their own
 };
 
 // A format page with "&Encoding Options:" (Auto, the presets, Custom), a sample-rate list,

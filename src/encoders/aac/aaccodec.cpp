@@ -10,6 +10,7 @@ extern "C" {
 #include <cstring>
 
 #include "encoders/ffmpegoutput.h"
+#include "encoders/speakerorder.h"
 
 namespace tonewright {
 
@@ -51,6 +52,14 @@ void WriteAdtsHeader(uint8_t* h, int mpegVersion, int objectType, int frequencyI
     h[6] = 0xFC;
 }
 
+// The speakers of AAC's channel configuration for a count (1..6), as FFmpeg's channel
+// bits; 0 for counts it has no configuration of its own for.
+uint64_t SpeakersOf(int channels) {
+    uint64_t mask = 0;
+    for (const uint32_t speaker : AacSpeakerOrder(channels)) mask |= speaker;
+    return mask;
+}
+
 }  // namespace
 
 struct AacCodec::State {
@@ -69,7 +78,7 @@ AacCodec::~AacCodec() = default;
 
 std::unique_ptr<AacCodec> AacCodec::Open(int sampleRate, int channels, unsigned& inputSamples,
                                          unsigned& maxOutputBytes) {
-    if (FrequencyIndex(sampleRate) < 0 || channels < 1 || channels > 2) return nullptr;
+    if (FrequencyIndex(sampleRate) < 0 || SpeakersOf(channels) == 0) return nullptr;
     if (!avcodec_find_encoder_by_name("aac")) return nullptr;
     auto state = std::make_unique<State>();
     state->rate = sampleRate;
@@ -105,7 +114,7 @@ int AacCodec::SetConfiguration(const AacConfiguration& config) {
     if (!context) return 0;
     context->sample_rate = state_->rate;
     context->sample_fmt = AV_SAMPLE_FMT_FLTP;
-    av_channel_layout_default(&context->ch_layout, state_->channels);
+    if (av_channel_layout_from_mask(&context->ch_layout, SpeakersOf(state_->channels)) < 0) return 0;
     context->time_base = AVRational{1, state_->rate};
     context->profile = FF_PROFILE_AAC_LOW;
     context->cutoff = static_cast<int>(config.bandWidth);
@@ -132,7 +141,7 @@ std::vector<uint8_t> AacCodec::DecoderSpecificInfo() const {
     return std::vector<uint8_t>(c->extradata, c->extradata + c->extradata_size);
 }
 
-int AacCodec::SendSamples(const int16_t* interleaved, unsigned samples) {
+int AacCodec::SendSamples(const float* interleaved, unsigned samples) {
     AVCodecContext* c = state_->context.get();
     const int channels = state_->channels;
     const int count = static_cast<int>(samples) / channels;
@@ -146,7 +155,7 @@ int AacCodec::SendSamples(const int16_t* interleaved, unsigned samples) {
             return 0;
         for (int ch = 0; ch < channels; ++ch) {
             auto plane = reinterpret_cast<float*>(frame->data[ch]);
-            for (int i = 0; i < count; ++i) plane[i] = interleaved[i * channels + ch] / 32768.0f;
+            for (int i = 0; i < count; ++i) plane[i] = interleaved[i * channels + ch];
         }
         frame->pts = state_->nextPts;
         state_->nextPts += count;
@@ -179,7 +188,7 @@ int AacCodec::TakeFrame(uint8_t* out, unsigned size) {
     return result;
 }
 
-int AacCodec::Encode(const int16_t* interleaved, unsigned samples, uint8_t* out, unsigned size) {
+int AacCodec::Encode(const float* interleaved, unsigned samples, uint8_t* out, unsigned size) {
     if (!state_->context) return -1;
     if (!state_->ended && !SendSamples(interleaved, samples)) return -1;
     return TakeFrame(out, size);

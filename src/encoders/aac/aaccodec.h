@@ -32,8 +32,9 @@ struct AacConfiguration {
 class AacCodec {
 public:
     // faacEncOpen: null when the rate is not an AAC sampling frequency or the channel count
-    // is not 1 or 2. Reports the samples (over all channels) one Encode call takes and the
-    // largest frame it may return.
+    // is not 1..6 (mono, stereo, 3.0, 4.0, 5.0, 5.1: channel configurations 1..6, their
+    // channels in FFmpeg's order, see AacSpeakerOrder). Reports the samples (over all
+    // channels) one Encode call takes and the largest frame it may return.
     static std::unique_ptr<AacCodec> Open(int sampleRate, int channels, unsigned& inputSamples,
                                           unsigned& maxOutputBytes);
     // Why Open refuses a rate and channel count, for the row's status.
@@ -51,17 +52,17 @@ public:
     AacConfiguration* CurrentConfiguration() { return &config_; }
     // faacEncSetConfiguration: 1 when the encoder accepts the configuration and is ready.
     int SetConfiguration(const AacConfiguration& config);
-    // faacEncEncode: takes `samples` interleaved samples (a full call's worth; fewer, 0
-    // included, mark the end of the input) and returns the bytes of the next frame put into
+    // faacEncEncode: takes `samples` interleaved samples at full scale +-1.0 (a full call's
+    // worth; fewer, 0 included, mark the end of the input) and returns the bytes of the next frame put into
     // `out`, 0 while the encoder still fills its delay or has nothing left, -1 on failure.
-    int Encode(const int16_t* interleaved, unsigned samples, uint8_t* out, unsigned size);
+    int Encode(const float* interleaved, unsigned samples, uint8_t* out, unsigned size);
     // faacEncGetDecoderSpecificInfo: the AudioSpecificConfig of the stream.
     std::vector<uint8_t> DecoderSpecificInfo() const;
 
 private:
     struct State;
     explicit AacCodec(std::unique_ptr<State> state);
-    int SendSamples(const int16_t* interleaved, unsigned samples);
+    int SendSamples(const float* interleaved, unsigned samples);
     int TakeFrame(uint8_t* out, unsigned size);
 
     AacConfiguration config_;

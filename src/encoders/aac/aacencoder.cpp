@@ -10,12 +10,12 @@ constexpr int kAdtsOutput = 1;
 
 AacEncoder::~AacEncoder() { Close(); }
 
-int AacEncoder::Open(const std::string& path, int sampleRate, int channels, int) {
+int AacEncoder::Open(const std::string& path, int sampleRate, int channels, uint32_t channelMask) {
     Close();
     encoderFailed_ = false;
     error_.clear();
     if (!file_.Create(path)) return 0;
-    if (stream_.Open(sampleRate, channels, kAdtsOutput)) return 1;
+    if (stream_.Open(sampleRate, channels, channelMask, kAdtsOutput)) return 1;
     error_ = AacCodec::RefusalText(sampleRate, channels);
     return 0;
 }
@@ -25,13 +25,19 @@ int AacEncoder::WriteFrame(const uint8_t* frame, unsigned bytes, unsigned) {
 }
 
 int AacEncoder::WriteSamples16(const int16_t* left, const int16_t* right, int count) {
-    if (stream_.Write16(left, right, count, sink_)) return 1;
-    encoderFailed_ = !file_.Failed();
-    return 0;
+    return Written(stream_.Write16(left, right, count, sink_));
 }
 
 int AacEncoder::WriteSamples8(const uint8_t* left, const uint8_t* right, int count) {
-    if (stream_.Write8(left, right, count, sink_)) return 1;
+    return Written(stream_.Write8(left, right, count, sink_));
+}
+
+int AacEncoder::WriteFrames(const float* frames, int count) {
+    return Written(stream_.WriteFrames(frames, count, sink_));
+}
+
+int AacEncoder::Written(int streamResult) {
+    if (streamResult) return 1;
     encoderFailed_ = !file_.Failed();
     return 0;
 }

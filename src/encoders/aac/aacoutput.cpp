@@ -1,6 +1,7 @@
 #include "encoders/aac/aacoutput.h"
 
 #include "encoders/aac/aacencoder.h"
+#include "encoders/speakerorder.h"
 #include "settings/settings.h"
 
 namespace tonewright {
@@ -24,9 +25,9 @@ void ApplyAacChoices(const AacChoices& choices, int channels, AacConfiguration& 
     config.shortctl = choices.blockType;
 }
 
-PcmFormat AacSamples(const SourceFormat& source) {
-    PcmFormat samples = source.Samples();
-    samples.rate = AacCodec::EncodingRate(samples.rate);
+PcmFormat AacSamples(const SourceFormat& source, int channelChoice) {
+    PcmFormat samples = LossyChannelForm(source, channelChoice, AacCodec::EncodingRate(source.rate), AacSpeakerOrder);
+    if (!samples.IsWide()) samples.bits = source.bits;
     return samples;
 }
 
@@ -36,7 +37,7 @@ int RenderRate(const Settings&) { return RenderRateOf(1, 0); }
 
 OutputPlan Plan(const PlanRequest& request) {
     const Settings& s = request.settings;
-    const AacPlan plan{AacSamples(request.source), s.AutoDestAACEncodingParam != 0,
+    const AacPlan plan{AacSamples(request.source, s.AACChannels), s.AutoDestAACEncodingParam != 0,
                        {s.AACVBR, s.AACVBRQuality, s.AACABRBitRate, s.AACEnableTNS, s.AACEnableMidside, s.AACBlockType},
                        s.AACMpegVersion};
     return {std::make_unique<AacOutput<AacEncoder>>(plan, nullptr), plan.samples};

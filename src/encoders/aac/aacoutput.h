@@ -31,9 +31,10 @@ struct AacChoices {
 // and block switching as chosen.
 void ApplyAacChoices(const AacChoices& choices, int channels, AacConfiguration& config);
 
-// The sample form both AAC writers take: the source's channels and width at the AAC
-// sampling frequency nearest its rate that keeps its band (AacCodec::EncodingRate).
-PcmFormat AacSamples(const SourceFormat& source);
+// The sample form both AAC writers take at the AAC sampling frequency nearest the source's
+// rate that keeps its band (AacCodec::EncodingRate): by the channel choice (1 mono,
+// 2 stereo, 0 the source's up to 5.1, see LossyChannelForm) and the source's width.
+PcmFormat AacSamples(const SourceFormat& source, int channelChoice);
 
 // What the AAC writers (ADTS and MP4) set apart: the user's choices unless automatic, and
 // what a writer does after its start (the MP4 tags).
@@ -57,7 +58,7 @@ public:
     bool Start(const std::string& path) override {
         Writer& writer = this->encoder_;
         const PcmFormat& format = plan_.samples;
-        if (!writer.Open(path, format.rate, format.channels, format.bits)) return false;
+        if (!writer.Open(path, format.rate, format.channels, format.mask)) return false;
         if (!plan_.automatic) {
             ApplyAacChoices(plan_.choices, format.channels, *writer.Configuration());
             if (plan_.mpegVersion) writer.Configuration()->mpegVersion = *plan_.mpegVersion;

@@ -1,11 +1,20 @@
 #include "encoders/aac/aacstream.h"
 
+#include "encoders/speakerorder.h"
+
 namespace tonewright {
 
-int AacStream::Open(int sampleRate, int channels, int outputFormat) {
+int AacStream::Open(int sampleRate, int channels, uint32_t channelMask, int outputFormat) {
     Release();
     codec_ = AacCodec::Open(sampleRate, channels, inputSamples_, maxOutputBytes_);
     if (!codec_) return 0;
+    if (channels > 2) {
+        positions_ = FramePositions(channelMask, channels, AacSpeakerOrder(channels));
+        if (positions_.empty()) {
+            codec_.reset();
+            return 0;
+        }
+    }
     channels_ = channels;
     codec_->CurrentConfiguration()->outputFormat = outputFormat;
     return 1;
@@ -19,14 +28,14 @@ int AacStream::Start() {
     return 1;
 }
 
-int AacStream::EncodeCall(const int16_t* interleaved, unsigned samples, const FrameSink& sink) {
+int AacStream::EncodeCall(const float* interleaved, unsigned samples, const FrameSink& sink) {
     const int bytes = codec_->Encode(interleaved, samples, out_.data(), maxOutputBytes_);
     if (bytes < 0) return -1;
     return sink(out_.data(), static_cast<unsigned>(bytes), samples / channels_) ? bytes : -1;
 }
 
 SampleGatherer::Consumer AacStream::Consumer(const FrameSink& sink) {
-    return [this, &sink](const int16_t* interleaved, unsigned samples) {
+    return [this, &sink](const float* interleaved, unsigned samples) {
         return EncodeCall(interleaved, samples, sink) >= 0 ? 1 : 0;
     };
 }
@@ -39,10 +48,14 @@ int AacStream::Write8(const uint8_t* left, const uint8_t* right, int count, cons
     return started_ ? gatherer_.Add8(left, right, count, Consumer(sink)) : 0;
 }
 
+int AacStream::WriteFrames(const float* frames, int count, const FrameSink& sink) {
+    return started_ ? gatherer_.AddFrames(frames, count, positions_, Consumer(sink)) : 0;
+}
+
 int AacStream::Finish(const FrameSink& sink) {
     if (!started_) return 1;
     int produced = 0;
-    gatherer_.Drain([&](const int16_t* interleaved, unsigned samples) {
+    gatherer_.Drain([&](const float* interleaved, unsigned samples) {
         produced = EncodeCall(interleaved, samples, sink);
         return 1;
     });
@@ -53,6 +66,7 @@ int AacStream::Finish(const FrameSink& sink) {
 void AacStream::Release() {
     codec_.reset();
     out_.clear();
+    positions_.clear();
     inputSamples_ = maxOutputBytes_ = 0;
     channels_ = 0;
     started_ = false;

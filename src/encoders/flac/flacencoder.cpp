@@ -4,6 +4,10 @@
 #include <FLAC/stream_encoder.h>
 
 #include <algorithm>
+#include <cstdio>
+
+#include "base/speakerlayout.h"
+#include "encoders/samplewriter.h"
 
 #include "metadata/vorbiscomments.h"
 
@@ -47,6 +51,28 @@ FLAC__StreamMetadata* PictureBlock(const Picture& picture, bool& iconTaken, bool
     return nullptr;
 }
 
+// The speakers FFmpeg assumes for a FLAC stream of 1..8 channels (in libFLAC's channel
+// order): mono, stereo, 3.0, quad, 5.0 and 5.1 with side speakers, 6.1, 7.1.
+constexpr uint32_t kFfmpegFlacLayouts[] = {
+    kFrontCenter,
+    kFrontLeft | kFrontRight,
+    kFrontLeft | kFrontRight | kFrontCenter,
+    kFrontLeft | kFrontRight | kBackLeft | kBackRight,
+    kFrontLeft | kFrontRight | kFrontCenter | kSideLeft | kSideRight,
+    kFrontLeft | kFrontRight | kFrontCenter | kLowFrequency | kSideLeft | kSideRight,
+    kFrontLeft | kFrontRight | kFrontCenter | kLowFrequency | kBackCenter | kSideLeft | kSideRight,
+    kFrontLeft | kFrontRight | kFrontCenter | kLowFrequency | kBackLeft | kBackRight | kSideLeft | kSideRight,
+};
+
+// The channel mask comment ("0x3f") of speakers other than those assumed; empty otherwise.
+std::string ChannelMaskComment(int channels, uint32_t mask) {
+    if (channels < 1 || channels > kMaxRoadChannels || mask == 0 || mask == kFfmpegFlacLayouts[channels - 1])
+        return {};
+    char text[16];
+    std::snprintf(text, sizeof text, "0x%x", mask);
+    return text;
+}
+
 }  // namespace
 
 // libFLAC's encoder and the header blocks it writes; the blocks stay ours and live until
@@ -59,9 +85,10 @@ struct FlacEncoder::Codec {
     bool started = false;
     bool audioStarted = false;
     int channels = 0;
+    int bits = 16;
     uint64_t samplesWritten = 0;
     int64_t seekTableOffset = -1;  // where the seek table block's header was written
-    std::vector<FLAC__int32> left, right;
+    std::vector<FLAC__int32> left, right, interleaved;
 
     Codec() = default;
     ~Codec() {
@@ -116,14 +143,16 @@ bool FlacEncoder::PutBytes(const uint8_t* data, size_t size, uint32_t samples) {
     return ok;
 }
 
-int FlacEncoder::Start(int sampleRate, int channels, int compressionLevel, uint64_t expectedSamples,
-                       const TagInfo* tags) {
+int FlacEncoder::Start(int sampleRate, int channels, int bits, uint32_t channelMask, int compressionLevel,
+                       uint64_t expectedSamples, const TagInfo* tags) {
     if (!codec_ || codec_->started || !codec_->encoder || !codec_->comments || !codec_->seekTable) return 0;
     Codec& c = *codec_;
     c.channels = channels;
+    c.bits = bits;
     FLAC__StreamEncoder* e = c.encoder;
     bool ok = FLAC__stream_encoder_set_verify(e, true) && FLAC__stream_encoder_set_channels(e, channels) &&
-              FLAC__stream_encoder_set_bits_per_sample(e, 16) && FLAC__stream_encoder_set_sample_rate(e, sampleRate) &&
+              FLAC__stream_encoder_set_bits_per_sample(e, bits) &&
+              FLAC__stream_encoder_set_sample_rate(e, sampleRate) &&
               FLAC__stream_encoder_set_compression_level(e, std::clamp(compressionLevel, 0, 8)) &&
               FLAC__stream_encoder_set_total_samples_estimate(e, expectedSamples);
     if (tags) {
@@ -137,6 +166,12 @@ int FlacEncoder::Start(int sampleRate, int channels, int compressionLevel, uint6
             if (FLAC__StreamMetadata* block = PictureBlock(picture, iconTaken, otherIconTaken))
                 c.pictures.push_back(block);
     }
+    const std::string mask = ChannelMaskComment(channels, channelMask);
+    FLAC__StreamMetadata_VorbisComment_Entry maskEntry;
+    ok = ok && (mask.empty() ||
+                (FLAC__metadata_object_vorbiscomment_entry_from_name_value_pair(
+                     &maskEntry, "WAVEFORMATEXTENSIBLE_CHANNEL_MASK", mask.c_str()) &&
+                 FLAC__metadata_object_vorbiscomment_append_comment(c.comments, maskEntry, /*copy=*/false)));
     std::vector<FLAC__StreamMetadata*> blocks = {c.comments};
     blocks.insert(blocks.end(), c.pictures.begin(), c.pictures.end());
     if (expectedSamples > 0) {
@@ -168,12 +203,30 @@ int FlacEncoder::WriteSamples16(const int16_t* left, const int16_t* right, int c
     c.left.assign(left, left + count);
     c.right.assign(right ? right : left, (right ? right : left) + count);
     const FLAC__int32* planes[2] = {c.left.data(), c.right.data()};
-    if (!FLAC__stream_encoder_process(c.encoder, planes, static_cast<unsigned>(count))) {
+    return Process(planes, nullptr, count) ? 1 : 0;
+}
+
+int FlacEncoder::WriteFrames(const float* frames, int count) {
+    if (!codec_ || !codec_->started || file_.Failed()) return 0;
+    if (count <= 0) return 1;
+    Codec& c = *codec_;
+    c.interleaved.resize(static_cast<size_t>(count) * c.channels);
+    for (size_t i = 0; i < c.interleaved.size(); ++i) c.interleaved[i] = ToInteger(frames[i], c.bits);
+    return Process(nullptr, c.interleaved.data(), count) ? 1 : 0;
+}
+
+// Encodes planar or interleaved samples, noting why libFLAC stopped when it did.
+bool FlacEncoder::Process(const FLAC__int32* const planes[], const FLAC__int32* interleaved, int count) {
+    Codec& c = *codec_;
+    const bool done = planes ? FLAC__stream_encoder_process(c.encoder, planes, static_cast<unsigned>(count))
+                             : FLAC__stream_encoder_process_interleaved(c.encoder, interleaved,
+                                                                        static_cast<unsigned>(count));
+    if (!done) {
         NoteEncoderState();
-        return 0;
+        return false;
     }
     c.samplesWritten += static_cast<uint64_t>(count);
-    return 1;
+    return true;
 }
 
 // Seek points past the end (the source was shorter than its stated playing time) keep no

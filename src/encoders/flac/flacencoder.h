@@ -8,9 +8,11 @@
 #include "encoders/outputfile.h"
 #include "metadata/taginfo.h"
 
+#include <FLAC/ordinals.h>
+
 namespace tonewright {
 
-// Writes a FLAC file from 16-bit PCM with libFLAC's stream encoder, every byte through
+// Writes a FLAC file from 16- or 24-bit PCM with libFLAC's stream encoder, every byte through
 // OutputFile (libFLAC's write, seek and tell callbacks): the tags as a Vorbis comment block
 // and their pictures as PICTURE blocks,
 // a seek table with a point every ten seconds, the MD5 signature of the samples, and every
@@ -25,12 +27,18 @@ public:
 
     // Drops what was open and creates the target. 1 when it was created.
     int Open(const std::string& path);
-    // Compression level 0..8; `expectedSamples` (per channel, 0 when unknown) places the
-    // seek points. Adds the non-empty tags as comments. Then writes the stream's header
-    // blocks. 0 when libFLAC refused the parameters or writing failed.
-    int Start(int sampleRate, int channels, int compressionLevel, uint64_t expectedSamples, const TagInfo* tags);
+    // The rate, 1..8 channels of 16 or 24 bits (`bits`) whose speakers `channelMask` names,
+    // compression level 0..8; `expectedSamples` (per channel, 0 when unknown) places the
+    // seek points. Adds the non-empty tags as comments, and the channel mask as the comment
+    // WAVEFORMATEXTENSIBLE_CHANNEL_MASK when the speakers are not those FFmpeg assumes for
+    // a FLAC stream of that many channels. Then writes the stream's header blocks. 0 when
+    // libFLAC refused the parameters or writing failed.
+    int Start(int sampleRate, int channels, int bits, uint32_t channelMask, int compressionLevel,
+              uint64_t expectedSamples, const TagInfo* tags);
     // Encodes `count` samples per channel (right is not read with one channel). 0 on failure.
     int WriteSamples16(const int16_t* left, const int16_t* right, int count);
+    // Encodes `count` interleaved frames at the started width. 0 on failure.
+    int WriteFrames(const float* frames, int count);
     // Ends the stream (the last frame, the sample count, the MD5 signature and the seek
     // points written into the header blocks) and closes the file. 1 when everything was
     // verified and reached the file.
@@ -45,6 +53,7 @@ private:
     bool FinishStream();
     void NoteEncoderState();
     bool ClearUnreachedSeekPoints();
+    bool Process(const FLAC__int32* const planes[], const FLAC__int32* interleaved, int count);
 
     OutputFile file_;
     std::unique_ptr<Codec> codec_;

@@ -17,13 +17,13 @@ constexpr uint16_t kLargestTrackNumber = 0xFFFF;
 
 Mp4AacWriter::~Mp4AacWriter() { Close(); }
 
-int Mp4AacWriter::Open(const std::string& path, int sampleRate, int channels, int) {
+int Mp4AacWriter::Open(const std::string& path, int sampleRate, int channels, uint32_t channelMask) {
     Close();
     error_.clear();
     path_ = path;
     file_ = Mp4File::Create(path, brand_, error_);
     if (!file_) return 0;
-    if (!stream_.Open(sampleRate, channels, kRawOutput)) {
+    if (!stream_.Open(sampleRate, channels, channelMask, kRawOutput)) {
         error_ = AacCodec::RefusalText(sampleRate, channels);
         return 0;
     }
@@ -79,6 +79,10 @@ int Mp4AacWriter::WriteFrame(const uint8_t* frame, unsigned bytes, unsigned subm
 
 int Mp4AacWriter::WriteSamples16(const int16_t* left, const int16_t* right, int count) {
     return file_ && stream_.Write16(left, right, count, sink_) ? 1 : 0;
+}
+
+int Mp4AacWriter::WriteFrames(const float* frames, int count) {
+    return file_ && stream_.WriteFrames(frames, count, sink_) ? 1 : 0;
 }
 
 int Mp4AacWriter::WriteSamples8(const uint8_t* left, const uint8_t* right, int count) {

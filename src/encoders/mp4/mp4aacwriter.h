@@ -18,8 +18,9 @@ public:
     explicit Mp4AacWriter(Mp4Brand brand = Mp4Brand::Mp4) : brand_(brand) {}
     virtual ~Mp4AacWriter();
 
-    // Creates the file and the encoder (raw frames, preset configuration). 1 on success.
-    int Open(const std::string& path, int sampleRate, int channels, int bitsPerSample);
+    // Creates the file and the encoder (raw frames, preset configuration); frames of more
+    // than two channels name their speakers by the mask. 1 on success.
+    int Open(const std::string& path, int sampleRate, int channels, uint32_t channelMask);
     // The configuration to change between Open and Start; null when not open.
     AacConfiguration* Configuration() { return stream_.Configuration(); }
     // Configures the encoder and the track. 0 when the encoder refuses the configuration.
@@ -31,6 +32,7 @@ public:
     // 0 when encoding or writing failed.
     int WriteSamples16(const int16_t* left, const int16_t* right, int count);
     int WriteSamples8(const uint8_t* left, const uint8_t* right, int count);
+    int WriteFrames(const float* frames, int count);
     // Drains the encoder, stores the last frames and finishes the file; 0 when anything was lost.
     int Close();
     std::string ErrorText() const;

@@ -16,7 +16,7 @@ int RenderRate(const Settings&) { return RenderRateOf(1, 0); }
 template <Mp4Brand brand>
 OutputPlan Plan(const PlanRequest& request) {
     const Settings& s = request.settings;
-    const AacPlan plan{AacSamples(request.source), s.AutoDestM4AEncodingParam != 0,
+    const AacPlan plan{AacSamples(request.source, s.M4AChannels), s.AutoDestM4AEncodingParam != 0,
                        {s.M4AVBR, s.M4AVBRQuality, s.M4AABRBitRate, s.M4AEnableTNS, s.M4AEnableMidside, s.M4ABlockType},
                        std::nullopt};
     std::function<void(Mp4AacWriter&)> setTags;

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "encoders/oggserial.h"
+#include "encoders/speakerorder.h"
 #include "metadata/vorbiscomments.h"
 
 namespace tonewright {
@@ -55,7 +56,8 @@ void OggOpusEncoder::NoteFailure(int code) {
     if (!file_.Failed() && error_.empty()) error_ = std::string("libopusenc: ") + ope_strerror(code);
 }
 
-int OggOpusEncoder::Start(int sampleRate, int channels, const OpusParameters& parameters, const TagInfo* tags) {
+int OggOpusEncoder::Start(int sampleRate, int channels, const std::vector<int>& positions,
+                          const OpusParameters& parameters, const TagInfo* tags) {
     if (!file_.IsOpen() || encoder_) return 0;
     const CommentsPointer comments = StreamComments(tags);
     if (!comments) {
@@ -63,12 +65,14 @@ int OggOpusEncoder::Start(int sampleRate, int channels, const OpusParameters& pa
         return 0;
     }
     int code = OPE_OK;
-    encoder_ = ope_encoder_create_callbacks(&kCallbacks, this, comments.get(), sampleRate, channels, 0, &code);
+    const int family = channels > 2 ? 1 : 0;
+    encoder_ = ope_encoder_create_callbacks(&kCallbacks, this, comments.get(), sampleRate, channels, family, &code);
     if (!encoder_) {
         NoteFailure(code);
         return 0;
     }
     channels_ = channels;
+    positions_ = positions;
     const bool variable = parameters.mode != OpusRateMode::Constant;
     const bool constrained = parameters.mode == OpusRateMode::ConstrainedVariable;
     for (const int result :
@@ -98,12 +102,24 @@ int OggOpusEncoder::WriteSamples16(const int16_t* left, const int16_t* right, in
         }
         samples = interleaved_.data();
     }
-    const int code = ope_encoder_write(encoder_, samples, count);
-    if (code != OPE_OK) {
-        NoteFailure(code);
-        return 0;
+    return Took(ope_encoder_write(encoder_, samples, count));
+}
+
+int OggOpusEncoder::WriteFrames(const float* frames, int count) {
+    if (!encoder_ || file_.Failed()) return 0;
+    if (count <= 0) return 1;
+    if (!positions_.empty()) {
+        ordered_.resize(static_cast<size_t>(count) * positions_.size());
+        ReorderFrames(frames, count, positions_, ordered_.data());
+        frames = ordered_.data();
     }
-    return 1;
+    return Took(ope_encoder_write_float(encoder_, frames, count));
+}
+
+int OggOpusEncoder::Took(int code) {
+    if (code == OPE_OK) return 1;
+    NoteFailure(code);
+    return 0;
 }
 
 int OggOpusEncoder::Close(bool endStream) {

@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "encoders/opus/oggopusencoder.h"
+#include "encoders/speakerorder.h"
 #include "settings/settings.h"
 
 namespace tonewright {
@@ -27,8 +28,11 @@ public:
         : samples_(samples), parameters_(parameters), tags_(std::move(tags)) {}
 
     bool Start(const std::string& path) override {
+        const std::vector<int> positions =
+            samples_.IsWide() ? FramePositions(samples_.mask, samples_.channels, VorbisSpeakerOrder(samples_.channels))
+                              : std::vector<int>{};
         return encoder_.Open(path) &&
-               encoder_.Start(samples_.rate, samples_.channels, parameters_, tags_ ? &*tags_ : nullptr);
+               encoder_.Start(samples_.rate, samples_.channels, positions, parameters_, tags_ ? &*tags_ : nullptr);
     }
     // Samples that stopped early need no last page.
     bool Finish(bool complete) override { return encoder_.Close(complete) != 0 && complete; }
@@ -45,7 +49,8 @@ int RenderRate(const Settings&) { return RenderRateOf(0, 48000); }
 OutputPlan Plan(const PlanRequest& request) {
     // libopusenc takes any rate and resamples to 48000 Hz itself, noting the source's rate
     // in the header; 8-bit samples are widened to 16 bits.
-    const PcmFormat samples{request.source.rate, request.source.channels, 16};
+    const PcmFormat samples = LossyChannelForm(request.source, request.settings.OpusChannels, request.source.rate,
+                                               VorbisSpeakerOrder);
     return {std::make_unique<OpusOutput>(samples, ChooseOpusParameters(request.settings), request.tags.Resolved()),
             samples};
 }

@@ -7,7 +7,8 @@ namespace tonewright {
 // Stored in the OutputFormat setting.
 constexpr int kOutputOpus = 8500;
 
-// Ogg Opus output: the source's rate and channels, a bit rate with its mode and complexity,
+// Ogg Opus output: the source's rate and channels (up to 8 in Vorbis order, or mono or
+// stereo as chosen), a bit rate with its mode and complexity,
 // the tags as Vorbis comments.
 extern const OutputWriterFactory kOpusWriter;
 

@@ -118,11 +118,26 @@ int VorbisEncoder::WriteSamples16(const int16_t* left, const int16_t* right, int
             const int16_t* second = right ? right : left;
             for (int i = 0; i < count; ++i) buffer[1][i] = second[i] * kScale;
         }
-        vorbis_analysis_wrote(&c.dsp, count);
-    } else {
-        vorbis_analysis_wrote(&c.dsp, 0);
     }
+    return Encode(count);
+}
 
+int VorbisEncoder::WriteFrames(const float* frames, int count) {
+    if (!codec_ || !codec_->analysing || file_.Failed()) return 0;
+    if (codec_->ended) return 1;
+    if (count > 0) {
+        float** buffer = vorbis_analysis_buffer(&codec_->dsp, count);
+        for (int ch = 0; ch < channels_; ++ch) {
+            const float* from = frames + (positions_.empty() ? ch : positions_[static_cast<size_t>(ch)]);
+            for (int i = 0; i < count; ++i) buffer[ch][i] = from[static_cast<size_t>(i) * channels_];
+        }
+    }
+    return Encode(count);
+}
+
+int VorbisEncoder::Encode(int count) {
+    Codec& c = *codec_;
+    vorbis_analysis_wrote(&c.dsp, count > 0 ? count : 0);
     ogg_packet packet;
     while (vorbis_analysis_blockout(&c.dsp, &c.block) == 1) {
         vorbis_analysis(&c.block, nullptr);

@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "encoders/automaticencoding.h"
+#include "encoders/speakerorder.h"
 #include "encoders/vorbis/vorbisencoder.h"
 #include "settings/settings.h"
 
@@ -32,18 +33,23 @@ int ClampVorbisBitrate(int kbps, int rate, int channels) {
             break;
         }
     }
-    const bool stereo = channels == 2;
-    return std::clamp(kbps, stereo ? limits->stereoMin : limits->otherMin, stereo ? limits->stereoMax : limits->otherMax);
+    if (channels == 2) return std::clamp(kbps, limits->stereoMin, limits->stereoMax);
+    // libvorbis codes more than two channels uncoupled: the one channel's span for each.
+    const int each = std::max(channels, 1);
+    return std::clamp(kbps, limits->otherMin * each, limits->otherMax * each);
 }
 
 VorbisEncoding ChooseVorbisEncoding(const Settings& s, const SourceFormat& source) {
     VorbisEncoding e;
     if (s.AutoDestOGGEncodingParam) {
         const AutoEncoding automatic = AutoEncodingTable(source.rate, source.channels);
-        return {automatic.sampleRate, source.channels, automatic.bitrateKbps};
+        return {automatic.sampleRate, source.channels, false, 0, automatic.bitrateKbps};
     }
     e.rate = SnapToTable(s.OGGSampleRate != 0 ? s.OGGSampleRate : source.rate, kSampleRateTable);
-    e.channels = s.OGGChannels == 0 ? source.channels : s.OGGChannels == 1 ? 1 : 2;
+    const PcmFormat form = LossyChannelForm(source, s.OGGChannels, e.rate, VorbisSpeakerOrder);
+    e.channels = form.channels;
+    e.wide = form.IsWide();
+    e.mask = form.mask;
     if (s.OGGEncodingMode == 1) {
         e.byQuality = true;
         e.quality = std::clamp(s.OGGQuality, -1, 10);
@@ -74,6 +80,9 @@ public:
             noMode_ = true;
             return false;
         }
+        if (encoding_.wide)
+            encoder_.SetFramePositions(
+                FramePositions(encoding_.mask, encoding_.channels, VorbisSpeakerOrder(encoding_.channels)));
         if (tags_) encoder_.SetTags(*tags_);
         return encoder_.WriteHeaders() != 0;
     }
@@ -100,7 +109,7 @@ int RenderRate(const Settings& s) { return RenderRateOf(s.AutoDestOGGEncodingPar
 OutputPlan Plan(const PlanRequest& request) {
     const Settings& s = request.settings;
     const VorbisEncoding encoding = ChooseVorbisEncoding(s, request.source);
-    const PcmFormat samples{encoding.rate, encoding.channels, 16};
+    const PcmFormat samples{encoding.rate, encoding.channels, encoding.wide ? kFloatBits : 16, encoding.mask};
     return {std::make_unique<VorbisOutput>(encoding, request.tags.Resolved()), samples};
 }
 

@@ -24,20 +24,29 @@ class WavOutput : public EncoderOutput<WavWriter> {
 public:
     explicit WavOutput(const PcmFormat& format) : format_(format) {}
 
-    bool Start(const std::string& path) override {
-        return encoder_.Open(path, format_.channels == 2, format_.bits, format_.rate) != 0;
-    }
+    bool Start(const std::string& path) override { return encoder_.Open(path, format_) != 0; }
 
 private:
     PcmFormat format_;
 };
 
-PcmFormat ChooseWavFormat(const Settings& s, const PcmFormat& source) {
-    if (s.AutoDestWAVEncodingParam) return source;
+// The width a WAVBitsPerSample value asks for: 0 the source's stored width, 8, 16, 24 or
+// 32 (floating point); any other value 16. Eight bits hold at most two channels: 16 above.
+int ChosenBits(int setting, int storedBits, int channels) {
+    const int bits = setting == 0 ? storedBits : setting;
+    if (bits == 8) return channels > 2 ? 16 : 8;
+    return bits == 24 || bits == kFloatBits ? bits : 16;
+}
+
+PcmFormat ChooseWavFormat(const Settings& s, const SourceFormat& source) {
+    PcmFormat stored = source.StoredSamples();
+    stored.bits = ChosenBits(0, stored.bits, stored.channels);
+    if (s.AutoDestWAVEncodingParam) return stored;
     PcmFormat target;
     target.rate = StoredRate(s) > 0 ? StoredRate(s) : source.rate;
-    target.channels = s.WAVChannelNum == 0 ? source.channels : s.WAVChannelNum == 1 ? 1 : 2;
-    target.bits = s.WAVBitsPerSample == 0 ? source.bits : s.WAVBitsPerSample == 8 ? 8 : 16;
+    target.channels = s.WAVChannelNum == 0 ? stored.channels : s.WAVChannelNum == 1 ? 1 : 2;
+    target.mask = s.WAVChannelNum == 0 ? stored.mask : 0;
+    target.bits = ChosenBits(s.WAVBitsPerSample, stored.bits, target.channels);
     return target;
 }
 
@@ -45,7 +54,7 @@ int RenderRate(const Settings& s) { return RenderRateOf(s.AutoDestWAVEncodingPar
 
 OutputPlan Plan(const PlanRequest& request) {
     const Settings& s = request.settings;
-    const PcmFormat target = ChooseWavFormat(s, request.source.Samples());
+    const PcmFormat target = ChooseWavFormat(s, request.source);
     return {std::make_unique<WavOutput>(target), target};
 }
 
