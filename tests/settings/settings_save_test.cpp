@@ -13,7 +13,7 @@ namespace {
 constexpr const char* kDocumentedOptions = R"(
 OutputFormat=1000 OptStartPageIndex=0 Folder= DestOutputFolderOpt=399 DestSpecifiedFolder=/docs
 CreateDirs=0 TargetExistsOpt=11 NamePattern= OutputFiles2MyDocuments=1 BrowseOutputFolder=1 MonoType=0
-EnableExtFilter=0 FilterExts= ParallelJobs=1 CoverFromFolder=1
+EnableExtFilter=0 FilterExts= ParallelJobs=1 CoverFromFolder=1 SurroundDownmix=1 DitherOnReduce=1
 AutoDestMP3EncodingParam=1 MP3BitRate=128 MP3SampleRate=44100 MP3ChannelMode=1 MP3ID3TagType=1
 MP3WriteID3Version=1 AmplifyMp3=0 AmplifyMp3Coeff=100 MP3EncodingMode=0 MP3VBRQuality=2 MP3WriteInfoFrame=0
 AutoDestWAVEncodingParam=1 WAVSampleRate=44100 WAVBitsPerSample=16 WAVChannelNum=2 AmplifyWav=0
@@ -23,12 +23,12 @@ AmplifyWMA=0 AmplifyWMACoeff=100
 AutoDestOGGEncodingParam=1 OGGBitRate=128 OGGSampleRate=44100 OGGChannels=2 OGGID3TagType=1
 AmplifyOGG=0 AmplifyOGGCoeff=100 OGGEncodingMode=0 OGGQuality=5
 AutoDestAACEncodingParam=1 AACVBR=1 AACVBRQuality=100 AACABRBitRate=128 AACMpegVersion=0
-AACEnableTNS=0 AACEnableMidside=1 AACBlockType=0 AmplifyAAC=0 AmplifyAACCoef=100
+AACEnableTNS=0 AACEnableMidside=1 AACBlockType=0 AACChannels=0 AmplifyAAC=0 AmplifyAACCoef=100
 AutoDestM4AEncodingParam=1 M4AVBR=1 M4AVBRQuality=100 M4AABRBitRate=128 M4AEnableTNS=0
-M4AEnableMidside=1 M4ABlockType=0 AmplifyM4A=0 AmplifyM4ACoef=100 M4AID3TagType=1
+M4AEnableMidside=1 M4ABlockType=0 M4AChannels=0 AmplifyM4A=0 AmplifyM4ACoef=100 M4AID3TagType=1
 AMRType=0 AMRMode=6 AMRWBMode=6 AMRDTX=0 AWBMode=6 AWBDTX=0 AmplifyAMR=0 AmplifyAMRCoef=100
-FLACCompression=5 FLACID3TagType=1 AmplifyFLAC=0 AmplifyFLACCoeff=100
-OpusBitRate=128 OpusMode=0 OpusComplexity=10 OpusID3TagType=1 AmplifyOpus=0 AmplifyOpusCoeff=100
+FLACCompression=5 FLACChannels=0 FLACID3TagType=1 AmplifyFLAC=0 AmplifyFLACCoeff=100
+OpusBitRate=128 OpusMode=0 OpusComplexity=10 OpusChannels=0 OpusID3TagType=1 AmplifyOpus=0 AmplifyOpusCoeff=100
 MainWindowLeft=0 MainWindowTop=0 MainWindowWidth=0 MainWindowHeight=0 MainWindowMaximized=0
 FileColumnWidth=0 DurationColumnWidth=0 BitRateColumnWidth=0 FreqColumnWidth=0 ChannelsColumnWidth=0
 StatusColumnWidth=0
