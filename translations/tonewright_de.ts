@@ -122,17 +122,17 @@ Und wandeln Sie Ihre MIDI-Datei dann erneut um. Vielen Dank.</translation>
 <context>
     <name>FlacPage</name>
     <message>
-        <location filename="../src/app/options/flacpage.cpp" line="27"/>
+        <location filename="../src/app/options/flacpage.cpp" line="29"/>
         <source>Fastest (level 0, larger file)</source>
         <translation>Am schnellsten (Stufe 0, größere Datei)</translation>
     </message>
     <message>
-        <location filename="../src/app/options/flacpage.cpp" line="28"/>
+        <location filename="../src/app/options/flacpage.cpp" line="30"/>
         <source>Standard (level 5)</source>
         <translation>Standard (Stufe 5)</translation>
     </message>
     <message>
-        <location filename="../src/app/options/flacpage.cpp" line="29"/>
+        <location filename="../src/app/options/flacpage.cpp" line="31"/>
         <source>Smallest file (level 8, slowest)</source>
         <translation>Kleinste Datei (Stufe 8, am langsamsten)</translation>
     </message>
@@ -442,22 +442,22 @@ Und wandeln Sie Ihre MIDI-Datei dann erneut um. Vielen Dank.</translation>
 <context>
     <name>OpusPage</name>
     <message>
-        <location filename="../src/app/options/opuspage.cpp" line="28"/>
+        <location filename="../src/app/options/opuspage.cpp" line="30"/>
         <source>Speech (32 kbps)</source>
         <translation>Sprache (32 kbit/s)</translation>
     </message>
     <message>
-        <location filename="../src/app/options/opuspage.cpp" line="29"/>
+        <location filename="../src/app/options/opuspage.cpp" line="31"/>
         <source>Music, good quality (96 kbps)</source>
         <translation>Musik, gute Qualität (96 kbit/s)</translation>
     </message>
     <message>
-        <location filename="../src/app/options/opuspage.cpp" line="30"/>
+        <location filename="../src/app/options/opuspage.cpp" line="32"/>
         <source>Music, high quality (128 kbps)</source>
         <translation>Musik, hohe Qualität (128 kbit/s)</translation>
     </message>
     <message>
-        <location filename="../src/app/options/opuspage.cpp" line="31"/>
+        <location filename="../src/app/options/opuspage.cpp" line="33"/>
         <source>Music, highest quality (192 kbps)</source>
         <translation>Musik, höchste Qualität (192 kbit/s)</translation>
     </message>
@@ -553,7 +553,7 @@ Und wandeln Sie Ihre MIDI-Datei dann erneut um. Vielen Dank.</translation>
         <translation>%1 Bit</translation>
     </message>
     <message>
-        <location filename="../src/app/options/wavpage.cpp" line="31"/>
+        <location filename="../src/app/options/wavpage.cpp" line="29"/>
         <source>32 bit float</source>
         <translation>32 Bit Gleitkomma</translation>
     </message>
@@ -635,102 +635,102 @@ Und wandeln Sie Ihre MIDI-Datei dann erneut um. Vielen Dank.</translation>
 <context>
     <name>tonewright::AacPage</name>
     <message>
-        <location filename="../src/app/options/aacpage.cpp" line="80"/>
+        <location filename="../src/app/options/aacpage.cpp" line="85"/>
         <source>A&amp;uto (let the program choose the best parameters)</source>
         <translation>A&amp;utomatisch (das Programm wählt die besten Parameter)</translation>
     </message>
     <message>
-        <location filename="../src/app/options/aacpage.cpp" line="83"/>
+        <location filename="../src/app/options/aacpage.cpp" line="88"/>
         <source>Use &amp;Temporal Noise Shaping (TNS)</source>
         <translation>&amp;Temporal Noise Shaping (TNS) verwenden</translation>
     </message>
     <message>
-        <location filename="../src/app/options/aacpage.cpp" line="84"/>
+        <location filename="../src/app/options/aacpage.cpp" line="89"/>
         <source>Allow &amp;Mid/Side</source>
         <translation>&amp;Mid/Side erlauben</translation>
     </message>
     <message>
-        <location filename="../src/app/options/aacpage.cpp" line="85"/>
+        <location filename="../src/app/options/aacpage.cpp" line="90"/>
         <source>Encoder</source>
         <translation>Encoder</translation>
     </message>
     <message>
-        <location filename="../src/app/options/aacpage.cpp" line="90"/>
+        <location filename="../src/app/options/aacpage.cpp" line="95"/>
         <source>%1 kbps</source>
         <translation>%1 kbit/s</translation>
     </message>
     <message>
-        <location filename="../src/app/options/aacpage.cpp" line="95"/>
+        <location filename="../src/app/options/aacpage.cpp" line="100"/>
         <source>Average &amp;Bit Rate (ABR)</source>
         <translation>Mittlere &amp;Bitrate (ABR)</translation>
     </message>
     <message>
-        <location filename="../src/app/options/aacpage.cpp" line="95"/>
+        <location filename="../src/app/options/aacpage.cpp" line="100"/>
         <source>&amp;Variable Bit Rate (VBR)</source>
         <translation>&amp;Variable Bitrate (VBR)</translation>
     </message>
     <message>
-        <location filename="../src/app/options/aacpage.cpp" line="98"/>
+        <location filename="../src/app/options/aacpage.cpp" line="103"/>
         <source>Bit &amp;Rate:</source>
         <translation>Bit&amp;rate:</translation>
     </message>
     <message>
-        <location filename="../src/app/options/aacpage.cpp" line="102"/>
+        <location filename="../src/app/options/aacpage.cpp" line="107"/>
         <source>&amp;Quality:</source>
         <translation>&amp;Qualität:</translation>
     </message>
     <message>
-        <location filename="../src/app/options/aacpage.cpp" line="106"/>
+        <location filename="../src/app/options/aacpage.cpp" line="111"/>
         <source>(Default: 100. From 10 to 500)</source>
         <translation>(Standard: 100. Von 10 bis 500)</translation>
     </message>
     <message>
-        <location filename="../src/app/options/aacpage.cpp" line="112"/>
+        <location filename="../src/app/options/aacpage.cpp" line="117"/>
         <source>MPEG version:</source>
         <translation>MPEG-Version:</translation>
     </message>
     <message>
-        <location filename="../src/app/options/aacpage.cpp" line="113"/>
+        <location filename="../src/app/options/aacpage.cpp" line="118"/>
         <source>MPEG&amp;4</source>
         <translation>MPEG&amp;4</translation>
     </message>
     <message>
-        <location filename="../src/app/options/aacpage.cpp" line="113"/>
+        <location filename="../src/app/options/aacpage.cpp" line="118"/>
         <source>MPEG&amp;2</source>
         <translation>MPEG&amp;2</translation>
     </message>
     <message>
-        <location filename="../src/app/options/aacpage.cpp" line="120"/>
+        <location filename="../src/app/options/aacpage.cpp" line="125"/>
         <source>Block type:</source>
         <translation>Blocktyp:</translation>
     </message>
     <message>
-        <location filename="../src/app/options/aacpage.cpp" line="122"/>
+        <location filename="../src/app/options/aacpage.cpp" line="127"/>
         <source>B&amp;oth long and short</source>
         <translation>Lang und k&amp;urz</translation>
     </message>
     <message>
-        <location filename="../src/app/options/aacpage.cpp" line="122"/>
+        <location filename="../src/app/options/aacpage.cpp" line="127"/>
         <source>No &amp;short</source>
         <translation>&amp;Kein kurzer</translation>
     </message>
     <message>
-        <location filename="../src/app/options/aacpage.cpp" line="122"/>
+        <location filename="../src/app/options/aacpage.cpp" line="127"/>
         <source>&amp;No long</source>
         <translation>Kein &amp;langer</translation>
     </message>
     <message>
-        <location filename="../src/app/options/aacpage.cpp" line="128"/>
+        <location filename="../src/app/options/aacpage.cpp" line="133"/>
         <source>Not adjustable: the AAC encoder chooses long and short blocks itself.</source>
         <translation>Nicht einstellbar: Der AAC-Encoder wählt lange und kurze Blöcke selbst.</translation>
     </message>
     <message>
-        <location filename="../src/app/options/aacpage.cpp" line="133"/>
+        <location filename="../src/app/options/aacpage.cpp" line="138"/>
         <source>Reset</source>
         <translation>Zurücksetzen</translation>
     </message>
     <message>
-        <location filename="../src/app/options/aacpage.cpp" line="185"/>
+        <location filename="../src/app/options/aacpage.cpp" line="194"/>
         <source>Invalid quality value. It&apos;s betwen 10 and 500.</source>
         <translation>Ungültiger Qualitätswert. Er liegt zwischen 10 und 500.</translation>
     </message>
@@ -857,22 +857,22 @@ Und wandeln Sie Ihre MIDI-Datei dann erneut um. Vielen Dank.</translation>
 <context>
     <name>tonewright::FlacPage</name>
     <message>
-        <location filename="../src/app/options/flacpage.cpp" line="44"/>
+        <location filename="../src/app/options/flacpage.cpp" line="46"/>
         <source>Custom</source>
         <translation>Eigene</translation>
     </message>
     <message>
-        <location filename="../src/app/options/flacpage.cpp" line="50"/>
+        <location filename="../src/app/options/flacpage.cpp" line="52"/>
         <source>&amp;Encoding Options:</source>
         <translation>&amp;Kodieroptionen:</translation>
     </message>
     <message>
-        <location filename="../src/app/options/flacpage.cpp" line="51"/>
+        <location filename="../src/app/options/flacpage.cpp" line="53"/>
         <source>&amp;Compression level:</source>
         <translation>Kompressions&amp;stufe:</translation>
     </message>
     <message>
-        <location filename="../src/app/options/flacpage.cpp" line="52"/>
+        <location filename="../src/app/options/flacpage.cpp" line="55"/>
         <source>Lossless: the sample frequency and the sample width of the original file are kept (24 bits for wider samples).</source>
         <translation>Verlustfrei: Abtastrate und Bittiefe der Originaldatei bleiben erhalten (24 Bit bei größerer Bittiefe).</translation>
     </message>
@@ -944,26 +944,36 @@ Und wandeln Sie Ihre MIDI-Datei dann erneut um. Vielen Dank.</translation>
     </message>
     <message>
         <location filename="../src/app/options/generalpage.cpp" line="94"/>
+        <source>Mix &amp;surround down to stereo or mono (centre and surrounds at -3 dB); else keep the front pair</source>
+        <translation>&amp;Surround zu Stereo oder Mono abmischen (Mitte und Surround mit -3 dB); sonst das vordere Paar behalten</translation>
+    </message>
+    <message>
+        <location filename="../src/app/options/generalpage.cpp" line="97"/>
+        <source>&amp;Dither when storing more than 16 bits in 16</source>
+        <translation>Beim Speichern von mehr als 16 Bit in 16 Bit d&amp;ithern</translation>
+    </message>
+    <message>
+        <location filename="../src/app/options/generalpage.cpp" line="101"/>
         <source>O&amp;nly add the following file extensions for &quot;Add Folder&quot; and Drag/Drop</source>
         <translation>&amp;Nur diese Dateiendungen bei „Ordner hinzufügen“ und Ziehen/Ablegen aufnehmen</translation>
     </message>
     <message>
-        <location filename="../src/app/options/generalpage.cpp" line="101"/>
+        <location filename="../src/app/options/generalpage.cpp" line="108"/>
         <source>Output</source>
         <translation>Ausgabe</translation>
     </message>
     <message>
-        <location filename="../src/app/options/generalpage.cpp" line="103"/>
+        <location filename="../src/app/options/generalpage.cpp" line="110"/>
         <source>&amp;Output folder:</source>
         <translation>&amp;Ausgabeordner:</translation>
     </message>
     <message>
-        <location filename="../src/app/options/generalpage.cpp" line="108"/>
+        <location filename="../src/app/options/generalpage.cpp" line="115"/>
         <source>Custom &amp;folder:</source>
         <translation>Eigener &amp;Ordner:</translation>
     </message>
     <message>
-        <location filename="../src/app/options/generalpage.cpp" line="113"/>
+        <location filename="../src/app/options/generalpage.cpp" line="120"/>
         <source>Na&amp;me pattern:</source>
         <translation>Namens&amp;muster:</translation>
     </message>
@@ -978,62 +988,67 @@ Und wandeln Sie Ihre MIDI-Datei dann erneut um. Vielen Dank.</translation>
         <translation>Der Pfad der umgewandelten Datei unterhalb des Ausgabeordners, aus den Tags der Originaldatei. Felder: %1. %artist|title% nimmt das erste, das nicht leer ist; %track:2% ergibt mindestens zwei Ziffern.</translation>
     </message>
     <message>
-        <location filename="../src/app/options/generalpage.cpp" line="206"/>
+        <location filename="../src/app/options/generalpage.cpp" line="219"/>
         <source>The name pattern cannot be used: %1</source>
         <translation>Das Namensmuster ist nicht verwendbar: %1</translation>
     </message>
     <message>
-        <location filename="../src/app/options/generalpage.cpp" line="116"/>
+        <location filename="../src/app/options/generalpage.cpp" line="123"/>
         <source>If target file &amp;exists </source>
         <translation>Wenn die Zieldatei &amp;existiert </translation>
     </message>
     <message>
-        <location filename="../src/app/options/generalpage.cpp" line="117"/>
+        <location filename="../src/app/options/generalpage.cpp" line="124"/>
         <source>Convert files &amp;at once:</source>
         <translation>&amp;Gleichzeitig umwandeln:</translation>
     </message>
     <message>
-        <location filename="../src/app/options/generalpage.cpp" line="123"/>
+        <location filename="../src/app/options/generalpage.cpp" line="130"/>
         <source>Mono output</source>
         <translation>Mono-Ausgabe</translation>
     </message>
     <message>
-        <location filename="../src/app/options/generalpage.cpp" line="125"/>
+        <location filename="../src/app/options/generalpage.cpp" line="132"/>
         <source>When converting to audio format, e.g. MP3, WAV, WMA, etc., if output channel is mono and original file is stereo, output sound equals to:</source>
         <translation>Wenn beim Umwandeln in ein Audioformat wie MP3, WAV oder WMA die Ausgabe mono und die Originaldatei stereo ist, entspricht der Ausgabeton:</translation>
     </message>
     <message>
-        <location filename="../src/app/options/generalpage.cpp" line="139"/>
+        <location filename="../src/app/options/generalpage.cpp" line="146"/>
         <source>(L+R) / &amp;2</source>
         <translation>(L+R) / &amp;2</translation>
     </message>
     <message>
-        <location filename="../src/app/options/generalpage.cpp" line="139"/>
+        <location filename="../src/app/options/generalpage.cpp" line="146"/>
         <source>&amp;L channel</source>
         <translation>&amp;Linker Kanal</translation>
     </message>
     <message>
-        <location filename="../src/app/options/generalpage.cpp" line="139"/>
+        <location filename="../src/app/options/generalpage.cpp" line="146"/>
         <source>&amp;R channel</source>
         <translation>&amp;Rechter Kanal</translation>
     </message>
     <message>
-        <location filename="../src/app/options/generalpage.cpp" line="144"/>
+        <location filename="../src/app/options/generalpage.cpp" line="151"/>
+        <source>Surround and high-resolution sources</source>
+        <translation>Surround- und hochauflösende Quellen</translation>
+    </message>
+    <message>
+        <location filename="../src/app/options/generalpage.cpp" line="156"/>
         <source>Extension filter</source>
         <translation>Endungsfilter</translation>
     </message>
     <message>
-        <location filename="../src/app/options/generalpage.cpp" line="149"/>
+        <location filename="../src/app/options/generalpage.cpp" line="161"/>
         <source>Note: use comma (,) to separate multiple extensions. For example: wav,mp3,m4a,aac</source>
         <translation>Hinweis: Mehrere Endungen durch Komma (,) trennen. Beispiel: wav,mp3,m4a,aac</translation>
     </message>
     <message>
-        <location filename="../src/app/options/generalpage.cpp" line="175"/>
+        <location filename="../src/app/options/generalpage.cpp" line="188"/>
         <source>Please choose an output folder:</source>
         <translation>Bitte einen Ausgabeordner wählen:</translation>
     </message>
     <message>
-        <location filename="../src/app/options/generalpage.cpp" line="187"/>
+        <location filename="../src/app/options/generalpage.cpp" line="200"/>
         <source>The folder &quot;%1&quot; doesn&apos;t exist yet.
 
 Note: the program will create the folder automatically when converting files.</source>
@@ -1042,7 +1057,7 @@ Note: the program will create the folder automatically when converting files.</s
 Hinweis: Das Programm legt den Ordner beim Umwandeln automatisch an.</translation>
     </message>
     <message>
-        <location filename="../src/app/options/generalpage.cpp" line="195"/>
+        <location filename="../src/app/options/generalpage.cpp" line="208"/>
         <source>In general, the output sound equals to &quot;(L+R)/2,&quot; which contains left and right channels.
 
 &quot;L channel&quot; means the program outputs left channel of original stereo file. And &quot;R channel&quot; means right channel. It&apos;s very useful when you want to convert a stereo file into two files that contains left and right channels distinguishingly.</source>
@@ -1051,12 +1066,12 @@ Hinweis: Das Programm legt den Ordner beim Umwandeln automatisch an.</translatio
 „Linker Kanal“ heißt, das Programm gibt den linken Kanal der Stereo-Originaldatei aus, „Rechter Kanal“ entsprechend den rechten. Das ist nützlich, um eine Stereodatei in zwei Dateien mit getrenntem linken und rechten Kanal umzuwandeln.</translation>
     </message>
     <message>
-        <location filename="../src/app/options/generalpage.cpp" line="203"/>
+        <location filename="../src/app/options/generalpage.cpp" line="216"/>
         <source>Please choose an output folder.</source>
         <translation>Bitte einen Ausgabeordner wählen.</translation>
     </message>
     <message>
-        <location filename="../src/app/options/generalpage.cpp" line="209"/>
+        <location filename="../src/app/options/generalpage.cpp" line="222"/>
         <source>Please enter file extensions you need to filter.</source>
         <translation>Bitte die Dateiendungen eingeben, nach denen gefiltert werden soll.</translation>
     </message>
@@ -1346,52 +1361,52 @@ Hinweis: Das Programm legt den Ordner beim Umwandeln automatisch an.</translatio
 <context>
     <name>tonewright::OpusPage</name>
     <message>
-        <location filename="../src/app/options/opuspage.cpp" line="50"/>
+        <location filename="../src/app/options/opuspage.cpp" line="52"/>
         <source>Custom</source>
         <translation>Eigene</translation>
     </message>
     <message>
-        <location filename="../src/app/options/opuspage.cpp" line="52"/>
+        <location filename="../src/app/options/opuspage.cpp" line="54"/>
         <source> kbps</source>
         <translation> kbit/s</translation>
     </message>
     <message>
-        <location filename="../src/app/options/opuspage.cpp" line="55"/>
+        <location filename="../src/app/options/opuspage.cpp" line="57"/>
         <source>Variable bit rate (VBR)</source>
         <translation>Variable Bitrate (VBR)</translation>
     </message>
     <message>
-        <location filename="../src/app/options/opuspage.cpp" line="55"/>
+        <location filename="../src/app/options/opuspage.cpp" line="57"/>
         <source>Constrained variable bit rate</source>
         <translation>Begrenzt variable Bitrate</translation>
     </message>
     <message>
-        <location filename="../src/app/options/opuspage.cpp" line="56"/>
+        <location filename="../src/app/options/opuspage.cpp" line="58"/>
         <source>Constant bit rate (CBR)</source>
         <translation>Konstante Bitrate (CBR)</translation>
     </message>
     <message>
-        <location filename="../src/app/options/opuspage.cpp" line="64"/>
+        <location filename="../src/app/options/opuspage.cpp" line="66"/>
         <source>&amp;Encoding Options:</source>
         <translation>Kodier&amp;optionen:</translation>
     </message>
     <message>
-        <location filename="../src/app/options/opuspage.cpp" line="65"/>
+        <location filename="../src/app/options/opuspage.cpp" line="67"/>
         <source>&amp;Bit rate:</source>
         <translation>Bit&amp;rate:</translation>
     </message>
     <message>
-        <location filename="../src/app/options/opuspage.cpp" line="66"/>
+        <location filename="../src/app/options/opuspage.cpp" line="68"/>
         <source>&amp;Mode:</source>
         <translation>&amp;Modus:</translation>
     </message>
     <message>
-        <location filename="../src/app/options/opuspage.cpp" line="67"/>
+        <location filename="../src/app/options/opuspage.cpp" line="69"/>
         <source>Com&amp;plexity (10 best, slowest):</source>
         <translation>Kom&amp;plexität (10 am besten, am langsamsten):</translation>
     </message>
     <message>
-        <location filename="../src/app/options/opuspage.cpp" line="68"/>
+        <location filename="../src/app/options/opuspage.cpp" line="71"/>
         <source>The sample frequency of the original file is kept: Opus encodes at 48000 Hz and notes the original frequency in the file.</source>
         <translation>Die Abtastrate der Originaldatei bleibt erhalten: Opus kodiert mit 48000 Hz und vermerkt die ursprüngliche Abtastrate in der Datei.</translation>
     </message>
@@ -1399,37 +1414,37 @@ Hinweis: Das Programm legt den Ordner beim Umwandeln automatisch an.</translatio
 <context>
     <name>tonewright::PresetPage</name>
     <message>
-        <location filename="../src/app/options/presetpage.cpp" line="36"/>
+        <location filename="../src/app/options/presetpage.cpp" line="45"/>
         <source>Parameters</source>
         <translation>Parameter</translation>
     </message>
     <message>
-        <location filename="../src/app/options/presetpage.cpp" line="42"/>
+        <location filename="../src/app/options/presetpage.cpp" line="51"/>
         <source>Auto</source>
         <translation>Automatisch</translation>
     </message>
     <message>
-        <location filename="../src/app/options/presetpage.cpp" line="44"/>
+        <location filename="../src/app/options/presetpage.cpp" line="53"/>
         <source>Custom</source>
         <translation>Eigene</translation>
     </message>
     <message>
-        <location filename="../src/app/options/presetpage.cpp" line="45"/>
+        <location filename="../src/app/options/presetpage.cpp" line="54"/>
         <source>%1 Hz</source>
         <translation>%1 Hz</translation>
     </message>
     <message>
-        <location filename="../src/app/options/presetpage.cpp" line="51"/>
+        <location filename="../src/app/options/presetpage.cpp" line="62"/>
         <source>&amp;Encoding Options:</source>
         <translation>&amp;Kodieroptionen:</translation>
     </message>
     <message>
-        <location filename="../src/app/options/presetpage.cpp" line="53"/>
+        <location filename="../src/app/options/presetpage.cpp" line="64"/>
         <source>Sample &amp;Frequency:</source>
         <translation>&amp;Abtastrate:</translation>
     </message>
     <message>
-        <location filename="../src/app/options/presetpage.cpp" line="60"/>
+        <location filename="../src/app/options/presetpage.cpp" line="71"/>
         <source>Channels:</source>
         <translation>Kanäle:</translation>
     </message>
