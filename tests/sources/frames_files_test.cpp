@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "sources/aiff/aiffsource.h"
+#include "sources/au/ausource.h"
 #include "sources/bass/basssource.h"
 #include "sources/ffmpeg/ffmpegsource.h"
 #include "sources/vorbis/vorbissource.h"
@@ -107,6 +108,9 @@ TEST(SourceFramesTest, DeliverEveryChannelInSpeakerOrderAtTheStoredWidth) {
         // AIFF's six channels: left, left centre, centre, right, right centre, surround.
         {"s24.aiff", kSixTones, kSixLayout, 48000, "-c:a pcm_s24be", Create<AiffSource>, {6, aiffSix, 24},
          {400, 100, 800, 600, 1000, 1200}, ""},
+        // 32-bit integers as 24 bits; AU names no speakers.
+        {"s32.au", "400|600|800|1000", "quad", 48000, "-c:a pcm_s32be", Create<AuSource>, {4, 0x33, 24},
+         {400, 600, 800, 1000}, "s32le"},
         {"bass.flac", kSixTones, kSixLayout, 96000, "-c:a flac -sample_fmt s32", Create<BassSource>,
          {6, flacSix, 24}, sixTones, "s32le"},
         {"ffmpeg.flac", kSixTones, kSixLayout, 96000, "-c:a flac -sample_fmt s32", Create<FfmpegSource>,
