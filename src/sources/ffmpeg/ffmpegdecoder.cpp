@@ -85,6 +85,17 @@ uint32_t StoredMask(const AVChannelLayout& layout) {
 
 constexpr float kSteps24 = 8388608.0f;  // 2^23
 
+// FFmpeg's FLAC decoder sets the usual FLAC layout of the channel count when it opens,
+// in place of the one the container found (a channel mask comment); the container's is
+// kept, so that the decoded frames carry it. False when it cannot be copied.
+bool KeepContainerLayout(AVCodecContext& codec, const AVChannelLayout& container) {
+    if (codec.codec_id != AV_CODEC_ID_FLAC || container.order != AV_CHANNEL_ORDER_NATIVE ||
+        container.nb_channels != codec.ch_layout.nb_channels)
+        return true;
+    av_channel_layout_uninit(&codec.ch_layout);
+    return av_channel_layout_copy(&codec.ch_layout, &container) == 0;
+}
+
 // The read error behind a demuxer's end (`result` < 0), 0 for the end of the file. Some
 // demuxers report any failure of the byte stream as the end of the file, so the stream's
 // own error decides too: it is set only by a read that failed, never by reaching the end.
@@ -151,7 +162,8 @@ bool FfmpegDecoder::State::SetUp(DecodedForm form) {
     codec.reset(avcodec_alloc_context3(decoder));
     if (!codec || avcodec_parameters_to_context(codec.get(), stream->codecpar) < 0) return false;
     codec->pkt_timebase = stream->time_base;
-    if (avcodec_open2(codec.get(), decoder, nullptr) < 0) return false;
+    if (avcodec_open2(codec.get(), decoder, nullptr) < 0 || !KeepContainerLayout(*codec, stream->codecpar->ch_layout))
+        return false;
 
     storedChannels = codec->ch_layout.nb_channels;
     outRate = codec->sample_rate;
