@@ -1,6 +1,8 @@
 #include "sources/codecs/framesamples.h"
 
+#include <cmath>
 #include <cstring>
+#include <limits>
 
 #include "base/bigendian.h"
 #include "base/speakerlayout.h"
@@ -26,12 +28,16 @@ float BeS32(const uint8_t* stored) { return TopAligned24(LoadBe32(stored)); }
 float FloatOf(uint32_t bits) {
     float value;
     std::memcpy(&value, &bits, sizeof value);
-    return value;
+    return std::isnan(value) ? 0.0f : value;
 }
 
 float DoubleOf(uint64_t bits) {
     double value;
     std::memcpy(&value, &bits, sizeof value);
+    if (std::isnan(value)) return 0.0f;
+    // Beyond float's range the conversion itself is not defined.
+    if (std::fabs(value) > std::numeric_limits<float>::max())
+        return value > 0 ? std::numeric_limits<float>::infinity() : -std::numeric_limits<float>::infinity();
     return static_cast<float>(value);
 }
 

@@ -16,8 +16,9 @@ struct FrameSample {
 // 8 bits are dropped, rounding down); no decoder for other sizes. A 24-bit value v gives
 // exactly v / 2^23.
 FrameSample IntegerFrameSample(size_t storedBytes, bool bigEndian);
-// IEEE float samples of 4 and 8 bytes, as they are (doubles rounded to float), counted as
-// kFloatBits; no decoder for other sizes.
+// IEEE float samples of 4 and 8 bytes, as they are (doubles rounded to float, those beyond
+// float's range to infinity), counted as kFloatBits; NaN gives 0. No decoder for other
+// sizes.
 FrameSample FloatFrameSample(size_t storedBytes, bool bigEndian);
 
 }  // namespace tonewright
