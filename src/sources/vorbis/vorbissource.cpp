@@ -154,7 +154,7 @@ FrameFormat VorbisSource::GetFrameFormat() const {
 }
 
 int VorbisSource::ReadFrames(float* frames) {
-    if (!opened_ || frameOrder_.channels == 0) return AudioSource::ReadFrames(frames);
+    if (frameOrder_.channels == 0) return AudioSource::ReadFrames(frames);
     float** decoded = nullptr;
     int link = 0;
     const long count = ReadPastHoles([&] { return ov_read_float(&file_, &decoded, kBlockSamples, &link); });
