@@ -28,6 +28,7 @@ struct CompressionType {
     StoredSampleDecoder decoder = nullptr;  // Fixed: each sample decodes on its own,
     uint16_t storedBits = 0;                // at this width,
     bool eightBit = false;                  // to 8 bits (else 16)
+    bool floating = false;                  // IEEE float, delivered as such in frames
 };
 
 // Compared with the file's type after upper-casing it.
@@ -40,8 +41,8 @@ const CompressionType kCompressionTypes[] = {
     {"23NI", AiffCodec::Pcm, true},
     {"ULAW", AiffCodec::Fixed, false, DecodeWavMulaw, 8},
     {"ALAW", AiffCodec::Fixed, false, DecodeWavAlaw, 8},
-    {"FL32", AiffCodec::Fixed, false, DecodeBeFloat32, 32},
-    {"FL64", AiffCodec::Fixed, false, DecodeBeFloat64, 64},
+    {"FL32", AiffCodec::Fixed, false, DecodeBeFloat32, 32, false, true},
+    {"FL64", AiffCodec::Fixed, false, DecodeBeFloat64, 64, false, true},
     {"RAW ", AiffCodec::Fixed, false, DecodeWavU8, 8, true},  // offset binary
     {"IMA4", AiffCodec::Ima4},
     {"GSM ", AiffCodec::Gsm},
@@ -77,6 +78,16 @@ bool PickChannels(uint16_t channels, ChannelPick& pick) {
         default:
             return false;
     }
+}
+
+// Frames deliver every channel in ascending speaker order. AIFF's own order: 3 channels are
+// left, right, centre; 4 front left, front right, rear left, rear right; 6 left, left
+// centre, centre, right, right centre, surround.
+ChannelOrder AiffFrameOrder(uint16_t channels) {
+    if (channels != 6) return StoredInMaskOrder(channels, DefaultChannelMask(channels));
+    const uint32_t speakers[] = {kFrontLeft, kFrontLeftOfCenter, kFrontCenter, kFrontRight, kFrontRightOfCenter,
+                                 kBackCenter};
+    return FromSpeakerOrder(speakers, 6);
 }
 
 constexpr size_t kIma4PacketBytes = 34;
@@ -140,6 +151,7 @@ AiffSource::~AiffSource() { Close(); }
 void AiffSource::Close() {
     reader_.Stop();
     dataStart_ = 0;
+    frameFormat_ = FrameFormat();
     path_.clear();
     ResetFields();
 }
@@ -169,6 +181,12 @@ int AiffSource::ReadBlock(void* left, void* right) {
     return frames < 0 ? FailRead(reader_.ReadError()) : frames;
 }
 
+int AiffSource::ReadFrames(float* frames) {
+    const int count = reader_.ReadFrames(frames);
+    position = dataStart_ + reader_.Consumed();
+    return count < 0 ? FailRead(reader_.ReadError()) : count;
+}
+
 int AiffSource::GetTags(TagInfo& tags) { return path_.empty() ? 0 : ReadFileTags(path_, tags); }
 
 bool AiffSource::StartReading(UniqueFile file, const AiffLayout& layout) {
@@ -186,13 +204,14 @@ bool AiffSource::StartReading(UniqueFile file, const AiffLayout& layout) {
             const size_t sampleBytes = (layout.sampleSize + 7u) / 8;
             eightBit = sampleBytes == 1;
             reader_.StartDirect(std::move(file), layout.dataSize, pick, PcmDecoder(sampleBytes, type->littleEndian),
-                                sampleBytes, eightBit);
+                                sampleBytes, eightBit, IntegerFrameSample(sampleBytes, !type->littleEndian));
             break;
         }
         case AiffCodec::Fixed:
             storedBits = type->storedBits;
             eightBit = type->eightBit;
-            reader_.StartDirect(std::move(file), layout.dataSize, pick, type->decoder, storedBits / 8u, eightBit);
+            reader_.StartDirect(std::move(file), layout.dataSize, pick, type->decoder, storedBits / 8u, eightBit,
+                                type->floating ? FloatFrameSample(storedBits / 8u, true) : FrameSample());
             break;
         default: {
             auto decoder = CreateCodedDecoder(type->codec, layout);
@@ -202,6 +221,9 @@ bool AiffSource::StartReading(UniqueFile file, const AiffLayout& layout) {
             break;
         }
     }
+    const ChannelOrder order = AiffFrameOrder(layout.channels);
+    reader_.SetFrameOrder(order);
+    frameFormat_ = {order.channels, order.mask, reader_.FrameBits()};
     sampleRate = static_cast<int>(layout.sampleRate);
     sourceChannels = layout.channels;
     channels = pick.stereo ? 2 : 1;

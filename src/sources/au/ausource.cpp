@@ -23,16 +23,18 @@ struct Encoding {
     uint16_t storedBits;
     StoredSampleDecoder bigEndian;     // null for the ADPCM encodings
     StoredSampleDecoder littleEndian;  // the same for byte-wide samples
+    // Frames: the decoder of samples wider than 16 bits, by stored bytes and byte order.
+    FrameSample (*wide)(size_t storedBytes, bool bigEndian) = nullptr;
 };
 
 constexpr Encoding kEncodings[] = {
     {1, 8, DecodeWavMulaw, DecodeWavMulaw},
     {2, 8, DecodeS8AsS16, DecodeS8AsS16},
     {3, 16, DecodeBeTop16, DecodeWavS16},
-    {4, 24, DecodeBeTop16, DecodeWavS24},
-    {5, 32, DecodeBeTop16, DecodeWavS32},
-    {6, 32, DecodeBeFloat32, DecodeWavFloat32},
-    {7, 64, DecodeBeFloat64, DecodeWavFloat64},
+    {4, 24, DecodeBeTop16, DecodeWavS24, IntegerFrameSample},
+    {5, 32, DecodeBeTop16, DecodeWavS32, IntegerFrameSample},
+    {6, 32, DecodeBeFloat32, DecodeWavFloat32, FloatFrameSample},
+    {7, 64, DecodeBeFloat64, DecodeWavFloat64, FloatFrameSample},
     {23, 4, nullptr, nullptr},  // G.721, 32 kbit/s
     {25, 3, nullptr, nullptr},  // G.723, 24 kbit/s
     {26, 5, nullptr, nullptr},  // G.723, 40 kbit/s
@@ -51,6 +53,7 @@ AuSource::~AuSource() { Close(); }
 
 void AuSource::Close() {
     reader_.Stop();
+    frameFormat_ = FrameFormat();
     ResetFields();
 }
 
@@ -77,6 +80,17 @@ int AuSource::ReadBlock(void* left, void* right) {
     return frames < 0 ? FailRead(reader_.ReadError()) : frames;
 }
 
+FrameFormat AuSource::GetFrameFormat() const {
+    return frameFormat_.channels > 0 ? frameFormat_ : AudioSource::GetFrameFormat();
+}
+
+int AuSource::ReadFrames(float* frames) {
+    if (frameFormat_.channels == 0) return AudioSource::ReadFrames(frames);
+    const int count = reader_.ReadFrames(frames);
+    position = reader_.Consumed();
+    return count < 0 ? FailRead(reader_.ReadError()) : count;
+}
+
 bool AuSource::StartReading(UniqueFile file, const AuHeader& header, uint64_t dataBytes) {
     const Encoding* encoding = FindEncoding(header.encoding);
     if (!encoding) return false;
@@ -89,12 +103,19 @@ bool AuSource::StartReading(UniqueFile file, const AuHeader& header, uint64_t da
     pick.right = 1;
     pick.stereo = stored > 1;
     if (encoding->bigEndian) {
-        reader_.StartDirect(std::move(file), dataBytes, pick, header.bigEndian ? encoding->bigEndian : encoding->littleEndian,
-                            encoding->storedBits / 8u, false);
+        const size_t storedBytes = encoding->storedBits / 8u;
+        const StoredSampleDecoder decoder = header.bigEndian ? encoding->bigEndian : encoding->littleEndian;
+        reader_.StartDirect(std::move(file), dataBytes, pick, decoder, storedBytes, false,
+                            encoding->wide ? encoding->wide(storedBytes, header.bigEndian) : FrameSample());
     } else {
         auto decoder = CreateG72xDecoder(encoding->storedBits, stored);
         if (!decoder) return false;
         reader_.StartCoded(std::move(file), dataBytes, pick, std::move(decoder));
+    }
+    if (stored <= kMaxRoadChannels) {
+        const ChannelOrder order = StoredInMaskOrder(stored, DefaultChannelMask(stored));
+        reader_.SetFrameOrder(order);
+        frameFormat_ = {order.channels, order.mask, reader_.FrameBits()};
     }
     sampleRate = static_cast<int>(rate);
     sourceChannels = stored;

@@ -125,12 +125,12 @@ HPLUGIN BASS_PluginLoad(const char* file, uint32_t /*flags*/) {
 
 int BASS_PluginFree(HPLUGIN handle) { return handle <= std::size(kBuiltInAddOns) ? 1 : 0; }
 
-HSTREAM BASS_StreamCreateFile(const char* file, uint32_t /*flags*/) {
+HSTREAM BASS_StreamCreateFile(const char* file, uint32_t flags) {
     if (!file) return 0;
     // A CD track record is served from the disc or not at all.
     CdTrackRecord record;
     if (ReadCdTrackRecord(file, record)) return AddChannel(OpenCdChannel(file, record));
-    return AddChannel(OpenStreamChannel(file));
+    return AddChannel(OpenStreamChannel(file, (flags & BASS_SAMPLE_FLOAT) != 0));
 }
 
 HMUSIC BASS_MusicLoad(const char* file, uint32_t flags, uint32_t freq) {
@@ -184,7 +184,9 @@ int BASS_ChannelGetInfo(uint32_t handle, BASS_CHANNELINFO* info) {
         const PcmLayout& layout = channel.layout();
         info->freq = static_cast<uint32_t>(layout.rate);
         info->chans = static_cast<uint32_t>(layout.channels);
-        info->flags = layout.bits == 8 ? BASS_SAMPLE_8BITS : 0;
+        info->flags = layout.bits == 8 ? BASS_SAMPLE_8BITS : layout.bits == 32 ? BASS_SAMPLE_FLOAT : 0;
+        info->origres = static_cast<uint32_t>(layout.storedBits) | (layout.storedFloat ? BASS_ORIGRES_FLOAT : 0);
+        info->speakers = layout.mask;
         return 1;
     });
 }

@@ -21,6 +21,10 @@ constexpr uint32_t BASS_MUSIC_PRESCAN = 0x20000;
 constexpr uint32_t BASS_MUSIC_RAMP = 0x200;
 // BASS_CHANNELINFO flag: the channel's samples are unsigned 8-bit.
 constexpr uint32_t BASS_SAMPLE_8BITS = 1;
+// Stream creation and BASS_CHANNELINFO flag: the channel's samples are 32-bit floats.
+constexpr uint32_t BASS_SAMPLE_FLOAT = 256;
+// BASS_CHANNELINFO origres flag: the stored samples are floating point.
+constexpr uint32_t BASS_ORIGRES_FLOAT = 0x10000;
 constexpr uint32_t BASS_POS_BYTE = 0;
 constexpr uint32_t BASS_FILEPOS_END = 2;
 constexpr uint32_t BASS_FILEPOS_START = 3;
@@ -39,6 +43,13 @@ struct BASS_CHANNELINFO {
     uint32_t freq;
     uint32_t chans;
     uint32_t flags;
+    // The stored width in bits (with BASS_ORIGRES_FLOAT for float), as the sample road
+    // counts it (see FfmpegDecoder::StoredFormat); 0 when not known (rendered channels and
+    // CD tracks, which are 16-bit).
+    uint32_t origres;
+    // The layer's own field: the speakers of the channels as a WAV channel mask (channels
+    // in ascending bit order); 0 when not known.
+    uint32_t speakers;
 };
 
 struct BASS_MIDI_FONT {
@@ -59,7 +70,9 @@ HPLUGIN BASS_PluginLoad(const char* file, uint32_t flags);
 int BASS_PluginFree(HPLUGIN handle);
 
 // A decoding stream of the whole file: a CD track record (".cda") or anything FFmpeg decodes
-// except tracker modules. 0 when refused.
+// except tracker modules. With BASS_SAMPLE_FLOAT a file's stream decodes to float frames of
+// every channel (unsigned 8-bit and signed 16-bit otherwise); CD tracks stay 16-bit. 0 when
+// refused.
 HSTREAM BASS_StreamCreateFile(const char* file, uint32_t flags);
 // A tracker module rendered at freq (0: the BASS_Init rate) in 16-bit stereo, ending with
 // its play-through. BASS_MUSIC_RAMP softens volume changes. 0 when refused.

@@ -39,6 +39,8 @@ void BassSource::Close() {
     id3v1_.clear();
     id3v2_.clear();
     kind_ = kStream;
+    frameFormat_ = FrameFormat();
+    floatFrames_ = false;
 }
 
 int BassSource::Open(const std::string& path, int renderRate) {
@@ -80,6 +82,7 @@ int BassSource::Open(const std::string& path, int renderRate) {
 
     if (kind_ == kMp3) ProbeChannelMode(path);
     SetBitrate();
+    SetFrameFormat(info);
 
     blockBuffer_.resize(static_cast<size_t>(bytesPerSample) * channels * kBlockSamples);
     path_ = path;
@@ -106,6 +109,48 @@ void BassSource::SetBitrate() {
         bitrateKbps = AverageKbps(end - start, seconds);
     else
         bitrateKbps = ClampToInt(static_cast<uint64_t>(bitsPerSample) * sampleRate * sourceChannels / 1000);
+}
+
+// The stored form of a stream that frames deliver unlike the blocks: more than two channels
+// (up to 8) or more than 16 bits.
+void BassSource::SetFrameFormat(const BASS_CHANNELINFO& info) {
+    if (kind_ == kModule || kind_ == kMidi || sourceChannels > kMaxRoadChannels) return;
+    int bits = static_cast<int>(info.origres & ~BASS_ORIGRES_FLOAT);
+    if (info.origres & BASS_ORIGRES_FLOAT) bits = kFloatBits;
+    if (bits != 8 && bits != 24 && bits != kFloatBits) bits = 16;
+    const FrameFormat stored = {sourceChannels, UsableChannelMask(info.speakers, sourceChannels), bits};
+    if (stored.IsWide()) frameFormat_ = stored;
+}
+
+FrameFormat BassSource::GetFrameFormat() const {
+    return frameFormat_.channels > 0 ? frameFormat_ : AudioSource::GetFrameFormat();
+}
+
+bool BassSource::BeginFrames() {
+    if (floatFrames_ || frameFormat_.channels == 0) return true;
+    BASS_StreamFree(channel_);
+    channel_ = BASS_StreamCreateFile(path_.c_str(), BASS_STREAM_DECODE | BASS_SAMPLE_FLOAT);
+    BASS_CHANNELINFO info{};
+    // Refused also when the file changed between the two creations.
+    if (!channel_ || !BASS_ChannelGetInfo(channel_, &info) || !(info.flags & BASS_SAMPLE_FLOAT) ||
+        static_cast<int>(info.chans) != frameFormat_.channels) {
+        Close();
+        FailRead("");
+        return false;
+    }
+    // Length and position now count float frames.
+    length = BASS_ChannelGetLength(channel_, BASS_POS_BYTE);
+    floatFrames_ = true;
+    return true;
+}
+
+int BassSource::ReadFrames(float* frames) {
+    if (!floatFrames_) return AudioSource::ReadFrames(frames);
+    const uint32_t frameBytes = sizeof(float) * static_cast<uint32_t>(frameFormat_.channels);
+    const uint32_t bytes = BASS_ChannelGetData(channel_, frames, frameBytes * kBlockSamples);
+    if (bytes == BASS_DATA_END && BASS_ErrorGetCode() == BASS_ERROR_UNKNOWN) return FailRead(EIO);
+    if (bytes == BASS_DATA_END) return 0;
+    return static_cast<int>(bytes / frameBytes);
 }
 
 int BassSource::ReadBlock(void* left, void* right) {

@@ -5,13 +5,17 @@
 #include <vector>
 
 #include "sources/audiosource.h"
+#include "sources/bass/bass.h"
 
 namespace tonewright {
 
 // The source that decodes through the decoder layer (sources/bass/bass.h): MP3 and every
 // stream format the layer opens, CD tracks, tracker modules, and MIDI files. It also hands
 // out an MP3 file's raw ID3v1 and ID3v2 blocks and every file's tag text. length and
-// position count bytes of decoded PCM as the layer counts them.
+// position count bytes of decoded PCM as the layer counts them. Frames of a stream with
+// more than two channels or more than 16 bits deliver up to 8 channels at their stored
+// width, from a float stream of the layer created again for them; rendered songs and CD
+// tracks deliver their 16-bit stereo blocks as frames.
 class BassSource : public AudioSource {
 public:
     BassSource() = default;
@@ -24,6 +28,9 @@ public:
     // (0: the layer's output rate).
     int Open(const std::string& path, int renderRate) override;
     int ReadBlock(void* left, void* right) override;
+    FrameFormat GetFrameFormat() const override;
+    bool BeginFrames() override;
+    int ReadFrames(float* frames) override;
 
     uint64_t GetPosition() const override;
     // Only for MP3 files (by extension).
@@ -36,6 +43,7 @@ private:
 
     void ProbeChannelMode(const std::string& path);
     void SetBitrate();
+    void SetFrameFormat(const BASS_CHANNELINFO& info);
 
     uint32_t channel_ = 0;
     std::vector<uint8_t> blockBuffer_;  // interleaved frames of a stereo or multichannel read
@@ -44,6 +52,8 @@ private:
     mutable std::vector<uint8_t> id3v2_;
     int kind_ = kStream;
     std::string path_;
+    FrameFormat frameFormat_;   // channels 0 when frames come from the blocks
+    bool floatFrames_ = false;  // the channel decodes to float frames
 };
 
 }  // namespace tonewright

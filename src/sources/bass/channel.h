@@ -7,11 +7,15 @@
 namespace tonewright {
 
 // The decoded sample layout of a channel: interleaved frames of `channels` samples, each
-// unsigned 8-bit or signed 16-bit in host order.
+// unsigned 8-bit, signed 16-bit in host order or (bits 32) a float; what the decoded
+// samples were stored as, when known.
 struct PcmLayout {
     int rate = 0;
     int channels = 0;
     int bits = 16;
+    int storedBits = 0;        // 0 when not known
+    bool storedFloat = false;
+    uint32_t mask = 0;         // the speakers of the channels, 0 when not known
     int FrameBytes() const { return channels * bits / 8; }
 };
 

@@ -24,7 +24,9 @@ public:
     StreamChannel(const std::string& path, std::unique_ptr<FfmpegDecoder> decoder, const FileTagLayout& tags,
                   uint64_t audioStart)
         : Channel(Kind::Stream, path), decoder_(std::move(decoder)), tags_(tags), audioStart_(audioStart) {
-        layout_ = {decoder_->SampleRate(), decoder_->Channels(), decoder_->BitsPerSample()};
+        const FrameFormat stored = decoder_->StoredFormat();
+        layout_ = {decoder_->SampleRate(), decoder_->Channels(),   decoder_->BitsPerSample(),
+                   stored.bits,            stored.bits == kFloatBits, stored.mask};
         lengthFrames_ = static_cast<uint64_t>(std::max<int64_t>(decoder_->TotalFrames(), 0));
     }
 
@@ -62,9 +64,9 @@ private:
 
 }  // namespace
 
-std::unique_ptr<Channel> OpenStreamChannel(const std::string& path) {
+std::unique_ptr<Channel> OpenStreamChannel(const std::string& path, bool floatFrames) {
     auto decoder = std::make_unique<FfmpegDecoder>();
-    if (!decoder->Open(path)) return nullptr;
+    if (!decoder->Open(path, floatFrames ? DecodedForm::kFloatFrames : DecodedForm::kSamples)) return nullptr;
     if (std::strcmp(decoder->Format()->iformat->name, kTrackerDemuxer) == 0) return nullptr;
     FileTagLayout tags;
     if (!ReadFileTagLayout(path, tags)) return nullptr;

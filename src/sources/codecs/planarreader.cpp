@@ -37,12 +37,14 @@ void PlanarReader::Start(UniqueFile file, uint64_t dataSize, const ChannelPick& 
 }
 
 void PlanarReader::StartDirect(UniqueFile file, uint64_t dataSize, const ChannelPick& pick,
-                               StoredSampleDecoder decoder, size_t storedSampleBytes, bool eightBit) {
+                               StoredSampleDecoder decoder, size_t storedSampleBytes, bool eightBit,
+                               FrameSample wide) {
     Start(std::move(file), dataSize, pick);
     decodeSample_ = decoder;
     storedSampleBytes_ = storedSampleBytes;
     eightBit_ = eightBit;
     const size_t frameBytes = storedSampleBytes * pick.storedChannels;
+    direct_ = {wide, decoder, eightBit, storedSampleBytes, frameBytes, {}};
     raw_.resize(frameBytes * FramesPerRead(frameBytes));
 }
 
@@ -61,6 +63,7 @@ void PlanarReader::Stop() {
     decodeSample_ = nullptr;
     storedSampleBytes_ = 0;
     eightBit_ = false;
+    direct_ = DirectFrames();
     frameDecoder_.reset();
     raw_ = std::vector<uint8_t>();
     decoded_ = std::vector<int16_t>();
@@ -73,6 +76,25 @@ int PlanarReader::Read(void* left, void* right) {
     else if (decodeSample_)
         frames = eightBit_ ? ReadDirect<uint8_t>(left, right) : ReadDirect<int16_t>(left, right);
     return frames == 0 && data_.ReadError() != 0 ? -1 : frames;
+}
+
+void PlanarReader::SetFrameOrder(const ChannelOrder& order) { direct_.order = order; }
+
+int PlanarReader::ReadFrames(float* frames) {
+    const ChannelOrder& order = direct_.order;
+    size_t count = 0;
+    if (frameDecoder_) {
+        const size_t stored = pick_.storedChannels;
+        count = frameDecoder_->Decode(data_, decoded_.data(), decoded_.size() / stored);
+        for (size_t f = 0; f < count; ++f)
+            for (int i = 0; i < order.channels; ++i)
+                *frames++ = BlockSampleToFrame(decoded_[f * stored + order.stored[i]], false);
+    } else if (decodeSample_) {
+        // A frame cut short by the end of the data is dropped.
+        count = data_.Read(raw_.data(), raw_.size()) / direct_.frameBytes;
+        direct_.Decode(raw_.data(), count, frames);
+    }
+    return count == 0 && data_.ReadError() != 0 ? -1 : static_cast<int>(count);
 }
 
 template <typename Sample>

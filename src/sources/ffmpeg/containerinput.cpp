@@ -61,7 +61,9 @@ void ContainerInput::FindTagBlocks() {
     if (tag <= static_cast<uint64_t>(info.st_size)) skipBytes_ = static_cast<int64_t>(tag);
     // A FLAC stream's comment blocks.
     WalkFlacMetadata(descriptor_, skipBytes_, [this](int64_t at, uint8_t type) {
-        if (type == kFlacVorbisComment) hiddenBlockTypes_.push_back(at);
+        if (type != kFlacVorbisComment) return;
+        hiddenBlockTypes_.push_back(at);
+        if (hiddenChannelMask_ == 0) hiddenChannelMask_ = FlacChannelMaskComment(descriptor_, at);
     });
 }
 

@@ -29,6 +29,8 @@ public:
     int64_t SkipBytes() const { return skipBytes_; }
     // Whether tags were kept from FFmpeg, so its metadata lacks them.
     bool HidesTags() const { return skipBytes_ > 0 || !hiddenBlockTypes_.empty(); }
+    // The speakers a hidden FLAC comment names (see FlacChannelMaskComment); 0 when none does.
+    uint32_t HiddenChannelMask() const { return hiddenChannelMask_; }
 
 private:
     ContainerInput() = default;
@@ -41,6 +43,7 @@ private:
     int64_t offset_ = 0;  // where the next read starts
     int64_t skipBytes_ = 0;
     std::vector<int64_t> hiddenBlockTypes_;  // file offsets of the bytes naming hidden blocks' types
+    uint32_t hiddenChannelMask_ = 0;
 };
 
 }  // namespace tonewright

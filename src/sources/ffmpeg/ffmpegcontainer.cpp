@@ -9,6 +9,7 @@
 #include "sources/ffmpeg/mp3infoframe.h"
 
 extern "C" {
+#include <libavutil/channel_layout.h>
 #include <libavutil/dict.h>
 #include <libavutil/log.h>
 }
@@ -18,6 +19,22 @@ namespace tonewright {
 namespace {
 
 constexpr int64_t kWavProbeBytes = 16 * 1024;
+
+// FFmpeg's FLAC demuxer takes a stream's layout from its channel mask comment, which the
+// container input hides; the layout is given to the streams here instead.
+void ApplyHiddenChannelMask(AVFormatContext& container, const ContainerInput& input) {
+    const uint32_t mask = input.HiddenChannelMask();
+    if (mask == 0) return;
+    for (unsigned i = 0; i < container.nb_streams; ++i) {
+        AVCodecParameters& stream = *container.streams[i]->codecpar;
+        AVChannelLayout layout{};
+        if (stream.codec_id != AV_CODEC_ID_FLAC || av_channel_layout_from_mask(&layout, mask) != 0) continue;
+        if (layout.nb_channels == stream.ch_layout.nb_channels) {
+            av_channel_layout_uninit(&stream.ch_layout);
+            stream.ch_layout = layout;
+        }
+    }
+}
 
 }  // namespace
 
@@ -54,6 +71,7 @@ FormatContextPtr OpenContainer(const std::string& path) {
     if (std::strcmp(opened->iformat->name, "wav") == 0)
         opened->probesize = std::min<int64_t>(opened->probesize, kWavProbeBytes);
     if (avformat_find_stream_info(container.get(), nullptr) < 0) return nullptr;
+    ApplyHiddenChannelMask(*container, *static_cast<const ContainerInput*>(opened->opaque));
     return container;
 }
 

@@ -2,10 +2,12 @@
 
 #include <algorithm>
 #include <climits>
+#include <cmath>
 #include <cstring>
 #include <vector>
 
 #include "base/ffmpegfree.h"
+#include "sources/channelorder.h"
 #include "sources/ffmpeg/ffmpegcontainer.h"
 
 extern "C" {
@@ -53,6 +55,47 @@ struct ChannelLayout {
 
 bool IsEightBit(AVSampleFormat format) { return format == AV_SAMPLE_FMT_U8 || format == AV_SAMPLE_FMT_U8P; }
 
+bool IsLossy(AVCodecID id) {
+    const AVCodecDescriptor* descriptor = avcodec_descriptor_get(id);
+    return descriptor && (descriptor->props & AV_CODEC_PROP_LOSSY) && !(descriptor->props & AV_CODEC_PROP_LOSSLESS);
+}
+
+// The width frames report for the decoder's output (see StoredFormat).
+int StoredBits(const AVCodecContext& codec) {
+    switch (av_get_packed_sample_fmt(codec.sample_fmt)) {
+        case AV_SAMPLE_FMT_U8:
+            return 8;
+        case AV_SAMPLE_FMT_S32:
+            return codec.bits_per_raw_sample > 0 && codec.bits_per_raw_sample <= 16 ? 16 : 24;
+        case AV_SAMPLE_FMT_FLT:
+        case AV_SAMPLE_FMT_DBL:
+            return IsLossy(codec.codec_id) ? 16 : kFloatBits;
+        default:
+            return 16;
+    }
+}
+
+// The speakers of a layout in native order, the usual ones of its count otherwise; bits
+// beyond those the road knows make the usual ones too.
+uint32_t StoredMask(const AVChannelLayout& layout) {
+    const int count = layout.nb_channels;
+    if (layout.order != AV_CHANNEL_ORDER_NATIVE || layout.u.mask > kKnownSpeakers) return DefaultChannelMask(count);
+    return UsableChannelMask(static_cast<uint32_t>(layout.u.mask), count);
+}
+
+constexpr float kSteps24 = 8388608.0f;  // 2^23
+
+// FFmpeg's FLAC decoder sets the usual FLAC layout of the channel count when it opens,
+// in place of the one the container found (a channel mask comment); the container's is
+// kept, so that the decoded frames carry it. False when it cannot be copied.
+bool KeepContainerLayout(AVCodecContext& codec, const AVChannelLayout& container) {
+    if (codec.codec_id != AV_CODEC_ID_FLAC || container.order != AV_CHANNEL_ORDER_NATIVE ||
+        container.nb_channels != codec.ch_layout.nb_channels)
+        return true;
+    av_channel_layout_uninit(&codec.ch_layout);
+    return av_channel_layout_copy(&codec.ch_layout, &container) == 0;
+}
+
 // The read error behind a demuxer's end (`result` < 0), 0 for the end of the file. Some
 // demuxers report any failure of the byte stream as the end of the file, so the stream's
 // own error decides too: it is set only by a read that failed, never by reaching the end.
@@ -72,6 +115,8 @@ struct FfmpegDecoder::State {
     int streamIndex = -1;
     int storedChannels = 0;
     int64_t totalFrames = 0;
+    FrameFormat storedFormat;
+    bool roundTo24 = false;  // float frames of integers wider than 24 bits
 
     // What Read delivers.
     AVSampleFormat outFormat = AV_SAMPLE_FMT_S16;
@@ -94,7 +139,7 @@ struct FfmpegDecoder::State {
     int errorsWithoutInput = 0;
     bool packetHeld = false;  // `packet` holds the first audio packet, read ahead and not yet sent
 
-    bool SetUp(bool downmixToStereo);
+    bool SetUp(DecodedForm form);
     bool DecodeMore();
     void SendNextPacket();
     bool ReadPacket(int otherPackets);
@@ -104,7 +149,7 @@ struct FfmpegDecoder::State {
     void ReserveOutput(int frames);
 };
 
-bool FfmpegDecoder::State::SetUp(bool downmixToStereo) {
+bool FfmpegDecoder::State::SetUp(DecodedForm form) {
     streamIndex = FirstStreamOf(*container, AVMEDIA_TYPE_AUDIO);
     if (streamIndex < 0) return false;
     AVStream* stream = container->streams[streamIndex];
@@ -117,16 +162,23 @@ bool FfmpegDecoder::State::SetUp(bool downmixToStereo) {
     codec.reset(avcodec_alloc_context3(decoder));
     if (!codec || avcodec_parameters_to_context(codec.get(), stream->codecpar) < 0) return false;
     codec->pkt_timebase = stream->time_base;
-    if (avcodec_open2(codec.get(), decoder, nullptr) < 0) return false;
+    if (avcodec_open2(codec.get(), decoder, nullptr) < 0 || !KeepContainerLayout(*codec, stream->codecpar->ch_layout))
+        return false;
 
     storedChannels = codec->ch_layout.nb_channels;
     outRate = codec->sample_rate;
     if (storedChannels < 1 || storedChannels > kMaxChannels || outRate <= 0) return false;
-    if (downmixToStereo && storedChannels > 2)
+    if (form == DecodedForm::kStereoSamples && storedChannels > 2)
         outLayout.AssignUsual(2);
     else if (!outLayout.Assign(codec->ch_layout))
         return false;
-    outFormat = IsEightBit(codec->sample_fmt) ? AV_SAMPLE_FMT_U8 : AV_SAMPLE_FMT_S16;
+    storedFormat = {storedChannels, StoredMask(codec->ch_layout), StoredBits(*codec)};
+    if (form == DecodedForm::kFloatFrames) {
+        outFormat = AV_SAMPLE_FMT_FLT;
+        roundTo24 = storedFormat.bits == 24 && codec->bits_per_raw_sample != 24;
+    } else {
+        outFormat = IsEightBit(codec->sample_fmt) ? AV_SAMPLE_FMT_U8 : AV_SAMPLE_FMT_S16;
+    }
     outFrameBytes = av_get_bytes_per_sample(outFormat) * outLayout.layout.nb_channels;
 
     packet.reset(av_packet_alloc());
@@ -254,11 +306,11 @@ void FfmpegDecoder::State::ReserveOutput(int frames) {
 FfmpegDecoder::FfmpegDecoder() = default;
 FfmpegDecoder::~FfmpegDecoder() = default;
 
-bool FfmpegDecoder::Open(const std::string& path, bool downmixToStereo) {
+bool FfmpegDecoder::Open(const std::string& path, DecodedForm form) {
     Close();
     auto state = std::make_unique<State>();
     state->container = OpenContainer(path);
-    if (!state->container || !state->SetUp(downmixToStereo)) return false;
+    if (!state->container || !state->SetUp(form)) return false;
     state->totalFrames = StreamFrames(*state->container, state->streamIndex, path);
     state_ = std::move(state);
     return true;
@@ -274,8 +326,10 @@ int FfmpegDecoder::SampleRate() const { return state_ ? state_->outRate : 0; }
 
 int FfmpegDecoder::BitsPerSample() const {
     if (!state_) return 0;
-    return state_->outFormat == AV_SAMPLE_FMT_U8 ? 8 : 16;
+    return av_get_bytes_per_sample(state_->outFormat) * 8;
 }
+
+FrameFormat FfmpegDecoder::StoredFormat() const { return state_ ? state_->storedFormat : FrameFormat(); }
 
 int64_t FfmpegDecoder::TotalFrames() const { return state_ ? state_->totalFrames : 0; }
 
@@ -312,6 +366,11 @@ int FfmpegDecoder::Read(void* interleaved, int maxFrames) {
         if (state.pendingFrames == 0) state.pendingOffset = 0;
     }
     if (got == 0 && state.readError != 0) return -1;
+    if (state.roundTo24) {
+        auto* samples = static_cast<float*>(interleaved);
+        for (size_t i = 0, n = static_cast<size_t>(got) * Channels(); i < n; ++i)
+            samples[i] = std::floor(samples[i] * kSteps24) / kSteps24;
+    }
     return got;
 }
 

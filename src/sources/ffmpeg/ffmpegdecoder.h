@@ -4,15 +4,23 @@
 #include <memory>
 #include <string>
 
+#include "base/speakerlayout.h"
+
 struct AVFormatContext;
 
 namespace tonewright {
 
-// Decodes the first audio stream of any file FFmpeg opens into interleaved samples:
-// unsigned 8-bit when the stream is 8-bit PCM, else signed 16-bit (planar, float, double
-// and wide integer decoder output converted with FFmpeg's own converter, so the samples
-// equal those of the ffmpeg program). Encoder delay and padding that the container
-// declares are dropped as the ffmpeg program drops them. Should the decoder change rate
+// What the decoder delivers: interleaved samples of every stored channel, unsigned 8-bit
+// when the stream is 8-bit PCM, else signed 16-bit (planar, float, double and wide integer
+// decoder output converted with FFmpeg's own converter, so the samples equal those of the
+// ffmpeg program); the same mixed down to two channels when the stream has more (as
+// "ffmpeg -ac 2" mixes); or frames of every stored channel as 32-bit floats (full scale
+// +-1.0) in FFmpeg's native order, which is the road's ascending speaker order.
+enum class DecodedForm { kSamples, kStereoSamples, kFloatFrames };
+
+// Decodes the first audio stream of any file FFmpeg opens in one of the decoded forms.
+// Encoder delay and padding that the container declares are dropped as the ffmpeg program
+// drops them. Should the decoder change rate
 // or layout within the stream, the samples keep the format announced by Open.
 // Shared by the FFmpeg source and the stream kind of the decoder layer; one object serves
 // one file and may be used on any one thread at a time.
@@ -23,9 +31,7 @@ public:
     FfmpegDecoder(const FfmpegDecoder&) = delete;
     FfmpegDecoder& operator=(const FfmpegDecoder&) = delete;
 
-    // Every channel of the stream is delivered, unless downmixToStereo is set and the
-    // stream has more than two: those are mixed down to two (as "ffmpeg -ac 2" mixes).
-    bool Open(const std::string& path, bool downmixToStereo = false);
+    bool Open(const std::string& path, DecodedForm form = DecodedForm::kSamples);
     void Close();
 
     // Channels delivered by Read.
@@ -33,7 +39,14 @@ public:
     // Channels of the stored stream.
     int StoredChannels() const;
     int SampleRate() const;
-    int BitsPerSample() const;  // 8 or 16
+    int BitsPerSample() const;  // 8 or 16; 32 for float frames
+    // The stored stream as float frames deliver it: every channel, the speakers of its
+    // layout (the usual ones of the count when the layout names none or is not in native
+    // order) and its width: 8 for unsigned 8-bit, 24 for 32-bit integers that hold more
+    // than 16 bits, kFloatBits for float of lossless codecs, 16 for everything else (lossy
+    // codecs decode to float whatever their source was). Frames of 32-bit integers holding
+    // more than 24 bits are rounded down to 24 bits.
+    FrameFormat StoredFormat() const;
     // Frames of the whole stream as exactly as the container tells; 0 when unknown.
     int64_t TotalFrames() const;
     int64_t FileSize() const;

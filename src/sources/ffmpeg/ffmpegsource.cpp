@@ -15,12 +15,13 @@ void FfmpegSource::Close() {
     decoder_.Close();
     interleaved_ = std::vector<uint8_t>();
     path_.clear();
+    wideFrames_ = false;
     ResetFields();
 }
 
 int FfmpegSource::Open(const std::string& path, int /*renderRate*/) {
     Close();
-    if (!decoder_.Open(path, true)) {
+    if (!decoder_.Open(path, DecodedForm::kStereoSamples)) {
         Close();
         return 0;
     }
@@ -49,6 +50,34 @@ int FfmpegSource::ReadBlock(void* left, void* right) {
     else
         Deinterleave(reinterpret_cast<const int16_t*>(interleaved_.data()), frames, channels, left, right);
     return frames;
+}
+
+FrameFormat FfmpegSource::GetFrameFormat() const {
+    const FrameFormat stored = decoder_.StoredFormat();
+    return stored.IsWide() && stored.channels <= kMaxRoadChannels ? stored : AudioSource::GetFrameFormat();
+}
+
+bool FfmpegSource::BeginFrames() {
+    if (wideFrames_ || !GetFrameFormat().IsWide()) return true;
+    const FrameFormat planned = decoder_.StoredFormat();
+    const bool opened = decoder_.Open(path_, DecodedForm::kFloatFrames);
+    const FrameFormat stored = decoder_.StoredFormat();
+    // Also refused when the file changed between the two openings.
+    if (!opened || stored.channels != planned.channels || stored.mask != planned.mask || stored.bits != planned.bits) {
+        decoder_.Close();
+        FailRead("");
+        return false;
+    }
+    position = static_cast<uint64_t>(decoder_.ByteOffset());
+    wideFrames_ = true;
+    return true;
+}
+
+int FfmpegSource::ReadFrames(float* frames) {
+    if (!wideFrames_) return AudioSource::ReadFrames(frames);
+    const int count = decoder_.Read(frames, kBlockSamples);
+    position = static_cast<uint64_t>(decoder_.ByteOffset());
+    return count < 0 ? FailRead(decoder_.ReadErrorText()) : count;
 }
 
 int FfmpegSource::GetTags(TagInfo& tags) {

@@ -10,8 +10,11 @@
 namespace tonewright {
 
 // The decoding FFmpeg source: the first audio stream of any file FFmpeg opens (video
-// files, the MP4 family, Speex and whatever no other decoder takes). A stream of more than
-// two channels is mixed down to two. length and position count bytes of the file.
+// files, the MP4 family, Speex and whatever no other decoder takes). In blocks a stream of
+// more than two channels is mixed down to two. Frames of more than two channels or more
+// than 16 bits deliver up to 8 stored channels unmixed at their stored width (see
+// FfmpegDecoder::StoredFormat): the decoder is opened again for them. length and position
+// count bytes of the file.
 class FfmpegSource : public AudioSource {
 public:
     FfmpegSource() = default;
@@ -21,6 +24,9 @@ public:
     // renderRate is not used: nothing FFmpeg decodes is rendered.
     int Open(const std::string& path, int renderRate) override;
     int ReadBlock(void* left, void* right) override;
+    FrameFormat GetFrameFormat() const override;
+    bool BeginFrames() override;
+    int ReadFrames(float* frames) override;
     // From the container's metadata; from the file's tags as TagLib reads them when the
     // container was kept off them (a leading ID3v2 tag, FLAC's Vorbis comments).
     int GetTags(TagInfo& tags) override;
@@ -28,6 +34,7 @@ public:
 private:
     FfmpegDecoder decoder_;
     std::string path_;
+    bool wideFrames_ = false;  // the decoder delivers float frames
     std::vector<uint8_t> interleaved_;  // one block as the decoder delivers it
 };
 

@@ -28,6 +28,29 @@ int RightChannelIndex(int channelCount) {
     return channelCount == 3 || (channelCount >= 5 && channelCount <= 8) ? 2 : 1;
 }
 
+// The speakers of the Vorbis channel orders of 1 to 8 channels, in stored order.
+const uint32_t kVorbisSpeakers[kMaxRoadChannels][kMaxRoadChannels] = {
+    {kFrontCenter},
+    {kFrontLeft, kFrontRight},
+    {kFrontLeft, kFrontCenter, kFrontRight},
+    {kFrontLeft, kFrontRight, kBackLeft, kBackRight},
+    {kFrontLeft, kFrontCenter, kFrontRight, kBackLeft, kBackRight},
+    {kFrontLeft, kFrontCenter, kFrontRight, kBackLeft, kBackRight, kLowFrequency},
+    {kFrontLeft, kFrontCenter, kFrontRight, kSideLeft, kSideRight, kBackCenter, kLowFrequency},
+    {kFrontLeft, kFrontCenter, kFrontRight, kSideLeft, kSideRight, kBackLeft, kBackRight, kLowFrequency},
+};
+
+// Repeats a read of libvorbisfile while it reports a hole or a bad link; 0 at the end of the
+// readable links or after too many failed reads in a row.
+template <typename Read>
+long ReadPastHoles(Read read) {
+    for (int failed = 0; failed < kMaxFailedReads; ++failed) {
+        const long got = read();
+        if (got >= 0) return got;
+    }
+    return 0;
+}
+
 struct CommentKey {
     const char* key;  // with its "="
     std::string TagInfo::*field;
@@ -48,6 +71,7 @@ void VorbisSource::Close() {
     file_ = OggVorbis_File{};
     opened_ = false;
     rightChannel_ = 1;
+    frameOrder_ = ChannelOrder();
     comments_.clear();
     interleaved_ = std::vector<char>();
     ResetFields();
@@ -72,6 +96,8 @@ int VorbisSource::Open(const std::string& path, int /*renderRate*/) {
     sourceChannels = info->channels;
     channels = std::min(sourceChannels, 2);
     rightChannel_ = RightChannelIndex(sourceChannels);
+    if (sourceChannels <= kMaxRoadChannels)
+        frameOrder_ = FromSpeakerOrder(kVorbisSpeakers[sourceChannels - 1], sourceChannels);
     bitsPerSample = 16;
     bytesPerSample = 2;
     // Files encoded by quality state no nominal rate; their average rate stands in.
@@ -97,14 +123,9 @@ void VorbisSource::ReadComments() {
     }
 }
 
-// One ov_read of 16-bit little-endian samples; holes are read past. 0 at the end of the
-// readable links or after too many failed reads in a row.
+// One ov_read of 16-bit little-endian samples; holes are read past.
 int VorbisSource::ReadSamples(char* buffer, int bytes) {
-    for (int failed = 0; failed < kMaxFailedReads; ++failed) {
-        const long got = ov_read(&file_, buffer, bytes, 0, 2, 1, nullptr);
-        if (got >= 0) return static_cast<int>(got);
-    }
-    return 0;
+    return static_cast<int>(ReadPastHoles([&] { return ov_read(&file_, buffer, bytes, 0, 2, 1, nullptr); }));
 }
 
 int VorbisSource::ReadBlock(void* left, void* right) {
@@ -118,9 +139,29 @@ int VorbisSource::ReadBlock(void* left, void* right) {
         Deinterleave(reinterpret_cast<const int16_t*>(interleaved_.data()), frames, sourceChannels, left, right,
                      rightChannel_);
     }
+    UpdatePosition();
+    return frames;
+}
+
+void VorbisSource::UpdatePosition() {
     const ogg_int64_t offset = ov_raw_tell(&file_);
     position = offset > 0 ? static_cast<uint64_t>(offset) : 0;
-    return frames;
+}
+
+FrameFormat VorbisSource::GetFrameFormat() const {
+    return frameOrder_.channels > 0 ? FrameFormat{frameOrder_.channels, frameOrder_.mask, 16}
+                                    : AudioSource::GetFrameFormat();
+}
+
+int VorbisSource::ReadFrames(float* frames) {
+    if (frameOrder_.channels == 0) return AudioSource::ReadFrames(frames);
+    float** decoded = nullptr;
+    int link = 0;
+    const long count = ReadPastHoles([&] { return ov_read_float(&file_, &decoded, kBlockSamples, &link); });
+    for (long f = 0; f < count; ++f)
+        for (int i = 0; i < frameOrder_.channels; ++i) *frames++ = decoded[frameOrder_.stored[i]][f];
+    UpdatePosition();
+    return static_cast<int>(count);
 }
 
 // The value of the last comment with the key ("KEY=", compared without regard to case); ""

@@ -69,13 +69,15 @@ bool ReadSamplesPerBlockExtension(ChunkBody& body, WavFormat& format) {
 
 // Extensible extension: extra size (at least 22), valid bits, channel mask and the
 // sub-format GUID, whose first two bytes are the format tag of the samples (1 integer PCM,
-// 3 IEEE float). A file without a readable extension keeps sub-format 0.
+// 3 IEEE float). A file without a readable extension keeps sub-format 0 and mask 0.
 void ReadExtensibleSubFormat(ChunkBody& body, WavFormat& format) {
     uint16_t extraSize = 0, validBits = 0, tag = 0;
     uint32_t channelMask = 0;
     if (body.Take16(extraSize) && extraSize >= 22 && body.Take16(validBits) && body.Take32(channelMask) &&
-        body.Take16(tag))
+        body.Take16(tag)) {
         format.subFormat = tag;
+        format.channelMask = channelMask;
+    }
 }
 
 bool ReadFormat(ChunkBody& body, WavFormat& format) {

@@ -29,6 +29,7 @@ struct WavFormat {
     uint16_t bitsPerSample = 0;
     uint16_t samplesPerBlock = 0;                 // per channel; ADPCM and GSM only
     uint16_t subFormat = 0;                       // extensible only: the sub-format's tag, 0 when absent
+    uint32_t channelMask = 0;                     // extensible only: the speakers stored, 0 when absent
     std::vector<MsAdpcmCoefficients> predictors;  // Microsoft ADPCM only
 };
 

@@ -56,6 +56,8 @@ WavSource::~WavSource() { Close(); }
 void WavSource::Close() {
     reader_ = nullptr;
     decodeSample_ = nullptr;
+    frames_ = DirectFrames();
+    frameFormat_ = FrameFormat();
     file_.reset();
     blockDecoder_.reset();
     raw_ = std::vector<uint8_t>();
@@ -77,6 +79,12 @@ int WavSource::Open(const std::string& path, int /*renderRate*/) {
         return 0;
     }
     SetMeasures(layout, FileSize(file_.get()));
+    if (decodeSample_ && sourceChannels <= kMaxRoadChannels) {
+        // Speaker bits above those the road knows are not counted.
+        const uint32_t mask = UsableChannelMask(layout.format.channelMask & kKnownSpeakers, sourceChannels);
+        frames_.order = StoredInMaskOrder(sourceChannels, mask);
+        frameFormat_ = {sourceChannels, mask, frames_.Bits()};
+    }
     return 1;
 }
 
@@ -84,6 +92,18 @@ int WavSource::ReadBlock(void* left, void* right) {
     const int frames = reader_ ? (this->*reader_)(left, right) : 0;
     // The frames read before a failed read are delivered; the next call reports the failure.
     return frames == 0 && readError_ != 0 ? FailRead(readError_) : frames;
+}
+
+FrameFormat WavSource::GetFrameFormat() const {
+    return frameFormat_.channels > 0 ? frameFormat_ : AudioSource::GetFrameFormat();
+}
+
+int WavSource::ReadFrames(float* frames) {
+    if (frameFormat_.channels == 0) return AudioSource::ReadFrames(frames);
+    // A frame cut short by the end of the data is dropped.
+    const size_t count = ReadData(raw_.size()) / frameBytes_;
+    frames_.Decode(raw_.data(), count, frames);
+    return count == 0 && readError_ != 0 ? FailRead(readError_) : static_cast<int>(count);
 }
 
 bool WavSource::SetUpDecoding(const WavFormat& format) {
@@ -134,9 +154,9 @@ bool WavSource::SetUpPcm(uint16_t storedBits) {
         case 16:
             return SetUpDirect(DecodeWavS16, 2);
         case 24:
-            return SetUpDirect(DecodeWavS24, 3);
+            return SetUpDirect(DecodeWavS24, 3, IntegerFrameSample(3, false));
         case 32:
-            return SetUpDirect(DecodeWavS32, 4);
+            return SetUpDirect(DecodeWavS32, 4, IntegerFrameSample(4, false));
         default:
             return false;
     }
@@ -145,18 +165,19 @@ bool WavSource::SetUpPcm(uint16_t storedBits) {
 bool WavSource::SetUpFloat(uint16_t storedBits) {
     switch (storedBits) {
         case 32:
-            return SetUpDirect(DecodeWavFloat32, 4);
+            return SetUpDirect(DecodeWavFloat32, 4, FloatFrameSample(4, false));
         case 64:
-            return SetUpDirect(DecodeWavFloat64, 8);
+            return SetUpDirect(DecodeWavFloat64, 8, FloatFrameSample(8, false));
         default:
             return false;
     }
 }
 
-bool WavSource::SetUpDirect(WavSampleDecoder decoder, size_t storedSampleBytes) {
+bool WavSource::SetUpDirect(WavSampleDecoder decoder, size_t storedSampleBytes, FrameSample wide) {
     decodeSample_ = decoder;
     storedSampleBytes_ = storedSampleBytes;
     frameBytes_ = storedSampleBytes * static_cast<size_t>(sourceChannels);
+    frames_ = {wide, decoder, bitsPerSample == 8, storedSampleBytes, frameBytes_, {}};
     const size_t framesPerRead = std::clamp<size_t>(kMaxReadBytes / frameBytes_, 1, kBlockSamples);
     raw_.resize(frameBytes_ * framesPerRead);
     reader_ = bitsPerSample == 8 ? &WavSource::ReadDirect<uint8_t> : &WavSource::ReadDirect<int16_t>;

@@ -85,7 +85,7 @@ TEST(FfmpegDecoder, KeepsEverySurroundChannelOrMixesThemDownOnRequest) {
     EXPECT_EQ(decoder.Channels(), 6);
     EXPECT_EQ(MaxAbsDiff(DecodeAll<int16_t>(decoder), DecodeWithFfmpeg(path).samples), 0);
 
-    ASSERT_TRUE(decoder.Open(path, true));
+    ASSERT_TRUE(decoder.Open(path, tonewright::DecodedForm::kStereoSamples));
     EXPECT_EQ(decoder.Channels(), 2);
     EXPECT_EQ(decoder.StoredChannels(), 6);
     EXPECT_EQ(MaxAbsDiff(DecodeAll<int16_t>(decoder), DecodeWithFfmpeg(path, 2).samples), 0);
