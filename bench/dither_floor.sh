@@ -23,7 +23,7 @@ printf '%-10s %14s %14s %20s\n' "reduction" "error dBFS" "tone dBFS" "worst harm
 for dither in 1 0; do
   out="$work/out$dither"
   "$cli" -q -f wav -o "$out" --set AutoDestWAVEncodingParam=0 --set WAVBitsPerSample=16 \
-    --set WAVChannelNum=0 --set WAVSampleRate=0 --set "DitherOnReduce=$dither" "$work/tone.wav"
+    --set WAVChannelNum=0 --set WAVSampleRate=0 --set "DitherOnReduce=$dither" "$work/tone.wav" >/dev/null
   sox "$out/tone.wav" -t s16 - | od -An -v -t d2 -w2 > "$work/reduced.txt"
   name=$([[ $dither == 1 ]] && echo dithered || echo rounded)
   # Goertzel over whole seconds (whole cycles of every tone); levels of a full-scale sine = 0 dBFS.
