@@ -17,7 +17,6 @@ constexpr const char* kGain = "10..3000 percent (100 unchanged)";
 constexpr const char* kTagMode = "0 the tag template, 1 the source's tag, 2 no tag";
 constexpr const char* kText = "any text";
 constexpr const char* kRateOrSource = "a rate in Hz, 0 the source's";
-constexpr const char* kChannelsOrSource = "1 mono, 2 stereo, 0 the source's";
 constexpr const char* kChannelsOrAll = "1 mono, 2 stereo, 0 the source's (up to 8)";
 constexpr const char* kChannelsUpTo51 = "1 mono, 2 stereo, 0 the source's (up to 5.1, more mixed to stereo)";
 constexpr const char* kAacVbr = "1 variable bit rate by quality, 0 average bit rate";
@@ -58,7 +57,7 @@ const Allowed kOptions[] = {
     {"AutoDestWAVEncodingParam", kAuto},
     {"WAVSampleRate", kRateOrSource},
     {"WAVBitsPerSample", "8, 16 or 24, 32 floating point, 0 the source's"},
-    {"WAVChannelNum", kChannelsOrSource},
+    {"WAVChannelNum", kChannelsOrAll},
     {"AutoDestWMAEncodingParam", kAuto},
     {"WMABitRate", "bits per second of a WMA codec format"},
     {"WMASampleRate", "a rate in Hz of a WMA codec format"},
@@ -69,7 +68,7 @@ const Allowed kOptions[] = {
     {"AutoDestOGGEncodingParam", kAuto},
     {"OGGBitRate", kKbpsOrSource},
     {"OGGSampleRate", kRateOrSource},
-    {"OGGChannels", kChannelsOrSource},
+    {"OGGChannels", kChannelsOrAll},
     {"OGGEncodingMode", "0 bit rate (OGGBitRate), 1 quality (OGGQuality)"},
     {"OGGQuality", "-1..10 (10 best, largest)"},
     {"OGGID3TagType", kTagMode},
