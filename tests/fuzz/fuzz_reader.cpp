@@ -28,11 +28,28 @@ void WriteInput(int fd, const uint8_t* data, size_t size) {
     }
 }
 
+// Reads the open source's frames to their end the way the frame road does, into a buffer of
+// exactly one block of frames; a form or a delivery outside the frame contract aborts.
+void ReadFrames(tonewright::AudioSource& source) {
+    const tonewright::FrameFormat form = source.GetFrameFormat();
+    if (form.channels < 1 || form.channels > tonewright::kMaxRoadChannels ||
+        (form.bits != 8 && form.bits != 16 && form.bits != 24 && form.bits != tonewright::kFloatBits))
+        std::abort();
+    if (!source.BeginFrames()) return;
+    std::vector<float> frames(static_cast<size_t>(tonewright::kBlockSamples) * tonewright::kMaxRoadChannels);
+    for (;;) {
+        const int count = source.ReadFrames(frames.data());
+        if (count > tonewright::kBlockSamples) std::abort();
+        if (count <= 0) break;
+    }
+}
+
 // Gives the input to the source as a file in memory and reads it to its end the way a
 // pipeline does: every property, then blocks into buffers of exactly one block (no right
-// buffer for a mono delivery) until the source reports the end. Properties or deliveries
-// outside the source contract abort; the sanitizers report everything else, and libFuzzer's
-// timeout a source that never ends.
+// buffer for a mono delivery) until the source reports the end; then, opened again, its
+// frames when it holds more than the blocks carry. Properties or deliveries outside the
+// source contract abort; the sanitizers report everything else, and libFuzzer's timeout a
+// source that never ends.
 void ReadFuzzInput(tonewright::AudioSource& source, const uint8_t* data, size_t size) {
     const int fd = MemoryFile();
     WriteInput(fd, data, size);
@@ -50,6 +67,8 @@ void ReadFuzzInput(tonewright::AudioSource& source, const uint8_t* data, size_t 
         if (frames > tonewright::kBlockSamples || source.GetPosition() > source.GetLength()) std::abort();
         if (frames <= 0) break;
     }
+    if (source.GetFrameFormat().IsWide() && source.Open("/proc/self/fd/" + std::to_string(fd), 0) == 1)
+        ReadFrames(source);
     source.Close();
 }
 
