@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <vector>
 
 namespace tonewright {
 
@@ -36,6 +37,11 @@ enum SpeakerBit : uint32_t {
 // 6 5.1 (FL FR FC LFE BL BR), 7 FL FR FC LFE BC SL SR, 8 7.1 (FL FR FC LFE BL BR SL SR);
 // 0 for any other count.
 uint32_t DefaultChannelMask(int channels);
+
+// Vorbis order (Ogg Vorbis, and Opus with channel mapping family 1) for 1..8 channels, the
+// speakers in the order the stream carries them: 3 FL FC FR, 4 FL FR BL BR, 5 FL FC FR BL BR,
+// 6 FL FC FR BL BR LFE, 7 FL FC FR SL SR BC LFE, 8 FL FC FR SL SR BL BR LFE; empty otherwise.
+std::vector<uint32_t> VorbisSpeakerOrder(int channels);
 
 // The number of speakers a mask names.
 int SpeakerCount(uint32_t mask);

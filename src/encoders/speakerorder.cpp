@@ -4,21 +4,6 @@
 
 namespace tonewright {
 
-std::vector<uint32_t> VorbisSpeakerOrder(int channels) {
-    switch (channels) {
-        case 1: return {kFrontCenter};
-        case 2: return {kFrontLeft, kFrontRight};
-        case 3: return {kFrontLeft, kFrontCenter, kFrontRight};
-        case 4: return {kFrontLeft, kFrontRight, kBackLeft, kBackRight};
-        case 5: return {kFrontLeft, kFrontCenter, kFrontRight, kBackLeft, kBackRight};
-        case 6: return {kFrontLeft, kFrontCenter, kFrontRight, kBackLeft, kBackRight, kLowFrequency};
-        case 7: return {kFrontLeft, kFrontCenter, kFrontRight, kSideLeft, kSideRight, kBackCenter, kLowFrequency};
-        case 8:
-            return {kFrontLeft, kFrontCenter, kFrontRight, kSideLeft, kSideRight, kBackLeft, kBackRight, kLowFrequency};
-        default: return {};
-    }
-}
-
 std::vector<uint32_t> AacSpeakerOrder(int channels) {
     switch (channels) {
         case 1: return {kFrontCenter};

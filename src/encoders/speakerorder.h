@@ -8,13 +8,10 @@
 namespace tonewright {
 
 // The speakers a target format holds for a channel count, in the order its frames carry
-// them; empty for a count it has no layout for.
+// them; empty for a count it has no layout for. Ogg Vorbis and Opus take VorbisSpeakerOrder
+// (base/speakerlayout.h).
 using SpeakerOrder = std::vector<uint32_t> (*)(int channels);
 
-// Vorbis order (Ogg Vorbis, and Opus with channel mapping family 1) for 1..8 channels:
-// 3 FL FC FR, 4 FL FR BL BR, 5 FL FC FR BL BR, 6 FL FC FR BL BR LFE, 7 FL FC FR SL SR BC LFE,
-// 8 FL FC FR SL SR BL BR LFE.
-std::vector<uint32_t> VorbisSpeakerOrder(int channels);
 // The layouts of AAC's channel configurations 1..6 in FFmpeg's order (ascending speaker
 // bits): 3 FL FR FC, 4 FL FR FC BC, 5 FL FR FC BL BR, 6 FL FR FC LFE BL BR.
 std::vector<uint32_t> AacSpeakerOrder(int channels);

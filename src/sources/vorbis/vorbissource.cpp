@@ -28,18 +28,6 @@ int RightChannelIndex(int channelCount) {
     return channelCount == 3 || (channelCount >= 5 && channelCount <= 8) ? 2 : 1;
 }
 
-// The speakers of the Vorbis channel orders of 1 to 8 channels, in stored order.
-const uint32_t kVorbisSpeakers[kMaxRoadChannels][kMaxRoadChannels] = {
-    {kFrontCenter},
-    {kFrontLeft, kFrontRight},
-    {kFrontLeft, kFrontCenter, kFrontRight},
-    {kFrontLeft, kFrontRight, kBackLeft, kBackRight},
-    {kFrontLeft, kFrontCenter, kFrontRight, kBackLeft, kBackRight},
-    {kFrontLeft, kFrontCenter, kFrontRight, kBackLeft, kBackRight, kLowFrequency},
-    {kFrontLeft, kFrontCenter, kFrontRight, kSideLeft, kSideRight, kBackCenter, kLowFrequency},
-    {kFrontLeft, kFrontCenter, kFrontRight, kSideLeft, kSideRight, kBackLeft, kBackRight, kLowFrequency},
-};
-
 // Repeats a read of libvorbisfile while it reports a hole or a bad link; 0 at the end of the
 // readable links or after too many failed reads in a row.
 template <typename Read>
@@ -96,8 +84,10 @@ int VorbisSource::Open(const std::string& path, int /*renderRate*/) {
     sourceChannels = info->channels;
     channels = std::min(sourceChannels, 2);
     rightChannel_ = RightChannelIndex(sourceChannels);
-    if (sourceChannels <= kMaxRoadChannels)
-        frameOrder_ = FromSpeakerOrder(kVorbisSpeakers[sourceChannels - 1], sourceChannels);
+    if (sourceChannels <= kMaxRoadChannels) {
+        const std::vector<uint32_t> speakers = VorbisSpeakerOrder(sourceChannels);
+        frameOrder_ = FromSpeakerOrder(speakers.data(), sourceChannels);
+    }
     bitsPerSample = 16;
     bytesPerSample = 2;
     // Files encoded by quality state no nominal rate; their average rate stands in.
