@@ -32,6 +32,9 @@ enum SpeakerBit : uint32_t {
     kTopBackRight = 0x20000,
 };
 
+// Every speaker bit the road knows.
+constexpr uint32_t kKnownSpeakers = kTopBackRight * 2 - 1;
+
 // The usual layout of a channel count, as WAV files and FFmpeg assume it when a file
 // names none: 1 front centre, 2 stereo, 3 FL FR FC, 4 quad (FL FR BL BR), 5 FL FR FC BL BR,
 // 6 5.1 (FL FR FC LFE BL BR), 7 FL FR FC LFE BC SL SR, 8 7.1 (FL FR FC LFE BL BR SL SR);

@@ -100,10 +100,12 @@ protected:
     Encoder encoder_;
 };
 
-// A frame sample of integer width `bits` as that integer, clipped to the width's range.
+// A frame sample of integer width `bits` as the nearest integer, clipped to the width's
+// range; NaN (a damaged float sample) as silence.
 inline int32_t ToInteger(float sample, int bits) {
     const float scale = static_cast<float>(1 << (bits - 1));
     const float scaled = sample * scale;
+    if (scaled != scaled) return 0;
     if (scaled >= scale - 1.0f) return (1 << (bits - 1)) - 1;
     if (scaled <= -scale) return -(1 << (bits - 1));
     return static_cast<int32_t>(scaled >= 0.0f ? scaled + 0.5f : scaled - 0.5f);

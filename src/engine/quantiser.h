@@ -4,11 +4,11 @@
 
 namespace tonewright {
 
-// Takes floating-point samples (full scale +-1.0) to an integer width: to the nearest step,
-// or, when dithering, after adding triangular (TPDF) noise of up to one step either way,
-// which turns the rounding error of a reduced width into a steady hiss instead of distortion
-// that follows the signal. Clips to the width's range. The noise comes from a fixed-seed
-// generator, so the same file always gives the same samples.
+// Takes floating-point samples (full scale +-1.0) to an integer width: to the nearest step
+// (ToInteger), or, when dithering, after adding triangular (TPDF) noise of up to one step
+// either way, which turns the rounding error of a reduced width into a steady hiss instead
+// of distortion that follows the signal. The noise comes from a fixed-seed generator, so the
+// same file always gives the same samples.
 class Quantiser {
 public:
     Quantiser(int bits, bool dither);
@@ -21,9 +21,8 @@ public:
 private:
     float NextUniform();
 
-    float scale_;
+    int bits_;
     float stepSize_;
-    int32_t highest_;
     bool dither_;
     uint32_t state_ = 0x9E3779B9u;
 };

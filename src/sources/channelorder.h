@@ -7,9 +7,6 @@
 
 namespace tonewright {
 
-// Every speaker bit the road knows.
-constexpr uint32_t kKnownSpeakers = kTopBackRight * 2 - 1;
-
 // Where each delivered channel of a frame comes from: the road orders channels by ascending
 // speaker bit, a file by its own rule. stored[i] is the stored channel delivered as the
 // i-th; `mask` names the delivered speakers.

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "base/bigendian.h"
+#include "base/speakerlayout.h"
 #include "sources/codecs/littleendian.h"
 
 namespace tonewright {
@@ -25,7 +26,6 @@ bool ReadAt(int descriptor, int64_t offset, uint8_t* bytes, size_t count) {
 constexpr char kMaskKey[] = "WAVEFORMATEXTENSIBLE_CHANNEL_MASK=";
 constexpr size_t kMaskKeyBytes = sizeof kMaskKey - 1;
 constexpr size_t kMaxMaskValueBytes = 24;
-constexpr unsigned long kKnownSpeakerBits = 0x3FFFF;
 
 // The little-endian 32-bit length at `at`, moving `at` past it; false when it cannot be read.
 bool ReadLength(int descriptor, int64_t& at, uint32_t& length) {
@@ -45,7 +45,7 @@ uint32_t MaskOfComment(int descriptor, int64_t at, uint32_t length) {
         return 0;
     char* end = nullptr;
     const unsigned long mask = std::strtoul(text + kMaskKeyBytes, &end, 0);
-    return *end == '\0' && mask != 0 && mask <= kKnownSpeakerBits ? static_cast<uint32_t>(mask) : 0;
+    return *end == '\0' && mask != 0 && mask <= kKnownSpeakers ? static_cast<uint32_t>(mask) : 0;
 }
 
 }  // namespace

@@ -4,8 +4,6 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QFormLayout>
-#include <QLabel>
-#include <QVBoxLayout>
 
 #include <iterator>
 
@@ -52,16 +50,10 @@ FlacPage::FlacPage(Settings& settings, Desktop& desktop, QWidget* parent)
     form->addRow(tr("&Encoding Options:"), presets_);
     form->addRow(tr("&Compression level:"), levels_);
     channels_ = AddChannelRow(this, form, settings.FLACChannels);
-    auto* note = new QLabel(tr("Lossless: the sample frequency and the sample width of the original file are kept "
-                               "(24 bits for wider samples)."),
-                            this);
-    note->setWordWrap(true);
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(form);
-    layout->addWidget(note);
-    layout->addWidget(tagBlock_);
-    layout->addWidget(amplify_);
-    layout->addStretch();
+    LayOutFormPage(this, form,
+                   tr("Lossless: the sample frequency and the sample width of the original file are kept "
+                      "(24 bits for wider samples)."),
+                   tagBlock_, amplify_);
 
     connect(presets_, &QComboBox::activated, this, &FlacPage::PresetChosen);
     connect(levels_, &QComboBox::activated, this, &FlacPage::LevelChosen);

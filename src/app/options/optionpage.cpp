@@ -5,6 +5,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QFormLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -164,6 +165,17 @@ void TagBlock::EditTag() {
 void FillValueList(QComboBox* list, const std::vector<int>& values, const QString& rowFormat, bool withSameAsSource) {
     for (int value : values) list->addItem(rowFormat.arg(value), value);
     if (withSameAsSource) list->addItem(QCoreApplication::translate("OptionPage", "Same as original file"), 0);
+}
+
+void LayOutFormPage(QWidget* page, QFormLayout* form, const QString& note, TagBlock* tags, AmplifyBlock* amplify) {
+    auto* noteLabel = new QLabel(note, page);
+    noteLabel->setWordWrap(true);
+    auto* layout = new QVBoxLayout(page);
+    layout->addLayout(form);
+    layout->addWidget(noteLabel);
+    layout->addWidget(tags);
+    layout->addWidget(amplify);
+    layout->addStretch();
 }
 
 int SelectValue(QComboBox* list, int value) {

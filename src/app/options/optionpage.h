@@ -11,6 +11,7 @@ class QBoxLayout;
 class QButtonGroup;
 class QCheckBox;
 class QComboBox;
+class QFormLayout;
 class QPushButton;
 
 namespace tonewright {
@@ -122,6 +123,10 @@ void FillValueList(QComboBox* list, const std::vector<int>& values, const QStrin
 // Selects the row carrying `value`, or the first row; returns the selected value.
 int SelectValue(QComboBox* list, int value);
 int SelectedValue(const QComboBox* list);
+
+// Lays out a page of one form (the FLAC and Opus pages): the form, a wrapped note under it,
+// the tag block and the volume block.
+void LayOutFormPage(QWidget* page, QFormLayout* form, const QString& note, TagBlock* tags, AmplifyBlock* amplify);
 
 // Radios in a group, numbered in order, the one of `checked` on.
 QButtonGroup* AddRadios(QWidget* owner, QBoxLayout* layout, const QStringList& texts, int checked);

@@ -4,9 +4,7 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QFormLayout>
-#include <QLabel>
 #include <QSpinBox>
-#include <QVBoxLayout>
 
 #include <iterator>
 
@@ -68,16 +66,10 @@ OpusPage::OpusPage(Settings& settings, Desktop& desktop, QWidget* parent)
     form->addRow(tr("&Mode:"), modes_);
     form->addRow(tr("Com&plexity (10 best, slowest):"), complexities_);
     channels_ = AddChannelRow(this, form, settings.OpusChannels);
-    auto* note = new QLabel(tr("The sample frequency of the original file is kept: Opus encodes at 48000 Hz and "
-                               "notes the original frequency in the file."),
-                            this);
-    note->setWordWrap(true);
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(form);
-    layout->addWidget(note);
-    layout->addWidget(tagBlock_);
-    layout->addWidget(amplify_);
-    layout->addStretch();
+    LayOutFormPage(this, form,
+                   tr("The sample frequency of the original file is kept: Opus encodes at 48000 Hz and "
+                      "notes the original frequency in the file."),
+                   tagBlock_, amplify_);
 
     connect(presets_, &QComboBox::activated, this, &OpusPage::PresetChosen);
     connect(bitrate_, &QSpinBox::valueChanged, this, &OpusPage::BitrateChanged);

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "base/ffmpegfree.h"
-#include "sources/channelorder.h"
+#include "base/speakerlayout.h"
 #include "sources/ffmpeg/ffmpegcontainer.h"
 
 extern "C" {
